@@ -1,0 +1,31 @@
+# make run: install what is missing, build, start Zolvan.
+# make test: install what is missing, build with warnings as errors, run every test, then the
+#            sanitizer build and a bounded fuzz run.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test deps build check bench clean
+
+deps:
+	@scripts/bootstrap.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) -DZOLVAN_WERROR=ON >/dev/null
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -x $(BUILD_DIR)/ui/zolvan ]; then exec $(BUILD_DIR)/ui/zolvan; \
+	 else exec $(BUILD_DIR)/cli/zolvan-cli; fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+	@$(MAKE) --no-print-directory check
+
+check: deps
+	@scripts/check.sh
+
+bench: build
+	$(BUILD_DIR)/bench/engine_bench
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan build-fuzz
