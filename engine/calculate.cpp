@@ -1,0 +1,79 @@
+#include "engine/calculate.h"
+
+#include "engine/arithmetic.h"
+#include "engine/engine_state.h"
+#include "engine/fault.h"
+#include "engine/format_number.h"
+#include "engine/formula_expansion.h"
+#include "engine/normalizer.h"
+#include "engine/square_equation.h"
+#include "engine/statistics.h"
+
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+namespace zolvan {
+
+namespace {
+
+// A stage that faulted hands its fault text on instead of a text the next stage could read.
+bool isFaultText(std::string_view text) {
+    return text.starts_with("Error: ");
+}
+
+void savePreviousCalculation(EngineState& s) {
+    s.PrevNormalizedLine = s.NormalizedLine;
+    s.PrevExpandedLine = s.ExpandedLine;
+    s.AnsText = s.ResultText;
+}
+
+void evaluateOrdinaryLine(EngineState& s) {
+    s.ExpandedLine = expandChemFormula(s, s.NormalizedLine);
+    const std::string r =
+        isFaultText(s.ExpandedLine) ? s.ExpandedLine : evaluateArithmetic(s, s.ExpandedLine);
+    if (s.ElementPrecision) {
+        constexpr std::string_view zeros = "000000000000000";
+        const auto count = static_cast<std::size_t>(std::clamp<int>(s.ElementDecimals, 0, 15));
+        s.ResultText = formatNumber(r, 3, zeros.substr(0, count), false, s.ElementDecimals,
+                                    s.DecimalSeparator);
+    } else {
+        s.ResultText = formatNumber(r, 0, {}, false, s.ElementDecimals, s.DecimalSeparator);
+    }
+}
+
+void runStages(EngineState& s) {
+    if (s.CalcKind == 0) {
+        savePreviousCalculation(s);
+    }
+    s.NormalizedLine = normalizeInput(s, s.InputLine);
+    if (isFaultText(s.NormalizedLine)) {
+        s.ExpandedLine.clear();
+        s.ResultText = s.NormalizedLine;
+        return;
+    }
+    if (s.CalcKind == 1) {
+        statisticsOfData(s);
+    } else if (s.CalcKind == 2) {
+        solveSquareEquation(s);
+    } else {
+        evaluateOrdinaryLine(s);
+    }
+    if (!s.ShowSeparators) {
+        std::erase(s.NormalizedLine, ':');
+    }
+}
+
+} // namespace
+
+void calculateExpression(EngineState& s) {
+    try {
+        runStages(s);
+    } catch (const EngineFault& f) {
+        s.ResultText = std::string(f.text);
+    } catch (const std::exception&) {
+        s.ResultText = std::string(fault::InvalidOperation);
+    }
+}
+
+} // namespace zolvan

@@ -1,0 +1,24 @@
+#pragma once
+// The 109 chemical elements with their standard atomic weights and the decimals they are known to.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace zolvan {
+
+struct EngineState;
+
+struct Element {
+    std::string_view symbol;
+    double weight;
+    std::int16_t decimals;
+};
+
+std::span<const Element> elementTable();
+
+// Exact, case-sensitive lookup. Returns the weight, or 0 for no element. Lowers
+// state.ElementDecimals to the element's count of decimals (0 for no element) when smaller.
+double atomicWeight(EngineState& state, std::string_view symbol);
+
+} // namespace zolvan

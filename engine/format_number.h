@@ -1,0 +1,16 @@
+#pragma once
+// Formats a result text for display by mode. Messages and empty texts pass through unchanged.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zolvan {
+
+// mode: 0 automatic ("General Number"), 1 scientific, 2 fixed, 3 molecular weight (fixed with
+// `digits` when elementDecimals < 10, else "General Number"). digits: one '0' per decimal place.
+// thousands: in mode 2 selects the "Standard" format and ignores digits.
+std::string formatNumber(std::string_view value, std::int16_t mode, std::string_view digits,
+                         bool thousands, std::int16_t elementDecimals, char decimalSeparator);
+
+} // namespace zolvan

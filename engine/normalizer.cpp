@@ -1,0 +1,486 @@
+#include "engine/normalizer.h"
+
+#include "engine/engine_state.h"
+#include "engine/fault.h"
+#include "engine/number_text.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zolvan {
+namespace {
+
+// The flags of one call besides ElementPrecision, which lives in the engine state.
+struct Marks {
+    bool bracketSeen = false; // a "(", "{" or "[" was typed
+    bool elementSeen = false; // an upper-case letter other than an exponent "E" was written
+    bool termStart = false; // an operator or a token was written, or the line begins with a number
+};
+
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool isUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+constexpr char toUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// A set of ASCII characters built at compile time, so that a membership test is one bit test.
+class CharSet {
+public:
+    consteval CharSet(const char* members) {
+        for (; *members != '\0'; ++members) {
+            const auto code = static_cast<unsigned char>(*members);
+            m_bits[code / 64] |= std::uint64_t{1} << (code % 64);
+        }
+    }
+    constexpr bool contains(char c) const {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 128 && ((m_bits[code / 64] >> (code % 64)) & 1u) != 0;
+    }
+
+private:
+    std::uint64_t m_bits[2]{};
+};
+
+// '\0' stands for "no character" (before the first or after the last one); the filtered line
+// never holds it, so it is in no set.
+constexpr bool isOneOf(char c, CharSet set) {
+    return set.contains(c);
+}
+
+// The names typed in lower case that become ":" tokens. The longest name at a position wins.
+constexpr std::array<std::string_view, 33> kNames{
+    "ln",   "pi",   "tg",   "abs",  "aln",  "ans",  "atg",  "dat",    "cos",    "cot",    "ctg",
+    "exp",  "log",  "int",  "mem",  "ppm",  "ran",  "sgn",  "sin",    "sqr",    "sum",    "tan",
+    "acos", "acot", "actg", "alog", "asin", "atan", "sqrt", "arccos", "arccot", "arcsin", "arctan"};
+
+std::string_view longestName(std::string_view rest) {
+    std::string_view best;
+    for (const std::string_view name : kNames) {
+        // The gate has checked that rest holds two characters; compare those first.
+        if (name[0] == rest[0] && name[1] == rest[1] && name.size() > best.size() &&
+            rest.starts_with(name)) {
+            best = name;
+        }
+    }
+    return best;
+}
+
+// Named values take no argument, so they never receive the last answer.
+bool isValueToken(std::string_view name) {
+    return name == "ans" || name == "mem" || name == "pi";
+}
+
+constexpr char32_t kInvalidByte = 0xFFFFFFFF;
+
+struct CodePoint {
+    char32_t value;
+    std::size_t length;
+};
+
+// Decodes the code point at pos; a byte that starts no well-formed sequence is one invalid unit.
+CodePoint decodeAt(std::string_view text, std::size_t pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    std::size_t length = 0;
+    char32_t value = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0Fu;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07u;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {kInvalidByte, 1};
+    }
+    if (pos + length > text.size()) {
+        return {kInvalidByte, 1};
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[pos + k]);
+        if (byte < low || byte > high) {
+            return {kInvalidByte, 1};
+        }
+        low = 0x80;
+        high = 0xBF;
+        value = (value << 6) | (byte & 0x3Fu);
+    }
+    return {value, length};
+}
+
+// Positions are 16-bit counters: a line of kMaxLineLength characters or more cannot be walked.
+bool isTooLong(std::string_view text) {
+    if (text.size() < kMaxLineLength) {
+        return false; // never more characters than bytes
+    }
+    std::size_t characters = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos += decodeAt(text, pos).length) {
+        if (++characters >= kMaxLineLength) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What a typed character becomes in the filtered line, or '\0' when it is dropped.
+char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
+    if (code == U'\u00D7') {
+        return '*'; // the multiplication sign does not end element precision
+    }
+    if (code == U'\u00F7') {
+        return '/';
+    }
+    if (code < 33 || code > 126) {
+        return '\0';
+    }
+    const auto c = static_cast<char>(code);
+    if (isOneOf(c, ":;@$<>_`")) {
+        return '\0';
+    }
+    if (isOneOf(c, "*/^%")) {
+        state.ElementPrecision = false;
+    }
+    if (isOneOf(c, "({[")) {
+        marks.bracketSeen = true;
+    }
+    return c;
+}
+
+// Filters the line in place: it never grows, so the kept text overwrites what was read.
+void filterLine(std::string& text, EngineState& state, Marks& marks) {
+    std::size_t kept = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const CodePoint code = decodeAt(text, pos);
+        pos += code.length;
+        if (code.value == U'=') {
+            break; // the first "=" ends the line
+        }
+        if (const char c = filteredCharacter(code.value, state, marks); c != '\0') {
+            text[kept++] = c;
+        }
+    }
+    text.resize(kept);
+}
+
+// Walks the filtered line once: tokens, letter case, operator pairs and the flags.
+struct Rewriter {
+    std::string_view line;
+    EngineState& state;
+    Marks& marks;
+    std::string& out;
+
+    char at(std::size_t pos) const { return pos < line.size() ? line[pos] : '\0'; }
+
+    void run() {
+        std::size_t i = 0;
+        while (i < line.size()) {
+            const char c = line[i];
+            const char n = at(i + 1);
+            const char p = out.empty() ? '\0' : out.back();
+            const std::size_t start = out.size();
+            std::size_t next = i + 1;
+            if (isDigit(c)) {
+                out += c;
+            } else if (const auto taken = letterRule(i, c, n, p)) {
+                next = *taken;
+            } else {
+                next = pairRule(i, c, n, p);
+            }
+            settle(start, i, n, p);
+            i = next;
+        }
+    }
+
+    // The rules for letters (and the decimal separator); nullopt when none takes c.
+    // On success returns the position of the first character not consumed.
+    std::optional<std::size_t> letterRule(std::size_t i, char c, char n, char p) {
+        const bool longLine = line.size() >= 3;
+        switch (c) {
+        case 'v':
+        case 'x':
+        case 'w':
+            out += toUpper(c);
+            return i + 1;
+        case 'z':
+            out += n == 'n' ? "Zn" : "Z";
+            return n == 'n' ? i + 2 : i + 1;
+        case 'h':
+            if (longLine && isOneOf(n, "fos")) {
+                return writePair('H', toUpper(n), i);
+            }
+            break;
+        case 'm':
+            if (n == 'n') {
+                out += "Mn";
+                return i + 2;
+            }
+            break;
+        case 'n':
+            if (longLine && n == 'o') {
+                return writePair('N', 'O', i);
+            }
+            break;
+        default:
+            break;
+        }
+        if (isOneOf(c, "acdelmprsti") && isOneOf(n, "abcegilonpqrstux")) {
+            if (const std::string_view name = longestName(line.substr(i)); !name.empty()) {
+                return writeToken(i, name, p);
+            }
+            if (isOneOf(c, "cps") && n == 'o' && longLine) {
+                return writePair(toUpper(c), 'O', i);
+            }
+        }
+        if ((c == '.' || c == ',') && !state.ThousandsSeparator) {
+            if (!isDigit(p)) {
+                out += '0';
+            }
+            out += state.DecimalSeparator;
+            return i + 1;
+        }
+        return std::nullopt;
+    }
+
+    std::size_t writePair(char first, char second, std::size_t i) {
+        out += first;
+        out += second;
+        return i + 2;
+    }
+
+    // A bare function applies to the last answer; a named value before a digit multiplies it.
+    std::size_t writeToken(std::size_t i, std::string_view name, char p) {
+        const std::size_t next = i + name.size();
+        const char after = at(next);
+        if (isDigit(p) || isOneOf(p, ")}]")) {
+            out += '*';
+        }
+        out += ':';
+        out += name;
+        if (next == line.size()) {
+            if (!isValueToken(name) && name != "sum") {
+                out += state.AnsText;
+            }
+        } else if (isOneOf(after, "%/*^+")) {
+            if (!isValueToken(name)) {
+                out += state.AnsText;
+            }
+        } else if (isDigit(after) && isValueToken(name)) {
+            out += '*';
+        }
+        if (name == "sum") {
+            state.CalcKind = 1;
+        }
+        return next;
+    }
+
+    // Operator and bracket pairs; everything else is written as typed.
+    std::size_t pairRule(std::size_t i, char c, char n, char p) {
+        if (n == '+' && isOneOf(c, "{(/*^+-[")) {
+            out += c; // a "+" after an opening bracket or an operator says nothing
+            return i + 2;
+        }
+        if (c == '*' && n == '*') {
+            out += '^';
+            return i + 2;
+        }
+        if (c == '+' && n == '-') {
+            out += '-';
+            return i + 2;
+        }
+        if ((c == '(' && n == ')') || (c == '[' && n == ']') || (c == '{' && n == '}')) {
+            return i + 2; // an empty pair of brackets vanishes
+        }
+        if ((c == 'e' || c == 'E') && isDigit(p) && n == '+') {
+            out += 'E';
+            return i + 2;
+        }
+        if (c == '-' && p == '-') {
+            out += "1*-";
+            return i + 1;
+        }
+        out += c;
+        return i + 1;
+    }
+
+    // Letter case of what was just written at out[start..], and the flags it raises.
+    // A lower-case letter right after a capital is the second letter of that symbol.
+    void settle(std::size_t start, std::size_t i, char n, char p) {
+        const std::size_t length = out.size() - start;
+        const char first = length == 0 ? '\0' : out[start];
+        if (i == 0 && length == 1 && (isDigit(first) || first == ',' || first == '.')) {
+            marks.termStart = true;
+        } else if (length == 1 && !isUpper(p)) {
+            out.back() = toUpper(first);
+        }
+        if (length == 0) {
+            return;
+        }
+        if (isUpper(out[start])) {
+            if (length == 1 && out[start] == 'E' && (isDigit(n) || n == '-')) {
+                state.ElementPrecision = false; // an exponent
+            } else {
+                marks.elementSeen = true;
+            }
+        } else if (length == 1 && isOneOf(first, "%/*^+-")) {
+            marks.termStart = true;
+        } else if (first == ':') {
+            marks.termStart = true;
+            state.ElementPrecision = false;
+        }
+    }
+};
+
+// An upper-case letter that starts a term: any capital except an exponent "E".
+bool startsTerm(std::string_view w, std::size_t pos) {
+    if (pos >= w.size() || !isUpper(w[pos])) {
+        return false;
+    }
+    const char after = pos + 1 < w.size() ? w[pos + 1] : '\0';
+    return !(w[pos] == 'E' && (isDigit(after) || after == '-'));
+}
+
+bool startsNumber(char c) {
+    return isDigit(c) || c == ',' || c == '.';
+}
+
+// End of the number that starts at from. After a symbol or a closing bracket (c) the digits are
+// a count and run on to the next operator; elsewhere a bracket or a symbol ends them.
+std::size_t numberEnd(std::string_view w, std::size_t from, char c) {
+    const bool countFollows = isUpper(c) || isOneOf(c, ")}]");
+    std::size_t end = from;
+    while (end < w.size() && !isOneOf(w[end], ":%/*^+-")) {
+        if (!countFollows && (isOneOf(w[end], "({[") || startsTerm(w, end))) {
+            break;
+        }
+        ++end;
+    }
+    return end;
+}
+
+std::size_t termEnd(std::string_view w, std::size_t from) {
+    std::size_t end = from;
+    while (end < w.size() && !isOneOf(w[end], "%/*^+-")) {
+        ++end;
+    }
+    return end;
+}
+
+void appendTerm(std::string& out, std::string_view term, bool bracketed) {
+    if (!bracketed) {
+        out += '(';
+    }
+    out += term;
+    if (!bracketed) {
+        out += ')';
+    }
+}
+
+// Writes the coefficient of a leading number out ("2" before "H2O" gives "2*") and puts every
+// formula term in brackets, so that 2H2O+NaCl becomes 2*(H2O)+(NaCl). w begins with "1*",
+// which makes a term at the start of the line look like every other term; it is dropped after.
+void writeCoefficients(std::string_view w, std::string& out) {
+    out.clear();
+    std::size_t k = 0;
+    while (k < w.size()) {
+        const char c = w[k];
+        out += c;
+        if (k + 1 < w.size() && startsNumber(w[k + 1])) {
+            const std::size_t end = numberEnd(w, k + 1, c);
+            out += w.substr(k + 1, end - k - 1);
+            k = end;
+            if (end < w.size() && (isOneOf(w[end], "({[") || startsTerm(w, end))) {
+                out += '*';
+            }
+            if (startsTerm(w, end)) {
+                k = termEnd(w, end);
+                appendTerm(out, w.substr(end, k - end), false);
+            }
+        } else if (startsTerm(w, k + 1)) {
+            const std::size_t end = termEnd(w, k + 1);
+            appendTerm(out, w.substr(k + 1, end - k - 1), isOneOf(c, "({["));
+            k = end;
+        } else {
+            ++k;
+        }
+    }
+    out.erase(0, 2);
+}
+
+// Without elements, a bracket right after a digit multiplies: 3(4+5) gives 3*(4+5).
+void writeBracketProducts(std::string_view text, std::string& out) {
+    out.clear();
+    for (const char c : text) {
+        if (isOneOf(c, "({[") && !out.empty() && isDigit(out.back())) {
+            out += '*';
+        }
+        out += c;
+    }
+}
+
+bool needsBracketProducts(std::string_view text) {
+    for (std::size_t k = 1; k < text.size(); ++k) {
+        if (isOneOf(text[k], "({[") && isDigit(text[k - 1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A line that begins with an operator continues the last answer.
+void continueLastAnswer(std::string& out, const EngineState& state) {
+    if (out.empty() || !isOneOf(out.front(), "^*/%+")) {
+        return;
+    }
+    const bool numeric = readsAsNumber(state.AnsText, state.DecimalSeparator);
+    out.insert(0, numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+}
+
+} // namespace
+
+std::string normalizeInput(EngineState& state, std::string text) {
+    state.ElementPrecision = true;
+    if (isTooLong(text)) {
+        return std::string(fault::LineTooLong);
+    }
+    Marks marks;
+    filterLine(text, state, marks);
+    std::string out;
+    out.reserve(text.size() + text.size() / 2 + 16);
+    Rewriter{text, state, marks, out}.run();
+
+    if (out.find("X^2") != std::string::npos) {
+        state.ExpandedLine.clear();
+        state.CalcKind = 2;
+    } else if (marks.elementSeen && marks.termStart) {
+        if (out.size() + 2 >= kMaxLineLength) {
+            return std::string(fault::LineTooLong);
+        }
+        text.assign("1*"); // the filtered line is no longer needed: reuse its buffer
+        text += out;
+        writeCoefficients(text, out);
+    } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(out)) {
+        text.assign(out);
+        writeBracketProducts(text, out);
+    }
+    continueLastAnswer(out, state);
+    return out;
+}
+
+} // namespace zolvan

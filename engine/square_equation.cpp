@@ -1,0 +1,185 @@
+#include "engine/square_equation.h"
+
+#include "engine/engine_state.h"
+#include "engine/fault.h"
+#include "engine/number_text.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+namespace zolvan {
+
+namespace {
+
+constexpr std::string_view kSquareMark = "X^2";
+constexpr auto npos = std::string_view::npos;
+
+struct Coefficients {
+    double a = 0.0;
+    double b = 0.0;
+    double c = 0.0;
+};
+
+struct CoefficientTexts {
+    std::string a;
+    std::string b;
+    std::string c;
+};
+
+bool readsInState(std::string_view text, const EngineState& state) {
+    return readsAsNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
+}
+
+// A coefficient written as nothing or as a bare sign stands for 1 ("-X" is -1*X).
+std::string withImpliedOne(std::string_view text, const EngineState& state) {
+    std::string out(text);
+    if (!readsInState(text, state)) {
+        out += '1';
+    }
+    return out;
+}
+
+void dropLeading(std::string& text, std::string_view characters) {
+    if (!text.empty() && characters.find(text.front()) != npos) {
+        text.erase(0, 1);
+    }
+}
+
+// Cuts the canonical text into the texts of a, b and c around "X^2" and the first "X" after it.
+CoefficientTexts coefficientTexts(std::string_view line, std::size_t squareAt,
+                                  const EngineState& state) {
+    std::size_t start = 0;
+    if (const std::size_t open = line.find('('); open != npos) {
+        // The a text lies between the first "(" and "X^2"; a "(" behind "X^2" leaves no
+        // such range.
+        if (open > squareAt) {
+            throw EngineFault{fault::InvalidOperation};
+        }
+        start = open + 1;
+    }
+    CoefficientTexts texts;
+    texts.a = withImpliedOne(line.substr(start, squareAt - start), state);
+
+    std::string_view rest = line.substr(squareAt + kSquareMark.size());
+    if (const std::size_t x = rest.find('X'); x != npos) {
+        texts.b = withImpliedOne(rest.substr(0, x), state);
+        rest.remove_prefix(x + 1);
+    }
+    if (const std::size_t equals = rest.find('='); equals != npos) {
+        texts.c = rest.substr(0, equals);
+    } else if (rest.find(')') != npos) {
+        texts.c = rest.substr(0, rest.size() - 1);
+    } else {
+        texts.c = rest;
+    }
+
+    dropLeading(texts.a, ":+");
+    dropLeading(texts.b, "+");
+    dropLeading(texts.c, "+");
+    return texts;
+}
+
+double coefficient(std::string_view text, const EngineState& state) {
+    if (text.empty()) {
+        return 0.0;
+    }
+    const auto value = readNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
+    if (!value) {
+        throw EngineFault{fault::NotANumber};
+    }
+    if (!std::isfinite(*value)) {
+        throw EngineFault{fault::Overflow};
+    }
+    return *value;
+}
+
+// Appends " + 3x", " - x", " + 2" and so on; a zero term is left out. A unit coefficient of
+// the x term is not written.
+void appendTerm(std::string& out, double value, std::string_view variable, char separator) {
+    if (value == 0.0) {
+        return;
+    }
+    out += value > 0.0 ? " + " : " - ";
+    const double magnitude = std::fabs(value);
+    if (magnitude != 1.0 || variable.empty()) {
+        out += numberText(magnitude, separator);
+    }
+    out += variable;
+}
+
+std::string equationText(const Coefficients& k, char separator) {
+    std::string out;
+    if (k.a == 1.0) {
+        out = "x^2";
+    } else if (k.a == -1.0) {
+        out = "-x^2";
+    } else {
+        out = numberText(k.a, separator) + "x^2";
+    }
+    appendTerm(out, k.b, "x", separator);
+    appendTerm(out, k.c, "", separator);
+    out += " = 0";
+    return out;
+}
+
+double finite(double value) {
+    if (!std::isfinite(value)) {
+        throw EngineFault{fault::Overflow};
+    }
+    return value;
+}
+
+// Dividing by 2a with a = 0 has no finite result: that is reported as an invalid operation,
+// whatever the numerator; any other result beyond the double range is an overflow.
+double overTwoA(double numerator, double a) {
+    const double divisor = finite(2.0 * a);
+    if (divisor == 0.0) {
+        throw EngineFault{fault::InvalidOperation};
+    }
+    return finite(numerator / divisor);
+}
+
+void writeRoots(EngineState& state, const Coefficients& k) {
+    const double discriminant = finite(k.b * k.b - (4.0 * k.a) * k.c);
+    const char separator = state.DecimalSeparator;
+    if (discriminant > 0.0) {
+        const double root = std::sqrt(discriminant);
+        state.ResultRows[0] = numberText(overTwoA(-k.b + root, k.a), separator);
+        state.ResultRows[1] = numberText(overTwoA(-k.b - root, k.a), separator);
+    } else if (discriminant == 0.0) {
+        state.ResultRows[0] = numberText(overTwoA(-k.b, k.a), separator);
+        state.ResultRows[1] = state.ResultRows[0];
+    } else {
+        state.ResultRows[0] = msg::ComplexNumber;
+        state.ResultRows[1] = msg::ComplexNumber;
+    }
+}
+
+void solve(EngineState& state) {
+    const std::string_view line = state.NormalizedLine;
+    const std::size_t squareAt = line.find(kSquareMark);
+    if (squareAt == npos) {
+        state.ResultRows[0] = msg::SquareErrorNoA;
+        return;
+    }
+    const CoefficientTexts texts = coefficientTexts(line, squareAt, state);
+    const Coefficients k{coefficient(texts.a, state), coefficient(texts.b, state),
+                         coefficient(texts.c, state)};
+    state.NormalizedLine = equationText(k, state.DecimalSeparator);
+    writeRoots(state, k);
+}
+
+} // namespace
+
+void solveSquareEquation(EngineState& state) {
+    state.ResultRows.assign(2, std::string{});
+    try {
+        solve(state);
+    } catch (const EngineFault& failure) {
+        state.ResultText = failure.text;
+        state.CalcKind = -1;
+    }
+}
+
+} // namespace zolvan
