@@ -1,0 +1,245 @@
+// The calculate command: a "#" command line changes the memory, the display mode or the angle
+// unit; any other line goes through the engine and its result onto the display and the history.
+
+#include "engine/calculate.h"
+#include "engine/fault.h"
+#include "engine/number_text.h"
+#include "workspace/workspace.h"
+
+#include <cmath>
+
+namespace zolvan {
+
+namespace {
+
+constexpr int kCarriageReturn = 13;
+
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+bool contains(std::string_view text, std::string_view word) {
+    return text.find(word) != std::string_view::npos;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at) {
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// The number a text starts with, after blanks: sign, digits with one decimal separator, and an
+// exponent only when digits follow its letter. Empty when no digit starts it.
+std::string_view leadingNumber(std::string_view text, char decimalSeparator) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
+        ++start;
+    }
+    std::size_t at = start;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    const std::size_t integerEnd = skipDigits(text, at);
+    std::size_t end = integerEnd;
+    bool anyDigit = integerEnd > at;
+    if (end < text.size() && text[end] == decimalSeparator) {
+        const std::size_t fractionEnd = skipDigits(text, end + 1);
+        anyDigit = anyDigit || fractionEnd > end + 1;
+        end = fractionEnd;
+    }
+    if (!anyDigit) {
+        return {};
+    }
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
+            ++exponent;
+        }
+        const std::size_t exponentEnd = skipDigits(text, exponent);
+        if (exponentEnd > exponent) {
+            end = exponentEnd;
+        }
+    }
+    return text.substr(start, end - start);
+}
+
+} // namespace
+
+void Workspace::txtUnosFormule_KeyPress(int keyAscii) {
+    if (keyAscii == kCarriageReturn) {
+        convertChem2Text();
+    }
+}
+
+LineReport Workspace::convertChem2Text() {
+    engine.InputLine = std::string(trimBlanks(txtUnosFormule.text()));
+    LineReport report;
+    if (!engine.InputLine.empty() && engine.InputLine.front() == '#') {
+        runCommandLine(report);
+    } else {
+        runCalculation(report);
+    }
+    return report;
+}
+
+void Workspace::runCommandLine(LineReport& report) {
+    report.commandLine = true;
+    report.historyInput = engine.InputLine;
+    const std::string line = asciiLower(engine.InputLine);
+    if (contains(line, "mem")) {
+        const std::optional<double> result = readUserNumber(engine.ResultText);
+        if (contains(line, "mem+")) {
+            engine.MemoryValue += result.value_or(0.0);
+        } else if (contains(line, "mem-")) {
+            engine.MemoryValue -= result.value_or(0.0);
+        } else if (result) {
+            engine.MemoryValue = *result;
+        } else if (engine.ResultText.empty()) {
+            engine.MemoryValue = 0.0;
+        }
+        report.historyResult = userNumberText(engine.MemoryValue);
+        recordHistory(report.historyInput, report.historyResult);
+        applyMemoryIndicator();
+    } else {
+        if (contains(line, "auto")) {
+            optNumber.select(0);
+        } else if (contains(line, "sci")) {
+            optNumber.select(1);
+            decimalsFromCommand(line, "sci");
+        } else if (contains(line, "fix")) {
+            optNumber.select(2);
+            decimalsFromCommand(line, "fix");
+        }
+        if (contains(line, "grad")) {
+            optRadDeg.select(2);
+        } else if (contains(line, "deg")) {
+            optRadDeg.select(1);
+        } else if (contains(line, "rad")) {
+            optRadDeg.select(0);
+        }
+        recordHistory(report.historyInput, report.historyResult);
+    }
+    txtUnosFormule.setText("");
+    focus = FocusTarget::txtUnosFormule;
+}
+
+// Hands the number after the word to txtDecimala, whose handler checks and limits it.
+// `lowerLine` is InputLine in lower case, so positions agree with InputLine.
+void Workspace::decimalsFromCommand(std::string_view lowerLine, std::string_view word) {
+    const std::size_t after = lowerLine.find(word) + word.size();
+    const std::string_view rest = std::string_view(engine.InputLine).substr(after);
+    const std::string_view number = leadingNumber(rest, engine.DecimalSeparator);
+    double places = 0.0;
+    if (!number.empty()) {
+        places = readNumber(number, engine.DecimalSeparator).value_or(0.0);
+    }
+    if (!std::isfinite(places)) {
+        // Too large for a double: as large as a double goes, which the handler limits to 12.
+        places = std::copysign(1e308, places);
+    }
+    txtDecimala.setText(userNumberText(places));
+}
+
+void Workspace::runCalculation(LineReport& report) {
+    engine.UnknownSymbolFlag = false;
+    calculateExpression(engine);
+    report.canonical = engine.NormalizedLine;
+    report.arithmetic = engine.ExpandedLine;
+    report.result = engine.ResultText;
+    report.kind = engine.CalcKind;
+    report.rows = engine.ResultRows;
+    if (engine.UnknownSymbolFlag) {
+        report.unknown = engine.UnknownSymbol;
+    }
+
+    arrangeDisplay(report.historyInput, report.historyResult);
+
+    lblUnosFormule[1].caption = engine.PrevNormalizedLine;
+    lblUnosFormule[1].toolTip = " " + engine.PrevExpandedLine + " ";
+    lblUnosFormule[0].caption = engine.NormalizedLine;
+    lblUnosFormule[0].toolTip = " " + engine.ExpandedLine + " ";
+
+    if (engine.UnknownSymbolFlag) {
+        engine.UnknownSymbolFlag = false;
+        engine.ResultText = engine.UnknownSymbol + std::string(msg::NotElementSymbol);
+        report.historyResult = engine.ResultText;
+        lblRezultat[0].caption = engine.ResultText;
+        // Give the canonical line back with the symbol selected, ready to be corrected.
+        txtUnosFormule.setText(engine.NormalizedLine);
+        const std::string& line = engine.NormalizedLine;
+        const std::size_t at =
+            engine.UnknownSymbol.empty() ? std::string::npos : line.find(engine.UnknownSymbol);
+        if (at == std::string::npos) {
+            txtUnosFormule.select(codePointCount(line), 0);
+        } else {
+            txtUnosFormule.select(codePointCount(std::string_view(line).substr(0, at)),
+                                  codePointCount(engine.UnknownSymbol));
+        }
+    } else {
+        txtUnosFormule.setText("");
+    }
+    recordHistory(report.historyInput, report.historyResult);
+    focus = FocusTarget::txtUnosFormule;
+}
+
+// Sets the display rows for the kind of result and gives the history pair to record.
+void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyResult) {
+    const std::int16_t kind = engine.CalcKind;
+    if (kind == 1 || kind == 2) {
+        const bool statistics = kind == 1;
+        engine.CalcKind = statistics ? -1 : -2;
+        const std::string count = std::to_string(engine.DataCount);
+        lblOznaka[1].caption = statistics ? "n = " + count : "x1 =";
+        lblOznaka[2].caption = statistics ? "s =" : "";
+        lblOznaka[3].caption = statistics ? "Mean =" : "x2 =";
+        engine.AnsText = resultRow(0);
+        engine.PrevNormalizedLine = engine.NormalizedLine;
+        engine.NormalizedLine.clear();
+        engine.ResultText = resultRow(1);
+        lblRezultat[2].caption = statistics ? resultRow(2) : "";
+        PokaziRezultat();
+        historyInput = engine.PrevNormalizedLine;
+        if (statistics) {
+            historyResult = lblRezultat[1].caption + "; n = " + count +
+                            "; s = " + lblRezultat[2].caption +
+                            "; Mean = " + lblRezultat[0].caption;
+        } else {
+            historyResult = "x1 = " + lblRezultat[1].caption + "; x2 = " + lblRezultat[0].caption;
+        }
+        engine.PrevExpandedLine.clear();
+        engine.ExpandedLine.clear();
+        return;
+    }
+    if (kind < 0) {
+        // The display still showed a table, or a solver ended with a message.
+        engine.CalcKind = 0;
+        for (int row = 1; row <= 3; ++row) {
+            lblOznaka[row].caption.clear();
+        }
+        lblRezultat[2].caption.clear();
+    }
+    PokaziRezultat();
+    historyInput = engine.NormalizedLine;
+    historyResult = lblRezultat[0].caption;
+}
+
+} // namespace zolvan

@@ -1,0 +1,148 @@
+#pragma once
+// A plain model of the window's controls: what the handlers read and write (captions, tooltips,
+// colours, checked/selected/enabled/visible, list items, the input line's text, caret and
+// selection). Events raised by code are modelled here once: selecting an option button runs its
+// click handler only when the selection changes, a different text runs a text box's change
+// handler, a new value runs a scroll bar's change handler, a new check state runs a check box's
+// click handler. The Qt view mirrors these controls; it holds no logic of its own.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zolvan {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(Rgb, Rgb) = default;
+};
+
+inline constexpr Rgb kActiveColour{0, 92, 64};
+inline constexpr Rgb kGreyColour{192, 192, 192};
+inline constexpr Rgb kDesignColour{64, 64, 0};
+inline constexpr Rgb kBlueColour{0, 0, 255};
+inline constexpr Rgb kBlackColour{0, 0, 0};
+
+// Characters (code points) of a UTF-8 text: the unit of carets and selections.
+int codePointCount(std::string_view text);
+
+struct Label {
+    std::string caption;
+    std::string toolTip;
+    Rgb foreColour{};
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct Frame {
+    std::string caption;
+    bool visible = true;
+};
+
+// Caret and selection count characters (code points), as a user sees them.
+class TextBox {
+public:
+    std::function<void()> onChange;
+    bool enabled = true;
+    bool visible = true;
+    std::string toolTip;
+
+    const std::string& text() const { return m_text; }
+    // Raises onChange when the text differs. The caret goes to the start, as a new text leaves it.
+    void setText(std::string text);
+    int selStart() const { return m_selStart; }
+    int selLength() const { return m_selLength; }
+    // Clamped to the text.
+    void select(int start, int length);
+    std::string selectedText() const;
+    // Replaces the selection, or inserts at the caret when nothing is selected; the caret ends
+    // after the inserted text. Raises onChange when the text changes.
+    void insertAtCaret(std::string_view text);
+
+private:
+    std::string m_text;
+    int m_selStart = 0;
+    int m_selLength = 0;
+};
+
+struct OptionButton {
+    std::string caption;
+    Rgb foreColour{};
+    bool enabled = true;
+};
+
+class OptionGroup {
+public:
+    std::function<void(int)> onClick;
+    std::vector<OptionButton> buttons;
+
+    int selected() const { return m_selected; }
+    bool isSelected(int index) const { return m_selected == index; }
+    // Runs onClick(index) only when the selection changes.
+    void select(int index);
+
+    explicit OptionGroup(std::vector<OptionButton> options = {}, int selected = 0)
+        : buttons(std::move(options)), m_selected(selected) {}
+
+private:
+    int m_selected = 0;
+};
+
+class CheckBox {
+public:
+    std::function<void()> onClick;
+    std::string caption;
+    bool enabled = true;
+
+    bool checked() const { return m_checked; }
+    // Runs onClick when the state changes.
+    void setChecked(bool checked);
+
+private:
+    bool m_checked = false;
+};
+
+class ScrollBar {
+public:
+    std::function<void()> onChange;
+    int min = 0;
+    int max = 0;
+    bool enabled = true;
+
+    int value() const { return m_value; }
+    // Runs onChange when the value changes.
+    void setValue(int value);
+
+    ScrollBar(int minimum = 0, int maximum = 0, int value = 0)
+        : min(minimum), max(maximum), m_value(value) {}
+
+private:
+    int m_value = 0;
+};
+
+// A menu item or top-level menu: shown or hidden, with a check mark.
+struct MenuItem {
+    std::string caption;
+    bool checked = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// A picture button: `picture` names the image it shows.
+struct ImageButton {
+    std::string picture;
+    std::string toolTip;
+};
+
+// A list or drop-down list: entries, newest first where the handlers insert at the top.
+// A deque, because the history lists take every new entry at index 0 and grow without limit.
+struct ListBox {
+    std::deque<std::string> items;
+    bool visible = true;
+    void insertAtTop(std::string item) { items.push_front(std::move(item)); }
+};
+
+} // namespace zolvan

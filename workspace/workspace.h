@@ -1,0 +1,153 @@
+#pragma once
+// The main window's state and handlers, without a window: the engine state, the settings the
+// window keeps, the model of its controls, and the handlers that work on them. The Qt view
+// calls these handlers for widget events and shows the controls again afterwards.
+
+#include "engine/engine_state.h"
+#include "workspace/controls.h"
+#include "workspace/window_services.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zolvan {
+
+// Controls that can hold the keyboard focus, as far as the handlers move it.
+enum class FocusTarget { None, txtUnosFormule, txtDecimala, txtPower };
+
+// What one run of the calculate command did, for the command-line tool and tests.
+struct LineReport {
+    bool commandLine = false; // the line began with "#" and never reached the engine
+    // Engine texts right after calculateExpression returned (empty for a command line).
+    std::string canonical;
+    std::string arithmetic;
+    std::string result;
+    std::int16_t kind = 0;
+    std::vector<std::string> rows;
+    std::optional<std::string> unknown; // the symbol, when this line raised the flag
+    std::string historyInput;
+    std::string historyResult;
+};
+
+class Workspace {
+public:
+    explicit Workspace(WindowServices& services);
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    EngineState engine;
+
+    // Settings the window keeps.
+    std::int16_t DisplayMode = 0; // 0 automatic, 1 scientific, 2 fixed
+    std::string DecimalDigits = "00";
+    std::int16_t DecimalPlaces = 0; // decimal places last accepted from txtDecimala
+    bool isExpanded = false;
+    bool cancelRequested = false;
+    bool maskShown = false;
+    std::int16_t hoverIndex = -1;
+    FocusTarget focus = FocusTarget::None;
+
+    // The window itself; sizes in twips (15 to a screen pixel).
+    std::string caption = "Korvid. Zolvan";
+    int windowWidth = 0;
+    int windowHeight = 0;
+    bool keyPreview = false;
+    int imgButonMaskLeft = 0; // left position of the image-menu hover mask
+
+    // Menus the handlers show, hide or check.
+    MenuItem mnuFile, mnuEdit, mnuInsert, mnuView, mnuHelp; // top-level menus
+    MenuItem mnuExpand;                                     // "Expand Zolvan"
+    MenuItem mnuShort;                                      // "Show Display only"
+    MenuItem mnuTop;                                        // "Always On &Top"
+    std::array<ImageButton, 10> imgMenu;                    // image menu bar above the keypad
+
+    // Controls.
+    TextBox txtUnosFormule;              // formula input line
+    ListBox cmbLista;                    // history of input lines, newest first
+    ListBox lstRezultat;                 // history of results, index-aligned with cmbLista
+    std::array<Label, 4> lblOznaka;      // designation labels of display rows 1..4
+    std::array<Label, 3> lblRezultat;    // value labels: 0 current, 1 previous, 2 third value
+    std::array<Label, 2> lblUnosFormule; // echo labels: 0 current line, 1 previous line
+    std::array<Label, 7> lblInfo;        // indicators AUTO SCI FIX MEM RAD DEG GRAD
+    Frame frmNumber;                     // "Number format " frame
+    OptionGroup optNumber;               // display mode
+    Label lblDecimala;
+    TextBox txtDecimala;
+    ScrollBar vsbDecimala;
+    CheckBox chkTisuca;     // "1000 separator"
+    OptionGroup optRadDeg;  // angle unit in the number-format frame
+    OptionGroup optRadiani; // angle unit on the function panel
+    TextBox txtPower;       // exponent of the power keys
+    ScrollBar vsbPower;
+
+    // Start-up.
+    void Form_Load();
+    void txtBlank_Click();
+    // Hides the image-menu hover mask when it is shown.
+    void txtUnosFormule_MouseMove();
+
+    // Calculate command (Enter, the "=" button).
+    LineReport convertChem2Text();
+    void cmdEnter_Click() { convertChem2Text(); }
+    // Runs the calculate command for a carriage return (13).
+    void txtUnosFormule_KeyPress(int keyAscii);
+
+    // Result display and history.
+    void PokaziRezultat();
+    void applyMemoryIndicator();
+    void lblRezultat_Click(int index);
+    void lblUnosFormule_Click(int index);
+    void lblInfo_Click(int index);
+    void cmbLista_Click(int index);
+
+    // Number-format and angle-unit settings.
+    void optNumber_Click(int index);
+    void chkTisuca_Click();
+    void txtDecimala_Change();
+    void vsbDecimala_Change();
+    void optRadDeg_Click(int index);
+    void optRadiani_Click(int index);
+    void mnuNumber_Click();
+    void cmdHide_Click();
+    void txtPower_Change();
+    void vsbPower_Change();
+    void txtPower_GotFocus();
+
+    // Keyboard: key preview sees every key first and never swallows it. shift: 1 Shift, 2 Ctrl,
+    // 4 Alt.
+    void Form_KeyDown(int keyCode, int shift);
+
+    // Window modes.
+    void mnuExpand_Click();
+    void mnuShort_Click() { toggleDisplayOnly(); }
+    void toggleDisplayOnly();
+    void mnuTop_Click();
+
+    // Helpers shared by the handlers.
+    // A text read in the user's number format; nullopt unless it reads as a finite number.
+    std::optional<double> readUserNumber(std::string_view text) const;
+    // A double written as text in the user's number format.
+    std::string userNumberText(double value) const;
+    // The display formatting of one value with the current settings.
+    std::string formatForDisplay(std::string_view value) const;
+    // Inserts one history pair at the top of cmbLista and lstRezultat.
+    void recordHistory(std::string input, std::string result);
+
+private:
+    void wireControls();
+    // ResultRows[index], or an empty text when the solver left fewer rows.
+    const std::string& resultRow(std::size_t index) const;
+    void runCommandLine(LineReport& report);
+    void runCalculation(LineReport& report);
+    void arrangeDisplay(std::string& historyInput, std::string& historyResult);
+    void decimalsFromCommand(std::string_view lowerLine, std::string_view word);
+    void insertPowerOperator(int digit, int shift);
+
+    WindowServices& m_services;
+};
+
+} // namespace zolvan
