@@ -1,0 +1,18 @@
+#pragma once
+// The two output forms of zolvan-cli for one input line.
+
+#include "workspace/workspace.h"
+
+#include <string>
+
+namespace zolvan::cli {
+
+// The history pair as a task file writes it: input, " = ", result; the input alone when the
+// result is empty. Appends to `out` without a line end.
+void appendTaskLine(std::string& out, const LineReport& report);
+
+// One compact JSON object. `input` is the trimmed line; memory and the data count are read from
+// the workspace after the line ran. Appends to `out` without a line end.
+void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace);
+
+} // namespace zolvan::cli
