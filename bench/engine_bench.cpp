@@ -1,0 +1,108 @@
+// Throughput of the engine and of the calculate command, and the time of single long lines.
+#include "engine/calculate.h"
+#include "engine/engine_state.h"
+#include "workspace/workspace.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace zolvan;
+
+// What a lab types in a day: formulas, functions, statistics, equations, plain arithmetic.
+constexpr std::array<std::string_view, 20> kMixedLines{
+    "H2SO4",       "2h2o+nacl", "3*Ca(OH)2",   "sin(30)^2",  "5%200",
+    "CuSO4+5H2O",  "(2+3)*4/7", "sqrt(2)*pi",  "sum(2+4+6)", "x^2-3x+2",
+    "log1000+ln5", "12.5*8-3",  "K4[Fe(CN)6]", "2^10-1",     "cos(pi/3)",
+    "C6H12O6",     "ans*2",     "2x^2+3x-5=0", "170!/3",     "sum(1.5+2.5-3+4E-2)",
+};
+
+class BenchServices final : public WindowServices {
+public:
+    char localeDecimalSeparator() override { return '.'; }
+    unsigned clockSeed() override { return 1; }
+    void doEvents() override {}
+    void setTopmost(bool) override {}
+};
+
+void mixedLinesEngine(benchmark::State& state) {
+    EngineState engine;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        engine.InputLine = kMixedLines[i++ % kMixedLines.size()];
+        calculateExpression(engine);
+        engine.CalcKind = static_cast<std::int16_t>(engine.CalcKind > 0 ? -engine.CalcKind : 0);
+        benchmark::DoNotOptimize(engine.ResultText.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(mixedLinesEngine);
+
+void mixedLinesCalculateCommand(benchmark::State& state) {
+    BenchServices services;
+    Workspace ws(services);
+    ws.Form_Load();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        ws.txtUnosFormule.setText(std::string(kMixedLines[i++ % kMixedLines.size()]));
+        benchmark::DoNotOptimize(ws.convertChem2Text());
+        if (ws.cmbLista.items.size() > 100000) {
+            ws.cmbLista.items.clear();
+            ws.lstRezultat.items.clear();
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(mixedLinesCalculateCommand);
+
+// A line of `length` characters: operands joined by one operator, or nested brackets.
+std::string longLine(char op, std::size_t length) {
+    std::string line;
+    if (op == '(') {
+        const std::size_t depth = (length - 1) / 2;
+        line.assign(depth, '(');
+        line += '1';
+        line.append(depth, ')');
+        return line;
+    }
+    line = "1";
+    while (line.size() + 2 <= length) {
+        line += op;
+        line += '1';
+    }
+    return line;
+}
+
+void longLineBench(benchmark::State& state, char op) {
+    const std::string line = longLine(op, static_cast<std::size_t>(state.range(0)));
+    EngineState engine;
+    for (auto _ : state) {
+        engine.InputLine = line;
+        engine.CalcKind = 0;
+        calculateExpression(engine);
+        benchmark::DoNotOptimize(engine.ResultText.data());
+    }
+    state.SetLabel(engine.ResultText.substr(0, 24));
+}
+
+#define ZOLVAN_LONG_LINE(name, op)                                                                 \
+    void name(benchmark::State& state) {                                                           \
+        longLineBench(state, op);                                                                  \
+    }                                                                                              \
+    BENCHMARK(name)->Arg(1000)->Arg(8000)->Arg(32766)->Arg(32767)->Unit(benchmark::kMillisecond)
+
+ZOLVAN_LONG_LINE(longPower, '^');
+ZOLVAN_LONG_LINE(longDivision, '/');
+ZOLVAN_LONG_LINE(longProduct, '*');
+ZOLVAN_LONG_LINE(longPercent, '%');
+ZOLVAN_LONG_LINE(longSum, '+');
+ZOLVAN_LONG_LINE(longDifference, '-');
+ZOLVAN_LONG_LINE(longBrackets, '(');
+
+} // namespace
+
+BENCHMARK_MAIN();
