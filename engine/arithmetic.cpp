@@ -114,22 +114,21 @@ private:
         out.append(left);
     }
 
-    // The value of a function or factorial operand; its message ends the evaluation.
-    std::optional<double> functionValue(std::string_view operand) {
+    // A function or factorial operand is replaced by its value written as number text, which
+    // is then read like any other operand; its message ends the evaluation.
+    std::string_view evaluatedOperand(std::string_view operand, std::string& storage) {
         if (!isFunctionOperand(operand)) {
-            return std::nullopt;
+            return operand;
         }
         FunctionValue value = evaluateFunction(m_state, operand);
         if (std::string* message = std::get_if<std::string>(&value)) {
             throw Stop{std::move(*message)};
         }
-        return std::get<double>(value);
+        storage = numberText(std::get<double>(value), m_separator);
+        return storage;
     }
 
-    double readOperand(std::string_view operand, std::optional<double> fromFunction) const {
-        if (fromFunction) {
-            return *fromFunction;
-        }
+    double readOperand(std::string_view operand) const {
         const std::optional<double> value = readNumber(operand, m_separator, m_grouping);
         if (!value) {
             throw EngineFault{fault::NotANumber};
@@ -137,26 +136,17 @@ private:
         return checked(*value);
     }
 
-    // Whether the exponent's text holds a decimal separator; a function operand counts by the
-    // text of its value.
-    bool writtenWithSeparator(std::string_view operand, std::optional<double> fromFunction) const {
-        if (fromFunction) {
-            return numberText(*fromFunction, m_separator).find(m_separator) != std::string::npos;
-        }
-        return operand.find(m_separator) != std::string_view::npos;
-    }
-
-    double combine(char op, std::string_view left, std::string_view right) {
-        const std::optional<double> leftFunction = functionValue(left);
-        const std::optional<double> rightFunction = functionValue(right);
+    double combine(char op, std::string_view leftOperand, std::string_view rightOperand) {
+        const std::string_view left = evaluatedOperand(leftOperand, m_leftValue);
+        const std::string_view right = evaluatedOperand(rightOperand, m_rightValue);
         if (left.empty() || right.empty()) {
             stopWith(msg::SyntaxError);
         }
-        const double a = readOperand(left, leftFunction);
-        const double b = readOperand(right, rightFunction);
+        const double a = readOperand(left);
+        const double b = readOperand(right);
         switch (op) {
         case '^':
-            if (a < 0.0 && writtenWithSeparator(right, rightFunction)) {
+            if (a < 0.0 && right.find(m_separator) != std::string_view::npos) {
                 stopWith(msg::RootOfNegative);
             }
             return checked(std::pow(a, b));
@@ -180,6 +170,8 @@ private:
     std::string m_current;
     std::string m_next;
     std::string m_value;
+    std::string m_leftValue;
+    std::string m_rightValue;
 };
 
 // The message for a ")" that has no "(" before it: a "(" later in the text means the brackets

@@ -14,36 +14,51 @@ namespace {
 // Hydrogen to element 109, in order of atomic number. The decimals column is how far each
 // weight is known; for Na, Mg, Sc, Co, As, Kr, Rh, Sn, Sb, Te and Dy it counts trailing zeros
 // that the weight itself does not show.
+// Each weight is written once: ROW keeps the literal as the weight and as its text.
+#define ROW(symbol, weight, decimals)                                                              \
+    Element {                                                                                      \
+        symbol, weight, #weight, decimals                                                          \
+    }
 constexpr std::array<Element, 109> kElements{{
-    {"H", 1.00794, 5},    {"He", 4.002602, 6}, {"Li", 6.941, 3},     {"Be", 9.012182, 6},
-    {"B", 10.811, 3},     {"C", 12.0107, 4},   {"N", 14.00674, 5},   {"O", 15.9994, 4},
-    {"F", 18.9984032, 7}, {"Ne", 20.1797, 4},  {"Na", 22.98977, 6},  {"Mg", 24.305, 4},
-    {"Al", 26.981538, 6}, {"Si", 28.0855, 4},  {"P", 30.973761, 6},  {"S", 32.066, 3},
-    {"Cl", 35.4527, 4},   {"Ar", 39.948, 3},   {"K", 39.0983, 4},    {"Ca", 40.078, 3},
-    {"Sc", 44.95591, 6},  {"Ti", 47.867, 3},   {"V", 50.9415, 4},    {"Cr", 51.9961, 4},
-    {"Mn", 54.938049, 6}, {"Fe", 55.845, 3},   {"Co", 58.9332, 6},   {"Ni", 58.6934, 4},
-    {"Cu", 63.546, 3},    {"Zn", 65.39, 2},    {"Ga", 69.723, 3},    {"Ge", 72.61, 2},
-    {"As", 74.9216, 5},   {"Se", 78.96, 2},    {"Br", 79.904, 3},    {"Kr", 83.8, 2},
-    {"Rb", 85.4678, 4},   {"Sr", 87.62, 2},    {"Y", 88.90585, 5},   {"Zr", 91.224, 3},
-    {"Nb", 92.90638, 5},  {"Mo", 95.94, 2},    {"Tc", 98, 0},        {"Ru", 101.07, 2},
-    {"Rh", 102.9055, 5},  {"Pd", 106.42, 2},   {"Ag", 107.8682, 4},  {"Cd", 112.411, 3},
-    {"In", 114.818, 3},   {"Sn", 118.71, 3},   {"Sb", 121.76, 3},    {"Te", 127.6, 2},
-    {"I", 126.90447, 5},  {"Xe", 131.29, 2},   {"Cs", 132.90545, 5}, {"Ba", 137.327, 3},
-    {"La", 138.9055, 4},  {"Ce", 140.116, 3},  {"Pr", 140.90765, 5}, {"Nd", 144.24, 2},
-    {"Pm", 145, 0},       {"Sm", 150.36, 2},   {"Eu", 151.964, 3},   {"Gd", 157.25, 2},
-    {"Tb", 158.92534, 5}, {"Dy", 162.5, 2},    {"Ho", 164.93032, 5}, {"Er", 167.26, 2},
-    {"Tm", 168.93421, 5}, {"Yb", 173.04, 2},   {"Lu", 174.967, 3},   {"Hf", 178.49, 2},
-    {"Ta", 180.9479, 4},  {"W", 183.84, 2},    {"Re", 186.207, 3},   {"Os", 190.23, 2},
-    {"Ir", 192.217, 3},   {"Pt", 195.078, 3},  {"Au", 196.96655, 5}, {"Hg", 200.59, 2},
-    {"Tl", 204.3833, 4},  {"Pb", 207.2, 1},    {"Bi", 208.98038, 5}, {"Po", 209, 0},
-    {"At", 210, 0},       {"Rn", 222, 0},      {"Fr", 223, 0},       {"Ra", 226, 0},
-    {"Ac", 227, 0},       {"Th", 232.0381, 4}, {"Pa", 231.03588, 5}, {"U", 238.0289, 4},
-    {"Np", 237, 0},       {"Pu", 244, 0},      {"Am", 243, 0},       {"Cm", 247, 0},
-    {"Bk", 247, 0},       {"Cf", 251, 0},      {"Es", 252, 0},       {"Fm", 257, 0},
-    {"Md", 258, 0},       {"No", 259, 0},      {"Lr", 262, 0},       {"Rf", 261, 0},
-    {"Db", 262, 0},       {"Sg", 263, 0},      {"Bh", 264, 0},       {"Hs", 265, 0},
-    {"Mt", 268, 0},
+    ROW("H", 1.00794, 5),    ROW("He", 4.002602, 6),  ROW("Li", 6.941, 3),
+    ROW("Be", 9.012182, 6),  ROW("B", 10.811, 3),     ROW("C", 12.0107, 4),
+    ROW("N", 14.00674, 5),   ROW("O", 15.9994, 4),    ROW("F", 18.9984032, 7),
+    ROW("Ne", 20.1797, 4),   ROW("Na", 22.98977, 6),  ROW("Mg", 24.305, 4),
+    ROW("Al", 26.981538, 6), ROW("Si", 28.0855, 4),   ROW("P", 30.973761, 6),
+    ROW("S", 32.066, 3),     ROW("Cl", 35.4527, 4),   ROW("Ar", 39.948, 3),
+    ROW("K", 39.0983, 4),    ROW("Ca", 40.078, 3),    ROW("Sc", 44.95591, 6),
+    ROW("Ti", 47.867, 3),    ROW("V", 50.9415, 4),    ROW("Cr", 51.9961, 4),
+    ROW("Mn", 54.938049, 6), ROW("Fe", 55.845, 3),    ROW("Co", 58.9332, 6),
+    ROW("Ni", 58.6934, 4),   ROW("Cu", 63.546, 3),    ROW("Zn", 65.39, 2),
+    ROW("Ga", 69.723, 3),    ROW("Ge", 72.61, 2),     ROW("As", 74.9216, 5),
+    ROW("Se", 78.96, 2),     ROW("Br", 79.904, 3),    ROW("Kr", 83.8, 2),
+    ROW("Rb", 85.4678, 4),   ROW("Sr", 87.62, 2),     ROW("Y", 88.90585, 5),
+    ROW("Zr", 91.224, 3),    ROW("Nb", 92.90638, 5),  ROW("Mo", 95.94, 2),
+    ROW("Tc", 98, 0),        ROW("Ru", 101.07, 2),    ROW("Rh", 102.9055, 5),
+    ROW("Pd", 106.42, 2),    ROW("Ag", 107.8682, 4),  ROW("Cd", 112.411, 3),
+    ROW("In", 114.818, 3),   ROW("Sn", 118.71, 3),    ROW("Sb", 121.76, 3),
+    ROW("Te", 127.6, 2),     ROW("I", 126.90447, 5),  ROW("Xe", 131.29, 2),
+    ROW("Cs", 132.90545, 5), ROW("Ba", 137.327, 3),   ROW("La", 138.9055, 4),
+    ROW("Ce", 140.116, 3),   ROW("Pr", 140.90765, 5), ROW("Nd", 144.24, 2),
+    ROW("Pm", 145, 0),       ROW("Sm", 150.36, 2),    ROW("Eu", 151.964, 3),
+    ROW("Gd", 157.25, 2),    ROW("Tb", 158.92534, 5), ROW("Dy", 162.5, 2),
+    ROW("Ho", 164.93032, 5), ROW("Er", 167.26, 2),    ROW("Tm", 168.93421, 5),
+    ROW("Yb", 173.04, 2),    ROW("Lu", 174.967, 3),   ROW("Hf", 178.49, 2),
+    ROW("Ta", 180.9479, 4),  ROW("W", 183.84, 2),     ROW("Re", 186.207, 3),
+    ROW("Os", 190.23, 2),    ROW("Ir", 192.217, 3),   ROW("Pt", 195.078, 3),
+    ROW("Au", 196.96655, 5), ROW("Hg", 200.59, 2),    ROW("Tl", 204.3833, 4),
+    ROW("Pb", 207.2, 1),     ROW("Bi", 208.98038, 5), ROW("Po", 209, 0),
+    ROW("At", 210, 0),       ROW("Rn", 222, 0),       ROW("Fr", 223, 0),
+    ROW("Ra", 226, 0),       ROW("Ac", 227, 0),       ROW("Th", 232.0381, 4),
+    ROW("Pa", 231.03588, 5), ROW("U", 238.0289, 4),   ROW("Np", 237, 0),
+    ROW("Pu", 244, 0),       ROW("Am", 243, 0),       ROW("Cm", 247, 0),
+    ROW("Bk", 247, 0),       ROW("Cf", 251, 0),       ROW("Es", 252, 0),
+    ROW("Fm", 257, 0),       ROW("Md", 258, 0),       ROW("No", 259, 0),
+    ROW("Lr", 262, 0),       ROW("Rf", 261, 0),       ROW("Db", 262, 0),
+    ROW("Sg", 263, 0),       ROW("Bh", 264, 0),       ROW("Hs", 265, 0),
+    ROW("Mt", 268, 0),
 }};
+#undef ROW
 
 constexpr bool isUpper(char c) {
     return c >= 'A' && c <= 'Z';
@@ -104,18 +119,21 @@ std::span<const Element> elementTable() {
     return kElements;
 }
 
-double atomicWeight(EngineState& state, std::string_view symbol) {
-    double weight = 0.0;
-    std::int16_t decimals = 0;
+const Element* lookUpElement(EngineState& state, std::string_view symbol) {
+    const Element* element = nullptr;
     if (const auto slot = slotOf(symbol); slot && kIndex[*slot] != 0) {
-        const Element& e = kElements[kIndex[*slot] - 1];
-        weight = e.weight;
-        decimals = e.decimals;
+        element = &kElements[kIndex[*slot] - 1];
     }
+    const std::int16_t decimals = element != nullptr ? element->decimals : std::int16_t{0};
     if (decimals < state.ElementDecimals) {
         state.ElementDecimals = decimals;
     }
-    return weight;
+    return element;
+}
+
+double atomicWeight(EngineState& state, std::string_view symbol) {
+    const Element* element = lookUpElement(state, symbol);
+    return element != nullptr ? element->weight : 0.0;
 }
 
 } // namespace zolvan

@@ -12,6 +12,7 @@ struct EngineState;
 struct Element {
     std::string_view symbol;
     double weight;
+    std::string_view weightText; // the weight as written in the table, with "." as separator
     std::int16_t decimals;
 };
 
@@ -20,5 +21,8 @@ std::span<const Element> elementTable();
 // Exact, case-sensitive lookup. Returns the weight, or 0 for no element. Lowers
 // state.ElementDecimals to the element's count of decimals (0 for no element) when smaller.
 double atomicWeight(EngineState& state, std::string_view symbol);
+
+// The same lookup giving the whole row, or nullptr for no element.
+const Element* lookUpElement(EngineState& state, std::string_view symbol);
 
 } // namespace zolvan

@@ -200,11 +200,15 @@ std::optional<std::string> replaceSymbols(EngineState& state, std::string_view t
         const std::string_view symbol = text.substr(k, twoLetters ? 2 : 1);
         k += symbol.size() - 1;
         state.UnknownSymbol = symbol;
-        const double weight = atomicWeight(state, symbol);
-        if (weight == 0.0) {
+        const Element* element = lookUpElement(state, symbol);
+        if (element == nullptr) {
             return std::nullopt;
         }
-        out += numberText(weight, state.DecimalSeparator);
+        const std::size_t at = out.size();
+        out += element->weightText;
+        if (const auto point = out.find('.', at); point != std::string::npos) {
+            out[point] = state.DecimalSeparator;
+        }
     }
     return out;
 }

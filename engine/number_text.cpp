@@ -24,25 +24,47 @@ struct Decimal {
     bool negative = false;
 };
 
-// The value rounded to `significant` digits (correctly rounded by the standard library).
+// Digits and exponent out of a "d.ddde+XX" text written by to_chars.
+void parseScientific(const char* p, const char* end, Decimal& d) {
+    for (; p != end && *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            d.digits.push_back(*p);
+        }
+    }
+    if (p == end) {
+        return;
+    }
+    ++p; // 'e'
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+')) {
+        ++p;
+    }
+    int exponent = 0;
+    for (; p != end; ++p) {
+        exponent = exponent * 10 + (*p - '0');
+    }
+    d.exponent = negative ? -exponent : exponent;
+}
+
+// The value rounded to `significant` digits, correctly rounded. The shortest text that reads
+// back as the same double is tried first: when it has no more digits than asked for, it is
+// exactly the rounded value, and it is much cheaper to get.
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
         return d;
     }
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::scientific, significant - 1);
-    (void)ec;
-    const char* p = buf.data();
-    for (; p != end && *p != 'e'; ++p) {
-        if (isDigit(*p)) {
-            d.digits.push_back(*p);
-        }
-    }
-    if (p != end) {
-        d.exponent = std::atoi(p + 1);
+    std::array<char, 64> buf;
+    const double magnitude = std::fabs(value);
+    const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                        std::chars_format::scientific);
+    parseScientific(buf.data(), shortest.ptr, d);
+    if (static_cast<int>(d.digits.size()) > significant) {
+        d.digits.clear();
+        const auto rounded = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                           std::chars_format::scientific, significant - 1);
+        parseScientific(buf.data(), rounded.ptr, d);
     }
     return d;
 }
@@ -136,6 +158,24 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
     return fixedFromDecimal(d, decimals, separator, group);
 }
 
+// A signed whole number of up to 15 digits is exact in a double: read it without from_chars.
+std::optional<double> readWholeNumber(std::string_view text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 15) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (const char c : digits) {
+        if (!isDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    const auto magnitude = static_cast<double>(value);
+    return negative ? -magnitude : magnitude;
+}
+
 } // namespace
 
 std::optional<double> readNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
@@ -148,8 +188,11 @@ std::optional<double> readNumber(std::string_view text, char decimalSeparator, b
     while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t')) {
         --n;
     }
+    if (auto whole = readWholeNumber(text.substr(i, n - i))) {
+        return whole;
+    }
     // Build a clean "C" form for from_chars: [-]digits[.digits][e[-]digits].
-    std::array<char, 128> small{};
+    std::array<char, 128> small;
     std::string large;
     char* buf = small.data();
     if (n - i + 2 > small.size()) {
@@ -235,9 +278,58 @@ bool readsAsNumber(std::string_view text, char decimalSeparator, bool allowGroup
     return value && std::isfinite(*value);
 }
 
+namespace {
+
+// Most numbers the engine writes (weights, counts, values read from 15-digit texts) have a
+// shortest round-trip text that already is their plain form; take it when it is.
+std::optional<std::string> shortestPlainText(double value, char decimalSeparator) {
+    std::array<char, 32> buf;
+    const auto written = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+    const std::string_view text(buf.data(), static_cast<std::size_t>(written.ptr - buf.data()));
+    if (text.find('e') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    int significant = 0;
+    int integerDigits = 0;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (c == '.') {
+            afterPoint = true;
+        } else if (isDigit(c)) {
+            if (significant > 0 || c != '0') {
+                ++significant;
+            }
+            ++(afterPoint ? decimals : integerDigits);
+        }
+    }
+    if (significant > 15 || integerDigits > 15 || decimals > 15) {
+        return std::nullopt;
+    }
+    std::string out(text);
+    if (const auto point = out.find('.'); point != std::string::npos) {
+        out[point] = decimalSeparator;
+    }
+    return out;
+}
+
+} // namespace
+
 std::string numberText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
         return std::string(fault::Overflow);
+    }
+    if (value == 0.0) {
+        return "0";
+    }
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        std::array<char, 24> buf;
+        const auto written =
+            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(value));
+        return std::string(buf.data(), written.ptr);
+    }
+    if (auto plain = shortestPlainText(value, decimalSeparator)) {
+        return std::move(*plain);
     }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);

@@ -86,6 +86,8 @@ TEST(ElementTableTest, EveryRowIsFoundByItsOwnSymbol) {
         EXPECT_EQ(atomicWeight(state, row.symbol), row.weight) << row.symbol;
         EXPECT_EQ(state.ElementDecimals, row.decimals) << row.symbol;
         EXPECT_TRUE(symbols.insert(row.symbol).second) << "duplicate " << row.symbol;
+        // Formula expansion writes this text in place of the symbol.
+        EXPECT_EQ(row.weightText, numberText(row.weight, '.')) << row.symbol;
     }
 }
 
