@@ -16,5 +16,5 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DZOLVAN_UI=OFF -DZOLVAN_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz --target calculate_fuzzer
 mkdir -p build-fuzz/corpus
-./build-fuzz/fuzz/calculate_fuzzer -runs="${FUZZ_RUNS:-300000}" -max_total_time=240 -timeout=5 \
+./build-fuzz/fuzz/calculate_fuzzer -runs="${FUZZ_RUNS:-1000000}" -max_total_time=180 -timeout=5 \
     -max_len=4096 -rss_limit_mb=2048 build-fuzz/corpus fuzz/seeds

@@ -13,132 +13,60 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-// The state as the normalizer leaves it for a square equation, with leftovers of an earlier
-// result that the solver must not show.
-EngineState squareState(const std::string& line, char separator) {
-    EngineState state;
-    state.NormalizedLine = line;
-    state.DecimalSeparator = separator;
-    state.CalcKind = 2;
-    state.ResultText = "earlier result";
-    state.ResultRows = {"12", "4", "2"};
-    return state;
-}
+constexpr std::string_view kEarlier = "earlier result";
 
-struct SolvedRow {
+// `display` is the canonical text afterwards, `x1` and `x2` the result rows, `text` the
+// ResultText: a fault text, or the earlier result when the solver ended normally.
+struct SquareRow {
     const char* name;
     const char* line;
-    char separator;
     const char* display;
     const char* x1;
     const char* x2;
+    std::string_view text = kEarlier;
+    char separator = '.';
 };
 
-std::string solvedName(const testing::TestParamInfo<SolvedRow>& info) {
-    return info.param.name;
-}
+class SquareEquationTest : public testing::TestWithParam<SquareRow> {};
 
-class SolvedEquationTest : public testing::TestWithParam<SolvedRow> {};
-
-TEST_P(SolvedEquationTest, WritesTheEquationAndBothRoots) {
-    const SolvedRow& row = GetParam();
-    EngineState state = squareState(row.line, row.separator);
-
+TEST_P(SquareEquationTest, WritesTheEquationAndRootsOrNamesTheFault) {
+    const SquareRow& row = GetParam();
+    EngineState state;
+    state.NormalizedLine = row.line;
+    state.DecimalSeparator = row.separator;
+    state.CalcKind = 2;
+    state.ResultText = kEarlier;
+    state.ResultRows = {"12", "4", "2"}; // left over from a statistics line
     solveSquareEquation(state);
-
     EXPECT_EQ(state.NormalizedLine, row.display);
     EXPECT_EQ(state.ResultRows, (Rows{row.x1, row.x2}));
-    EXPECT_EQ(state.CalcKind, 2);
-    EXPECT_EQ(state.ResultText, "earlier result");
+    EXPECT_EQ(state.ResultText, row.text);
+    EXPECT_EQ(state.CalcKind, row.text == kEarlier ? 2 : -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Roots, SolvedEquationTest,
-    testing::Values(
-        SolvedRow{"PanelLine", "1X^2-3X+2", '.', "x^2 - 3x + 2 = 0", "2", "1"},
-        SolvedRow{"DoubleRoot", "X^2-2X+1", '.', "x^2 - 2x + 1 = 0", "1", "1"},
-        SolvedRow{"NegativeDiscriminant", "X^2+1", '.', "x^2 + 1 = 0", "Complex number",
-                  "Complex number"},
-        SolvedRow{"MinusSignIsMinusOne", "-X^2+4", '.', "-x^2 + 4 = 0", "-2", "2"},
-        SolvedRow{"BareXIsOne", "X^2+X", '.', "x^2 + x = 0", "0", "-1"},
-        SolvedRow{"MinusXIsMinusOne", "X^2-X-2", '.', "x^2 - x - 2 = 0", "2", "-1"},
-        SolvedRow{"UnitCoefficientNotWritten", "X^2+1X", '.', "x^2 + x = 0", "0", "-1"},
-        SolvedRow{"TypedEquation", "2X^2+3X-5", '.', "2x^2 + 3x - 5 = 0", "1", "-2.5"},
-        SolvedRow{"TypedEquationComma", "2X^2+3X-5", ',', "2x^2 + 3x - 5 = 0", "1", "-2,5"},
-        SolvedRow{"FractionsDot", "0.5X^2-1.5X+1", '.', "0.5x^2 - 1.5x + 1 = 0", "2", "1"},
-        SolvedRow{"FractionsComma", "0,5X^2-1,5X+1", ',', "0,5x^2 - 1,5x + 1 = 0", "2", "1"},
-        SolvedRow{"IrrationalRoots", "X^2-2", '.', "x^2 - 2 = 0", "1.4142135623731",
-                  "-1.4142135623731"},
-        SolvedRow{"EqualsSignEndsConstant", "X^2+3X+2=0", '.', "x^2 + 3x + 2 = 0", "-1", "-2"},
-        SolvedRow{"BracketedEquation", "(X^2-1)", '.', "x^2 - 1 = 0", "1", "-1"},
-        SolvedRow{"CoefficientInsideBracket", "(2X^2-8)", '.', "2x^2 - 8 = 0", "2", "-2"},
-        SolvedRow{"SquareTermAlone", "X^2", '.', "x^2 = 0", "0", "0"},
-        SolvedRow{"ColonBeforeSquare", ":X^2-4", '.', "x^2 - 4 = 0", "2", "-2"},
-        SolvedRow{"PlusBeforeSquare", "+X^2-9", '.', "x^2 - 9 = 0", "3", "-3"},
-        SolvedRow{"LargeCoefficientsInExponentForm", "1E20X^2-1E20", '.', "1E+20x^2 - 1E+20 = 0",
-                  "1", "-1"}),
-    solvedName);
-
-struct FaultRow {
-    const char* name;
-    const char* line;
-    std::string_view fault;
-    const char* lineAfter; // the display text when the fault came after it was written
-    Rows rows;
+const SquareRow kRows[] = {
+    {"PanelLine", "1X^2-3X+2", "x^2 - 3x + 2 = 0", "2", "1"},
+    {"BareXIsOne", "X^2+X", "x^2 + x = 0", "0", "-1"},
+    {"MinusXIsMinusOne", "X^2-X-2", "x^2 - x - 2 = 0", "2", "-1"},
+    {"DecimalComma", "2X^2-1,5X", "2x^2 - 1,5x = 0", "0,75", "0", kEarlier, ','},
+    {"EqualsSignEndsConstant", "X^2+3X+2=0", "x^2 + 3x + 2 = 0", "-1", "-2"},
+    {"CoefficientInsideBracket", "(2X^2-8)", "2x^2 - 8 = 0", "2", "-2"},
+    {"SquareTermAlone", "X^2", "x^2 = 0", "0", "0"},
+    {"ColonBeforeSquare", ":X^2-4", "x^2 - 4 = 0", "2", "-2"},
+    {"PlusBeforeSquare", "+X^2-9", "x^2 - 9 = 0", "3", "-3"},
+    {"NoSquareTermMeansZeroA", "2X+1", "2X+1", "Error: a = 0", ""},
+    {"ZeroA", "0X^2+2X+1", "0x^2 + 2x + 1 = 0", "", "", fault::InvalidOperation},
+    {"ProductBeforeSquare", "2*X^2+1", "2*X^2+1", "", "", fault::NotANumber},
+    {"StrayCharacterInB", "X^2+2#X", "X^2+2#X", "", "", fault::NotANumber},
+    {"CoefficientBeyondRange", "1E400X^2+1", "1E400X^2+1", "", "", fault::Overflow},
+    {"DiscriminantBeyondRange", "1E300X^2+1E300X+1E300", "1E+300x^2 + 1E+300x + 1E+300 = 0", "", "",
+     fault::Overflow},
+    {"SecondRootBeyondRange", "1E-300X^2+1E10X", "1E-300x^2 + 10000000000x = 0", "0", "",
+     fault::Overflow},
 };
 
-std::string faultName(const testing::TestParamInfo<FaultRow>& info) {
-    return info.param.name;
-}
-
-class SquareFaultTest : public testing::TestWithParam<FaultRow> {};
-
-TEST_P(SquareFaultTest, NamesTheFaultAndKeepsWhatWasWritten) {
-    const FaultRow& row = GetParam();
-    EngineState state = squareState(row.line, '.');
-
-    solveSquareEquation(state);
-
-    EXPECT_EQ(state.ResultText, row.fault);
-    EXPECT_EQ(state.CalcKind, -1);
-    EXPECT_EQ(state.NormalizedLine, row.lineAfter);
-    EXPECT_EQ(state.ResultRows, row.rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SquareFaultTest,
-    testing::Values(
-        FaultRow{"ZeroA", "0X^2+2X+1", fault::InvalidOperation, "0x^2 + 2x + 1 = 0", {"", ""}},
-        FaultRow{
-            "ZeroANegativeB", "0X^2-2X+1", fault::InvalidOperation, "0x^2 - 2x + 1 = 0", {"", ""}},
-        FaultRow{"ZeroAZeroB", "0X^2+5", fault::InvalidOperation, "0x^2 + 5 = 0", {"", ""}},
-        FaultRow{"ProductBeforeSquare", "2*X^2+1", fault::NotANumber, "2*X^2+1", {"", ""}},
-        FaultRow{"StrayCharacterInB", "X^2+2#X", fault::NotANumber, "X^2+2#X", {"", ""}},
-        FaultRow{"StrayCharacterInC", "X^2+3X+2Y", fault::NotANumber, "X^2+3X+2Y", {"", ""}},
-        FaultRow{"BracketBehindSquare", "X^2+(2)X", fault::InvalidOperation, "X^2+(2)X", {"", ""}},
-        FaultRow{"CoefficientBeyondRange", "1E400X^2+1", fault::Overflow, "1E400X^2+1", {"", ""}},
-        FaultRow{"DiscriminantBeyondRange",
-                 "1E300X^2+1E300X+1E300",
-                 fault::Overflow,
-                 "1E+300x^2 + 1E+300x + 1E+300 = 0",
-                 {"", ""}},
-        FaultRow{"SecondRootBeyondRange",
-                 "1E-300X^2+1E10X",
-                 fault::Overflow,
-                 "1E-300x^2 + 10000000000x = 0",
-                 {"0", ""}}),
-    faultName);
-
-TEST(SquareEquationTest, LineWithoutSquareTermSaysAIsZero) {
-    EngineState state = squareState("2X+1", '.');
-
-    solveSquareEquation(state);
-
-    EXPECT_EQ(state.ResultRows, (Rows{"Error: a = 0", ""}));
-    EXPECT_EQ(state.NormalizedLine, "2X+1");
-    EXPECT_EQ(state.CalcKind, 2);
-    EXPECT_EQ(state.ResultText, "earlier result");
-}
+INSTANTIATE_TEST_SUITE_P(Equations, SquareEquationTest, testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zolvan
