@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace zolvan {
 namespace {
@@ -14,163 +13,78 @@ constexpr int kShift = 1;
 constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 
-// A digit key with modifiers on the input line holding `text` with a selection.
-struct PowerCase {
+// One key on the input line holding `text` with the selection (selStart, selLength). Row 2 of the
+// display shows 18.0153, row 3 H2O, and row 1 is empty.
+struct KeyCase {
     const char* name;
     const char* text;
-    int selStart;
-    int selLength;
-    int keyCode;
-    int shift;
+    int selStart, selLength;
+    int keyCode, shift;
     const char* expected;
 };
 
-class PowerKeys : public ::testing::TestWithParam<PowerCase> {};
+const KeyCase kKeys[] = {
+    {"CtrlSquaresBracketedSum", "3+4", 0, 3, '2', kCtrl, "(3+4)^2"},
+    {"ShiftCtrlCubeRootAtCaret", "27", 2, 0, '3', kShift | kCtrl, "27^(1/3)"},
+    {"CtrlAltCountsAsRoot", "16", 2, 0, '4', kCtrl | kAlt, "16^(1/4)"},
+    {"ColonOfTokenIsAnOperator", ":sin(30)", 0, 8, '2', kCtrl, "(:sin(30))^2"},
+    {"MinusIsNoOperator", "-5", 0, 2, '2', kAlt, "-5^(1/2)"},
+    {"CtrlZeroDoesNothing", "3+4", 0, 3, '0', kCtrl, "3+4"},
+    {"ShiftDigitLeftToTheBox", "3+4", 0, 3, '2', kShift, "3+4"},
+    {"F2InsertsCurrentLine", "2*", 2, 0, 113, 0, "2*H2O"},
+    {"F3ReplacesSelectionWithPreviousResult", "2*x", 2, 1, 114, 0, "2*18.0153"},
+    {"F4EmptyRowKeepsSelection", "2+3", 0, 3, 115, 0, "2+3"},
+    {"EscapeEmptiesTheLine", "2+", 2, 0, 27, 0, ""},
+    {"OtherKeyHasNoEffect", "2+", 2, 0, 120, 0, "2+"},
+};
 
-TEST_P(PowerKeys, WritePowersAndRootsAtTheSelection) {
-    const PowerCase& c = GetParam();
+class KeyOnTheInputLine : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyOnTheInputLine, WritesWhatTheKeyStandsFor) {
+    const KeyCase& c = GetParam();
     StartedWorkspace s;
-    s.w.txtUnosFormule.setText(c.text);
-    s.w.txtUnosFormule.select(c.selStart, c.selLength);
-    s.w.Form_KeyDown(c.keyCode, c.shift);
-    EXPECT_EQ(s.w.txtUnosFormule.text(), c.expected);
+    Workspace& w = s.w;
+    w.lblRezultat[1].caption = "18.0153";
+    w.lblUnosFormule[0].caption = "H2O";
+    w.txtUnosFormule.setText(c.text);
+    w.txtUnosFormule.select(c.selStart, c.selLength);
+    w.Form_KeyDown(c.keyCode, c.shift);
+    EXPECT_EQ(w.txtUnosFormule.text(), c.expected);
+    EXPECT_EQ(w.cancelRequested, c.keyCode == 27);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Digits, PowerKeys,
-    ::testing::Values(
-        PowerCase{"CtrlSquaresBracketedSum", "3+4", 0, 3, '2', kCtrl, "(3+4)^2"},
-        PowerCase{"ShiftCtrlCubeRootAtCaret", "27", 2, 0, '3', kShift | kCtrl, "27^(1/3)"},
-        PowerCase{"AltIsRootToo", "27", 2, 0, '3', kAlt, "27^(1/3)"},
-        PowerCase{"CtrlAltCountsAsRoot", "16", 2, 0, '4', kCtrl | kAlt, "16^(1/4)"},
-        PowerCase{"ColonOfTokenIsAnOperator", ":sin(30)", 0, 8, '2', kCtrl, "(:sin(30))^2"},
-        PowerCase{"MinusIsNoOperator", "-5", 0, 2, '2', kAlt, "-5^(1/2)"},
-        PowerCase{"SelectionInsideLine", "1+2*3", 2, 3, '9', kCtrl, "1+(2*3)^9"},
-        PowerCase{"PercentIsAnOperator", "5%200", 0, 5, '1', kCtrl, "(5%200)^1"},
-        PowerCase{"CtrlZeroDoesNothing", "3+4", 0, 3, '0', kCtrl, "3+4"},
-        PowerCase{"PlainDigitLeftToTheBox", "3+4", 0, 3, '2', 0, "3+4"},
-        PowerCase{"ShiftDigitLeftToTheBox", "3+4", 0, 3, '2', kShift, "3+4"},
-        PowerCase{"NumericKeypadDigitIgnored", "3", 1, 0, 98, kCtrl, "3"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, KeyOnTheInputLine, ::testing::ValuesIn(kKeys),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CycleKeys, F5AndF8ComeBackAfterThreePresses) {
     StartedWorkspace s;
-    Workspace& w = s.w;
-    const std::vector<int> expected{1, 2, 0};
-    std::vector<int> modes, angles;
-    for (int press = 0; press < 3; ++press) {
-        w.Form_KeyDown(116, 0);
-        modes.push_back(w.DisplayMode);
-        w.Form_KeyDown(119, 0);
-        angles.push_back(w.engine.AngleUnit);
+    for (int expected : {1, 2, 0}) {
+        s.w.Form_KeyDown(116, 0);
+        s.w.Form_KeyDown(119, 0);
+        EXPECT_EQ(s.w.DisplayMode, expected);
+        EXPECT_EQ(s.w.engine.AngleUnit, expected);
     }
-    EXPECT_EQ(modes, expected);
-    EXPECT_EQ(angles, expected);
-    EXPECT_EQ(w.lblInfo[0].foreColour, kActiveColour);
-    EXPECT_EQ(w.lblInfo[4].foreColour, kActiveColour);
 }
 
-// F6 stores the current result text into the memory.
-struct StoreCase {
-    const char* name;
-    char separator;
-    const char* result;
-    double memoryBefore;
-    double memoryAfter;
-    Rgb colour;
-};
-
-class StoreKey : public ::testing::TestWithParam<StoreCase> {};
-
-TEST_P(StoreKey, StoresNumbersEmptiesOnEmptyKeepsOnMessage) {
-    const StoreCase& c = GetParam();
-    StartedWorkspace s(c.separator);
-    s.w.engine.ResultText = c.result;
-    s.w.engine.MemoryValue = c.memoryBefore;
-    s.w.Form_KeyDown(117, 0);
-    EXPECT_DOUBLE_EQ(s.w.engine.MemoryValue, c.memoryAfter);
-    EXPECT_EQ(s.w.lblInfo[3].foreColour, c.colour);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Results, StoreKey,
-    ::testing::Values(StoreCase{"Number", '.', "12.5", 0, 12.5, kActiveColour},
-                      StoreCase{"CommaNumber", ',', "2,5", 0, 2.5, kActiveColour},
-                      StoreCase{"MessageKeepsMemory", '.', "Root of a negative number!", 3, 3,
-                                kActiveColour},
-                      StoreCase{"EmptyResultEmptiesMemory", '.', "", 3, 0, kGreyColour},
-                      StoreCase{"ZeroResult", '.', "0", 3, 0, kGreyColour}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RecallKey, InsertsOnlyAStoredValue) {
-    StartedWorkspace s(',');
-    Workspace& w = s.w;
-    w.txtUnosFormule.setText("1+");
-    w.txtUnosFormule.select(2, 0);
-    w.Form_KeyDown(118, 0);
-    EXPECT_EQ(w.txtUnosFormule.text(), "1+");
-    w.engine.MemoryValue = 2.5;
-    w.Form_KeyDown(118, 0);
-    EXPECT_EQ(w.txtUnosFormule.text(), "1+2,5");
-}
-
-TEST(RowKeys, F2F3F4InsertTheirRows) {
-    StartedWorkspace s;
-    Workspace& w = s.w;
-    w.lblUnosFormule[0].caption = "H2O";
-    w.lblRezultat[1].caption = "18.0153";
-    w.lblUnosFormule[1].caption = "NaCl";
-    for (int key : {113, 114, 115}) {
-        w.Form_KeyDown(key, 0);
+// F6 stores the current result over a memory of 3, then F7 recalls what is stored.
+TEST(MemoryKeys, StoreNumbersEmptyOnEmptyKeepOnMessageThenRecall) {
+    const struct {
+        const char* result;
+        double memory;
+        const char* recalled;
+    } rows[] = {{"2,5", 2.5, "2,5"}, {"Root of a negative number!", 3, "3"}, {"", 0, ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.result);
+        StartedWorkspace s(',');
+        Workspace& w = s.w;
+        w.engine.ResultText = row.result;
+        w.engine.MemoryValue = 3;
+        w.Form_KeyDown(117, 0);
+        EXPECT_DOUBLE_EQ(w.engine.MemoryValue, row.memory);
+        EXPECT_EQ(w.lblInfo[3].foreColour, row.memory != 0 ? kActiveColour : kGreyColour);
+        w.Form_KeyDown(118, 0);
+        EXPECT_EQ(w.txtUnosFormule.text(), row.recalled);
     }
-    EXPECT_EQ(w.txtUnosFormule.text(), "H2O18.0153NaCl");
-}
-
-TEST(RowKeys, EmptyRowsInsertNothingEvenOverASelection) {
-    StartedWorkspace s;
-    s.w.txtUnosFormule.setText("2+3");
-    s.w.txtUnosFormule.select(0, 3);
-    for (int key : {113, 114, 115}) {
-        s.w.Form_KeyDown(key, 0);
-    }
-    EXPECT_EQ(s.w.txtUnosFormule.text(), "2+3");
-}
-
-TEST(EscapeKey, EmptiesTheLineAndAsksABatchToStop) {
-    StartedWorkspace s;
-    s.w.txtUnosFormule.setText("2+");
-    s.w.Form_KeyDown(27, 0);
-    EXPECT_TRUE(s.w.cancelRequested);
-    EXPECT_EQ(s.w.txtUnosFormule.text(), "");
-}
-
-TEST(OtherKeys, HaveNoEffect) {
-    StartedWorkspace s;
-    Workspace& w = s.w;
-    w.txtUnosFormule.setText("2+");
-    w.txtUnosFormule.select(2, 0);
-    w.lblUnosFormule[0].caption = "H2O";
-    for (int key : {112, 120, 121, 122, 48, 96, 65, 13}) {
-        for (int shift : {0, kCtrl, kAlt}) {
-            w.Form_KeyDown(key, shift);
-        }
-    }
-    EXPECT_EQ(w.txtUnosFormule.text(), "2+");
-    EXPECT_EQ(w.DisplayMode, 0);
-    EXPECT_EQ(w.engine.AngleUnit, 0);
-    EXPECT_FALSE(w.cancelRequested);
-    EXPECT_EQ(w.caption, "Korvid. Zolvan 1.8");
-    EXPECT_TRUE(s.services.topmostCalls.empty());
-}
-
-TEST(CompactKey, F12TogglesTheDisplayOnlyMode) {
-    StartedWorkspace s;
-    s.w.Form_KeyDown(123, 0);
-    EXPECT_EQ(s.w.windowHeight, 2080);
-    EXPECT_FALSE(s.w.mnuView.visible);
-    s.w.Form_KeyDown(123, 0);
-    EXPECT_EQ(s.w.windowHeight, 5950);
-    EXPECT_TRUE(s.w.mnuView.visible);
 }
 
 } // namespace
