@@ -158,21 +158,60 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
     return fixedFromDecimal(d, decimals, separator, group);
 }
 
-// A signed whole number of up to 15 digits is exact in a double: read it without from_chars.
-std::optional<double> readWholeNumber(std::string_view text) {
-    const bool negative = !text.empty() && text[0] == '-';
-    const std::string_view digits = text.substr(negative ? 1 : 0);
-    if (digits.empty() || digits.size() > 15) {
-        return std::nullopt;
+// Texts of at most 15 digits with a small decimal exponent, the usual case, are read exactly
+// without from_chars: the digits form an exact integer and the power of ten is exact, so one
+// correctly rounded multiplication or division gives the correctly rounded value.
+std::optional<double> readShortDecimal(std::string_view text, char decimalSeparator) {
+    static constexpr std::array<double, 23> kPowersOfTen{
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) {
+        ++i;
     }
-    long long value = 0;
-    for (const char c : digits) {
-        if (!isDigit(c)) {
+    long long mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool afterSeparator = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            mantissa = mantissa * 10 + (c - '0');
+            ++digits;
+            fractionDigits += afterSeparator ? 1 : 0;
+        } else if (c == decimalSeparator && !afterSeparator) {
+            afterSeparator = true;
+        } else {
+            break;
+        }
+        if (digits > 15) {
             return std::nullopt;
         }
-        value = value * 10 + (c - '0');
     }
-    const auto magnitude = static_cast<double>(value);
+    int exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        const bool negativeExponent = i < text.size() && text[i] == '-';
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+            ++i;
+        }
+        const std::size_t first = i;
+        for (; i < text.size() && isDigit(text[i]) && i - first < 4; ++i) {
+            exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (i == first) {
+            return std::nullopt;
+        }
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    const int power = exponent - fractionDigits;
+    if (digits == 0 || i != text.size() || power < -22 || power > 22) {
+        return std::nullopt;
+    }
+    const auto scaled = static_cast<double>(mantissa);
+    const double magnitude = power >= 0 ? scaled * kPowersOfTen[static_cast<std::size_t>(power)]
+                                        : scaled / kPowersOfTen[static_cast<std::size_t>(-power)];
     return negative ? -magnitude : magnitude;
 }
 
@@ -188,8 +227,8 @@ std::optional<double> readNumber(std::string_view text, char decimalSeparator, b
     while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t')) {
         --n;
     }
-    if (auto whole = readWholeNumber(text.substr(i, n - i))) {
-        return whole;
+    if (auto quick = readShortDecimal(text.substr(i, n - i), decimalSeparator)) {
+        return quick;
     }
     // Build a clean "C" form for from_chars: [-]digits[.digits][e[-]digits].
     std::array<char, 128> small;
@@ -280,37 +319,53 @@ bool readsAsNumber(std::string_view text, char decimalSeparator, bool allowGroup
 
 namespace {
 
-// Most numbers the engine writes (weights, counts, values read from 15-digit texts) have a
-// shortest round-trip text that already is their plain form; take it when it is.
-std::optional<std::string> shortestPlainText(double value, char decimalSeparator) {
-    std::array<char, 32> buf;
-    const auto written = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    const std::string_view text(buf.data(), static_cast<std::size_t>(written.ptr - buf.data()));
-    if (text.find('e') != std::string_view::npos) {
+// The usual numbers (counts, weights, sums of weights, halves) are m / 10^k with m of at most
+// 15 digits. When dividing such an m by 10^k gives the value back exactly, m with k decimals is
+// the value's 15-digit text, found without the general conversion.
+std::optional<std::string> shortDecimalText(double value, char decimalSeparator) {
+    static constexpr std::array<double, 16> kPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e15)) {
         return std::nullopt;
     }
-    int significant = 0;
-    int integerDigits = 0;
-    int decimals = 0;
-    bool afterPoint = false;
-    for (const char c : text) {
-        if (c == '.') {
-            afterPoint = true;
-        } else if (isDigit(c)) {
-            if (significant > 0 || c != '0') {
-                ++significant;
-            }
-            ++(afterPoint ? decimals : integerDigits);
+    for (std::size_t k = 0; k < kPowersOfTen.size(); ++k) {
+        const double scaled = magnitude * kPowersOfTen[k];
+        if (scaled >= 1e15) {
+            return std::nullopt;
         }
+        if (scaled != std::trunc(scaled) || scaled / kPowersOfTen[k] != magnitude) {
+            continue;
+        }
+        std::array<char, 24> buf;
+        const auto end =
+            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(scaled)).ptr;
+        std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
+        // The product may have been exact only at a larger k: drop the zeros that gives.
+        while (k > 0 && digits.size() > 1 && digits.back() == '0') {
+            digits.remove_suffix(1);
+            --k;
+        }
+        std::string out;
+        out.reserve(digits.size() + k + 3);
+        if (value < 0) {
+            out.push_back('-');
+        }
+        if (digits.size() <= k) {
+            out += '0';
+            out += decimalSeparator;
+            out.append(k - digits.size(), '0');
+            out += digits;
+        } else {
+            out += digits.substr(0, digits.size() - k);
+            if (k > 0) {
+                out += decimalSeparator;
+                out += digits.substr(digits.size() - k);
+            }
+        }
+        return out;
     }
-    if (significant > 15 || integerDigits > 15 || decimals > 15) {
-        return std::nullopt;
-    }
-    std::string out(text);
-    if (const auto point = out.find('.'); point != std::string::npos) {
-        out[point] = decimalSeparator;
-    }
-    return out;
+    return std::nullopt;
 }
 
 } // namespace
@@ -322,22 +377,14 @@ std::string numberText(double value, char decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        std::array<char, 24> buf;
-        const auto written =
-            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(value));
-        return std::string(buf.data(), written.ptr);
-    }
-    if (auto plain = shortestPlainText(value, decimalSeparator)) {
+    if (auto plain = shortDecimalText(value, decimalSeparator)) {
         return std::move(*plain);
     }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);
-    if (d.digits.empty()) {
-        return "0";
-    }
     const int significant = static_cast<int>(d.digits.size());
     std::string out;
+    out.reserve(24);
     if (d.negative) {
         out.push_back('-');
     }
@@ -349,11 +396,21 @@ std::string numberText(double value, char decimalSeparator) {
         }
         out.push_back('E');
         appendExponent(out, d.exponent, 2, true);
-        return out;
+    } else if (d.exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
+        out.append(d.digits, 0, integerDigits);
+        out.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
+        if (d.digits.size() > integerDigits) {
+            out.push_back(decimalSeparator);
+            out.append(d.digits, integerDigits);
+        }
+    } else {
+        out.push_back('0');
+        out.push_back(decimalSeparator);
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out += d.digits;
     }
-    const int decimals = std::max(0, significant - 1 - d.exponent);
-    return out +
-           fixedFromDecimal(Decimal{d.digits, d.exponent, false}, decimals, decimalSeparator, '\0');
+    return out;
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {

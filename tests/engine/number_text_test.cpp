@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
 
 namespace zolvan {
@@ -136,6 +141,42 @@ TEST(NumberText, RoundTripsThroughReadNumber) {
             const auto back = readNumber(numberText(v, separator), separator);
             ASSERT_TRUE(back.has_value());
             EXPECT_NEAR(*back, v, std::abs(v) * 1e-14);
+        }
+    }
+}
+
+} // namespace
+} // namespace zolvan
+
+namespace zolvan {
+namespace {
+
+// The quick paths of both conversions must agree with the general ones on every value: the
+// text is the value rounded to 15 digits, and reading gives the correctly rounded double.
+TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<long long> mantissa(-999999999999999, 999999999999999);
+    std::uniform_int_distribution<int> places(0, 20);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 200000; ++i) {
+        const double decimal =
+            static_cast<double>(mantissa(random)) / std::pow(10.0, places(random));
+        double anyValue = 0.0;
+        const std::uint64_t raw = bits(random);
+        std::memcpy(&anyValue, &raw, sizeof anyValue);
+        for (const double v : {decimal, anyValue}) {
+            if (!std::isfinite(v)) {
+                continue;
+            }
+            std::array<char, 40> rounded{};
+            std::snprintf(rounded.data(), rounded.size(), "%.14e", v);
+            const std::string text = numberText(v, ',');
+            const bool plainWithDecimals =
+                text.find(',') != std::string::npos && text.find('E') == std::string::npos;
+            EXPECT_FALSE(plainWithDecimals && text.back() == '0') << text;
+            const auto back = readNumber(text, ',');
+            ASSERT_TRUE(back.has_value()) << text;
+            EXPECT_EQ(*back, std::strtod(rounded.data(), nullptr)) << text << " " << rounded.data();
         }
     }
 }
