@@ -56,17 +56,6 @@ bool isFunctionOperand(std::string_view operand) {
     return !operand.empty() && (operand.front() == ':' || operand.back() == '!');
 }
 
-// A double result must be finite: an infinity is an overflow, a NaN an invalid operation.
-double checked(double value) {
-    if (std::isnan(value)) {
-        throw EngineFault{fault::InvalidOperation};
-    }
-    if (std::isinf(value)) {
-        throw EngineFault{fault::Overflow};
-    }
-    return value;
-}
-
 // Reduces bracket contents by rewriting. Every reduction of an operator writes its value back
 // as number text, which the next reduction reads again, so intermediate values carry 15
 // significant digits. The buffers are kept between brackets of one line to spare allocations.
@@ -133,7 +122,7 @@ private:
         if (!value) {
             throw EngineFault{fault::NotANumber};
         }
-        return checked(*value);
+        return finiteOrFault(*value);
     }
 
     double combine(char op, std::string_view leftOperand, std::string_view rightOperand) {
@@ -149,18 +138,18 @@ private:
             if (a < 0.0 && right.find(m_separator) != std::string_view::npos) {
                 stopWith(msg::RootOfNegative);
             }
-            return checked(std::pow(a, b));
+            return finiteOrFault(std::pow(a, b));
         case '/':
             if (b == 0.0) {
                 stopWith(msg::DivideByZero);
             }
-            return checked(a / b);
+            return finiteOrFault(a / b);
         case '*':
-            return checked(a * b);
+            return finiteOrFault(a * b);
         case '%':
-            return checked(a * b / 100.0);
+            return finiteOrFault(a * b / 100.0);
         default:
-            return checked(a + b);
+            return finiteOrFault(a + b);
         }
     }
 

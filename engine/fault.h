@@ -2,6 +2,7 @@
 // The engine's fixed message texts, and the fault that ends a stage.
 // A fault is thrown only inside the engine: every public stage catches it and returns its text.
 
+#include <cmath>
 #include <string_view>
 
 namespace zolvan {
@@ -40,6 +41,17 @@ inline constexpr std::string_view LineTooLong = "Error: Line too long"; // 32,76
 struct EngineFault {
     std::string_view text;
 };
+
+// A double result must be finite: an infinity is an overflow, a NaN an invalid operation.
+inline double finiteOrFault(double value) {
+    if (std::isnan(value)) {
+        throw EngineFault{fault::InvalidOperation};
+    }
+    if (std::isinf(value)) {
+        throw EngineFault{fault::Overflow};
+    }
+    return value;
+}
 
 // Positions inside the engine are 16-bit counters: a text this long or longer cannot be walked.
 inline constexpr std::size_t kMaxLineLength = 32767;

@@ -88,17 +88,6 @@ bool near(double x, double a) {
     return std::fabs(std::fabs(x) - a) < kEpsilon;
 }
 
-// A numeric result must be a finite double; anything else ends the function with a fault.
-double checked(double value) {
-    if (std::isnan(value)) {
-        throw EngineFault{fault::InvalidOperation};
-    }
-    if (std::isinf(value)) {
-        throw EngineFault{fault::Overflow};
-    }
-    return value;
-}
-
 std::optional<double> readArgument(const EngineState& state, std::string_view text) {
     return readNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
 }
@@ -358,7 +347,7 @@ Outcome applyFunction(EngineState& state, Function function, std::string_view ar
     }
     Outcome result = computeInRadians(state, function, x);
     if (const double* value = std::get_if<double>(&result)) {
-        const double checkedValue = checked(*value);
+        const double checkedValue = finiteOrFault(*value);
         return isInverseTrigonometric(function) ? radiansToAngle(checkedValue, state.AngleUnit)
                                                 : checkedValue;
     }
