@@ -1,0 +1,37 @@
+#pragma once
+// The paper-tape display picRezultat: the indicator row, the previous and current input lines
+// and the value rows. It shows what the model's labels hold and reports clicks by row index; it
+// formats and decides nothing.
+
+#include <QFrame>
+
+#include <array>
+
+namespace zolvan {
+
+class ClickableLabel;
+class Workspace;
+
+class DisplayView : public QFrame {
+    Q_OBJECT
+public:
+    explicit DisplayView(QWidget* parent);
+
+    void sync(const Workspace& model);
+
+signals:
+    void resultClicked(int index);    // lblRezultat
+    void echoClicked(int index);      // lblUnosFormule
+    void indicatorClicked(int index); // lblInfo
+
+private:
+    void buildIndicators();
+    void buildRows();
+
+    std::array<ClickableLabel*, 7> m_lblInfo{};        // AUTO SCI FIX MEM RAD DEG GRAD
+    std::array<ClickableLabel*, 4> m_lblOznaka{};      // row designations
+    std::array<ClickableLabel*, 2> m_lblUnosFormule{}; // 0 current line, 1 previous line
+    std::array<ClickableLabel*, 3> m_lblRezultat{};    // 0 current, 1 previous, 2 third value
+};
+
+} // namespace zolvan

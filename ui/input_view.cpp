@@ -1,0 +1,74 @@
+#include "ui/input_view.h"
+
+#include "ui/click_widgets.h"
+#include "ui/view_sync.h"
+#include "workspace/workspace.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+
+namespace zolvan {
+
+namespace {
+
+constexpr int kRowHeight = 23;
+constexpr int kArrowWidth = 20;
+constexpr int kBorder = 2;
+// The history list opens wide enough to read earlier lines, not only as wide as its arrow.
+constexpr int kListWidth = 230;
+
+} // namespace
+
+InputView::InputView(QWidget* parent, int width) : QWidget(parent) {
+    setFixedSize(width, kRowHeight);
+    const int lineWidth = width - kArrowWidth - 1;
+
+    m_txtBlank = new ClickableFrame(this);
+    m_txtBlank->setObjectName(QStringLiteral("txtBlank"));
+    m_txtBlank->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_txtBlank->setAutoFillBackground(true);
+    m_txtBlank->setBackgroundRole(QPalette::Base);
+    m_txtBlank->setGeometry(0, 0, lineWidth, kRowHeight);
+
+    m_txtUnosFormule = new QLineEdit(this);
+    m_txtUnosFormule->setObjectName(QStringLiteral("txtUnosFormule"));
+    m_txtUnosFormule->setAccessibleName(QStringLiteral("Formula input"));
+    m_txtUnosFormule->setFrame(false);
+    m_txtUnosFormule->setMaxLength(32767);
+    m_txtUnosFormule->setGeometry(kBorder + 1, kBorder, lineWidth - 2 * kBorder - 1,
+                                  kRowHeight - 2 * kBorder);
+    m_txtUnosFormule->setMouseTracking(true);
+    m_txtUnosFormule->installEventFilter(this);
+
+    m_cmbLista = new QComboBox(this);
+    m_cmbLista->setObjectName(QStringLiteral("cmbLista"));
+    m_cmbLista->setAccessibleName(QStringLiteral("Input history"));
+    m_cmbLista->setToolTip(QStringLiteral(" History "));
+    m_cmbLista->setFocusPolicy(Qt::NoFocus);
+    m_cmbLista->setGeometry(width - kArrowWidth, 0, kArrowWidth, kRowHeight);
+    m_cmbLista->view()->setMinimumWidth(kListWidth);
+
+    connect(m_txtBlank, &ClickableFrame::clicked, this, &InputView::borderClicked);
+    connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, &InputView::enterPressed);
+    connect(m_cmbLista, &QComboBox::activated, this, &InputView::historyChosen);
+}
+
+bool InputView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtUnosFormule && event->type() == QEvent::MouseMove) {
+        emit pointerMoved();
+    }
+    return false;
+}
+
+void InputView::pull(Workspace& model) const {
+    pullTextBox(*m_txtUnosFormule, model.txtUnosFormule);
+}
+
+void InputView::sync(const Workspace& model) {
+    pushTextBox(*m_txtUnosFormule, model.txtUnosFormule);
+    syncList(*m_cmbLista, model.cmbLista);
+}
+
+} // namespace zolvan

@@ -1,0 +1,41 @@
+#pragma once
+// The input row: the formula input line txtUnosFormule on its border box txtBlank, and the
+// history drop-down cmbLista beside it, which shows only its arrow. Reports Enter, a click on the
+// border and a chosen history entry; edits nothing itself beyond what the line edit does.
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+
+namespace zolvan {
+
+class ClickableFrame;
+class Workspace;
+
+class InputView : public QWidget {
+    Q_OBJECT
+public:
+    InputView(QWidget* parent, int width);
+
+    QLineEdit& line() { return *m_txtUnosFormule; }
+    // Copies the user's typing (text, caret, selection) into the model.
+    void pull(Workspace& model) const;
+    void sync(const Workspace& model);
+
+signals:
+    void enterPressed();
+    void borderClicked();
+    void historyChosen(int index);
+    void pointerMoved();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ClickableFrame* m_txtBlank = nullptr;
+    QLineEdit* m_txtUnosFormule = nullptr; // formula input line
+    QComboBox* m_cmbLista = nullptr;       // history of input lines, newest first
+};
+
+} // namespace zolvan

@@ -1,0 +1,166 @@
+#include "ui/menus.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <array>
+#include <string_view>
+
+namespace zolvan {
+
+namespace {
+
+enum class Top { File, Edit, Insert, View, Help };
+
+enum class Check { None, Unchecked, Checked };
+
+struct MenuRow {
+    Top menu;
+    std::string_view name; // empty for a separator line
+    std::string_view caption;
+    std::string_view shortcut;
+    MenuCommand command;
+    Check check;
+    QAction* MenuActions::*slot;
+};
+
+constexpr MenuRow separator(Top menu) {
+    return {menu, {}, {}, {}, MenuCommand::NotYet, Check::None, nullptr};
+}
+
+constexpr MenuRow item(Top menu, std::string_view name, std::string_view caption,
+                       std::string_view shortcut = {}, MenuCommand command = MenuCommand::NotYet,
+                       Check check = Check::None, QAction* MenuActions::*slot = nullptr) {
+    return {menu, name, caption, shortcut, command, check, slot};
+}
+
+constexpr MenuRow ion(std::string_view name, std::string_view caption) {
+    return item(Top::Insert, name, caption);
+}
+
+using C = MenuCommand;
+
+constexpr std::array kMenuRows{
+    item(Top::File, "mnuNew", "&New", "Ctrl+N"),
+    item(Top::File, "mnuOpen", "&Open...", "Ctrl+O"),
+    item(Top::File, "mnuSave", "&Save...", "Ctrl+S"),
+    separator(Top::File),
+    item(Top::File, "mnuPrint", "&Print...", "Ctrl+P"),
+    separator(Top::File),
+    item(Top::File, "mnuExit", "E&xit", "Ctrl+Q", C::Exit, Check::None, &MenuActions::mnuExit),
+
+    item(Top::Edit, "mnuCut", "Cu&t", "Ctrl+X"),
+    item(Top::Edit, "mnuCopy", "&Copy", "Ctrl+C"),
+    item(Top::Edit, "mnuPaste", "&Paste", "Ctrl+V"),
+    item(Top::Edit, "mnuDelete", "&Delete", "Shift+Del"),
+    separator(Top::Edit),
+    item(Top::Edit, "mnuSelect", "Select &All", "Ctrl+A"),
+    item(Top::Edit, "mnuClear", "Clear Displa&y", "Ctrl+Y"),
+
+    ion("mnuIoni_0", "H2O"),
+    ion("mnuIoni_1", "OH"),
+    ion("mnuIoni_2", "CN"),
+    ion("mnuIoni_3", "CH2"),
+    ion("mnuIoni_4", "CO3"),
+    separator(Top::Insert),
+    ion("mnuIoni_6", "NO2"),
+    ion("mnuIoni_7", "NO3"),
+    ion("mnuIoni_8", "NH3"),
+    ion("mnuIoni_9", "NH4"),
+    separator(Top::Insert),
+    ion("mnuIoni_11", "SO3"),
+    ion("mnuIoni_12", "SO4"),
+    ion("mnuIoni_13", "PO4"),
+    ion("mnuIoni_14", "CrO4"),
+    ion("mnuIoni_15", "Cr2O7"),
+
+    item(Top::View, "mnuExpand", "Expand Zolvan", "F9", C::Expand, Check::Unchecked,
+         &MenuActions::mnuExpand),
+    item(Top::View, "mnuShort", "Show Display only", "F12", C::DisplayOnly, Check::Unchecked,
+         &MenuActions::mnuShort),
+    separator(Top::View),
+    item(Top::View, "mnuConstants_0", "Classic Calculator", {}, C::NotYet, Check::Checked),
+    item(Top::View, "mnuConstants_1", "&SI Units", "Ctrl+U", C::NotYet, Check::Unchecked),
+    item(Top::View, "mnuConstants_2", "&Physical Constants", "F11", C::NotYet, Check::Unchecked),
+    item(Top::View, "mnuConstants_3", "&Custom Constant", {}, C::NotYet, Check::Unchecked),
+    item(Top::View, "mnuConstants_4", "&New Custom Constant...", {}, C::NotYet, Check::Unchecked),
+    separator(Top::View),
+    item(Top::View, "mnuNumber", "Number &Format...", "Ctrl+F", C::NumberFormat, Check::None,
+         &MenuActions::mnuNumber),
+    item(Top::View, "mnuSeparator", "Function Separator", {}, C::NotYet, Check::Checked,
+         &MenuActions::mnuSeparator),
+    separator(Top::View),
+    item(Top::View, "mnuTop", "Always On &Top", "Ctrl+T", C::AlwaysOnTop, Check::Unchecked,
+         &MenuActions::mnuTop),
+
+    item(Top::Help, "mnuUsage", "Help &Topics", "F1"),
+    item(Top::Help, "mnuExample", "&Example"),
+    separator(Top::Help),
+    item(Top::Help, "mnuSplash", "&Splash Screen"),
+    item(Top::Help, "mnuAbout", "&About Zolvan"),
+};
+
+QString text(std::string_view view) {
+    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QMenu* topMenu(const TopMenus& menus, Top top) {
+    switch (top) {
+    case Top::File:
+        return menus.mnuFile;
+    case Top::Edit:
+        return menus.mnuEdit;
+    case Top::Insert:
+        return menus.mnuInsert;
+    case Top::View:
+        return menus.mnuView;
+    case Top::Help:
+        break;
+    }
+    return menus.mnuHelp;
+}
+
+QMenu* addTopMenu(QMenuBar& bar, const char* name, const char* caption) {
+    QMenu* menu = bar.addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* addItem(QMenu& menu, const MenuRow& row) {
+    QAction* action = menu.addAction(text(row.caption));
+    action->setObjectName(text(row.name));
+    if (!row.shortcut.empty()) {
+        action->setShortcut(QKeySequence(text(row.shortcut)));
+    }
+    action->setCheckable(row.check != Check::None);
+    action->setChecked(row.check == Check::Checked);
+    action->setEnabled(row.command != MenuCommand::NotYet);
+    return action;
+}
+
+} // namespace
+
+TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
+                      const std::function<void(MenuCommand)>& run) {
+    const TopMenus menus{addTopMenu(bar, "mnuFile", "&File"), addTopMenu(bar, "mnuEdit", "&Edit"),
+                         addTopMenu(bar, "mnuInsert", "&Insert"),
+                         addTopMenu(bar, "mnuView", "&View"), addTopMenu(bar, "mnuHelp", "&Help")};
+    for (const MenuRow& row : kMenuRows) {
+        QMenu& menu = *topMenu(menus, row.menu);
+        if (row.name.empty()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = addItem(menu, row);
+        if (row.slot != nullptr) {
+            actions.*row.slot = action;
+        }
+        actions.commands.emplace_back(action, row.command);
+        const MenuCommand command = row.command;
+        QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
+    }
+    return menus;
+}
+
+} // namespace zolvan

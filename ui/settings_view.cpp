@@ -1,0 +1,212 @@
+#include "ui/settings_view.h"
+
+#include "ui/view_sync.h"
+#include "workspace/workspace.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace zolvan {
+
+namespace {
+
+constexpr int kNumberBoxWidth = 30;
+constexpr int kSpinHeight = 22;
+constexpr int kSpinWidth = 16;
+
+QString arrayName(const char* name, std::size_t index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// Three option buttons of one group; a click reports the button's index.
+template <typename Signal, typename Owner>
+void makeOptionGroup(std::array<QRadioButton*, 3>& buttons, const char* name, QWidget* parent,
+                     QBoxLayout* layout, Owner* owner, Signal signal) {
+    auto* group = new QButtonGroup(parent);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i] = new QRadioButton(parent);
+        buttons[i]->setObjectName(arrayName(name, i));
+        group->addButton(buttons[i], static_cast<int>(i));
+        layout->addWidget(buttons[i]);
+    }
+    QObject::connect(group, &QButtonGroup::idClicked, owner, signal);
+}
+
+// A vertical scroll bar used as a spin control: up raises the value.
+QScrollBar* makeSpin(QWidget* parent, const QString& name, const QString& accessibleName) {
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    bar->setAccessibleName(accessibleName);
+    bar->setInvertedAppearance(true);
+    bar->setInvertedControls(false);
+    bar->setPageStep(1);
+    bar->setFixedSize(kSpinWidth, kSpinHeight);
+    return bar;
+}
+
+QLineEdit* makeNumberBox(QWidget* parent, const QString& name, const QString& accessibleName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setFixedSize(kNumberBoxWidth, kSpinHeight);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+void syncCaption(QAbstractButton& button, const std::string& caption) {
+    const QString text = toQString(caption);
+    if (button.text() != text) {
+        button.setText(text);
+    }
+}
+
+} // namespace
+
+NumberFormatFrame::NumberFormatFrame(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("frmNumber"));
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->addWidget(buildDisplayModes(), 3);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildAngleUnits());
+    right->addStretch();
+    m_cmdHide = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdHide->setObjectName(QStringLiteral("cmdHide"));
+    right->addWidget(m_cmdHide);
+    columns->addLayout(right, 2);
+    connect(m_cmdHide, &QPushButton::clicked, this, &NumberFormatFrame::closeClicked);
+}
+
+QWidget* NumberFormatFrame::buildDisplayModes() {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("fraSciFix"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 4, 4);
+    layout->setSpacing(2);
+    makeOptionGroup(m_optNumber, "optNumber", frame, layout, this,
+                    &NumberFormatFrame::displayModeClicked);
+
+    m_lblDecimala = new QLabel(frame);
+    m_lblDecimala->setObjectName(QStringLiteral("lblDecimala"));
+    m_txtDecimala =
+        makeNumberBox(frame, QStringLiteral("txtDecimala"), QStringLiteral("Decimal places"));
+    m_lblDecimala->setBuddy(m_txtDecimala);
+    m_vsbDecimala =
+        makeSpin(frame, QStringLiteral("vsbDecimala"), QStringLiteral("Decimal places up or down"));
+    layout->addWidget(m_lblDecimala);
+    auto* decimals = new QHBoxLayout;
+    decimals->setSpacing(1);
+    decimals->addWidget(m_txtDecimala);
+    decimals->addWidget(m_vsbDecimala);
+    decimals->addStretch();
+    layout->addLayout(decimals);
+
+    m_chkTisuca = new QCheckBox(frame);
+    m_chkTisuca->setObjectName(QStringLiteral("chkTisuca"));
+    layout->addWidget(m_chkTisuca);
+
+    connect(m_txtDecimala, &QLineEdit::textEdited, this, &NumberFormatFrame::decimalsEdited);
+    connect(m_vsbDecimala, &QScrollBar::valueChanged, this, &NumberFormatFrame::decimalsScrolled);
+    connect(m_chkTisuca, &QCheckBox::clicked, this, &NumberFormatFrame::separatorClicked);
+    return frame;
+}
+
+QWidget* NumberFormatFrame::buildAngleUnits() {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("fraRadDeg"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 4, 4);
+    layout->setSpacing(2);
+    makeOptionGroup(m_optRadDeg, "optRadDeg", frame, layout, this,
+                    &NumberFormatFrame::angleClicked);
+    return frame;
+}
+
+void NumberFormatFrame::pull(Workspace& model) const {
+    pullSelection(*m_txtDecimala, model.txtDecimala);
+}
+
+void NumberFormatFrame::takeDecimals(Workspace& model) const {
+    editTextBox(*m_txtDecimala, model.txtDecimala);
+}
+
+void NumberFormatFrame::sync(const Workspace& model) {
+    const QString title = toQString(model.frmNumber.caption);
+    if (this->title() != title) {
+        setTitle(title);
+    }
+    for (std::size_t i = 0; i < m_optNumber.size(); ++i) {
+        syncCaption(*m_optNumber[i], model.optNumber.buttons[i].caption);
+        syncCaption(*m_optRadDeg[i], model.optRadDeg.buttons[i].caption);
+    }
+    syncOptionButtons(m_optNumber, model.optNumber);
+    syncOptionButtons(m_optRadDeg, model.optRadDeg);
+    syncLabel(*m_lblDecimala, model.lblDecimala);
+    pushTextBox(*m_txtDecimala, model.txtDecimala);
+    syncScrollBar(*m_vsbDecimala, model.vsbDecimala);
+    syncCaption(*m_chkTisuca, model.chkTisuca.caption);
+    syncCheckBox(*m_chkTisuca, model.chkTisuca);
+    if (isVisibleTo(parentWidget()) != model.frmNumber.visible) {
+        setVisible(model.frmNumber.visible);
+        if (model.frmNumber.visible) {
+            raise(); // over the keypad
+        }
+    }
+}
+
+AnglePowerPanel::AnglePowerPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fraAnglePower"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 2, 2, 2);
+    layout->setSpacing(2);
+
+    m_txtPower = makeNumberBox(this, QStringLiteral("txtPower"),
+                               QStringLiteral("Exponent of the power keys"));
+    m_txtPower->installEventFilter(this);
+    m_vsbPower = makeSpin(this, QStringLiteral("vsbPower"), QStringLiteral("Exponent up or down"));
+    auto* power = new QHBoxLayout;
+    power->setSpacing(1);
+    power->addWidget(m_txtPower);
+    power->addWidget(m_vsbPower);
+    power->addStretch();
+    layout->addLayout(power);
+    makeOptionGroup(m_optRadiani, "optRadiani", this, layout, this, &AnglePowerPanel::angleClicked);
+    layout->addStretch();
+
+    connect(m_txtPower, &QLineEdit::textEdited, this, &AnglePowerPanel::powerEdited);
+    connect(m_vsbPower, &QScrollBar::valueChanged, this, &AnglePowerPanel::powerScrolled);
+}
+
+bool AnglePowerPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtPower && event->type() == QEvent::FocusIn) {
+        emit powerFocused();
+    }
+    return false;
+}
+
+void AnglePowerPanel::pull(Workspace& model) const {
+    pullSelection(*m_txtPower, model.txtPower);
+}
+
+void AnglePowerPanel::takePower(Workspace& model) const {
+    editTextBox(*m_txtPower, model.txtPower);
+}
+
+void AnglePowerPanel::sync(const Workspace& model) {
+    for (std::size_t i = 0; i < m_optRadiani.size(); ++i) {
+        syncCaption(*m_optRadiani[i], model.optRadiani.buttons[i].caption);
+    }
+    syncOptionButtons(m_optRadiani, model.optRadiani);
+    pushTextBox(*m_txtPower, model.txtPower);
+    syncScrollBar(*m_vsbPower, model.vsbPower);
+}
+
+} // namespace zolvan

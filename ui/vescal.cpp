@@ -1,0 +1,277 @@
+#include "ui/vescal.h"
+
+#include "ui/display_view.h"
+#include "ui/geometry.h"
+#include "ui/input_view.h"
+#include "ui/key_preview.h"
+#include "ui/settings_view.h"
+#include "ui/view_sync.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace zolvan {
+
+namespace {
+
+constexpr int kNormalWidth = 3690; // twips; anything wider shows the right-hand panels
+constexpr int kExpandedWidth = 7440;
+constexpr int kCalculatorWidth = kNormalWidth - kFrameWidth * kTwipsPerPixel;
+constexpr int kDisplayLeft = 60;
+constexpr int kDisplayTop = 45;
+constexpr int kGap = 45;
+constexpr int kNumberFrameTop = 1740;
+constexpr int kNumberFrameHeight = 2850;
+constexpr int kFunctionPanelTop = 450 + 1700; // below the view tabs, at the first panel row
+constexpr int kAnglePowerWidth = 1260;
+constexpr int kAnglePowerHeight = 1320;
+constexpr int kEnterKey = 13;
+
+constexpr QRect kEnterRect{px(2380), px(4740), px(1190), px(500)};
+
+QFont windowFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+Vescal::Vescal(const QLocale& locale, QWidget* parent)
+    : QMainWindow(parent), m_services(*this, locale), m_model(m_services) {
+    setObjectName(QStringLiteral("Vescal"));
+    setFont(windowFont());
+    m_menus = buildMenuBar(*menuBar(), m_actions,
+                           [this](MenuCommand command) { runMenuCommand(command); });
+
+    m_model.Form_Load();
+    const QSize normal = clientSize(m_model.windowWidth, m_model.windowHeight);
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("fraWindow"));
+    central->resize(normal.width(), normal.height());
+    setCentralWidget(central);
+    buildCalculator(central);
+    buildSidePanel(central);
+    connectDisplay();
+    connectInput();
+    connectSettings();
+    m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
+    refresh();
+    m_views.input->line().setFocus();
+}
+
+// The widgets go first, while the model they report to still exists: a widget that takes the
+// focus as another is deleted would otherwise run a handler on a model already gone.
+Vescal::~Vescal() {
+    delete m_keyPreview;
+    delete takeCentralWidget();
+}
+
+void Vescal::buildCalculator(QWidget* central) {
+    auto* calculator = new QWidget(central);
+    calculator->setObjectName(QStringLiteral("fraCalculator"));
+    calculator->setGeometry(0, 0, px(kCalculatorWidth), central->height());
+    m_views.fraCalculator = calculator;
+
+    m_views.display = new DisplayView(calculator);
+    m_views.display->move(px(kDisplayLeft), px(kDisplayTop));
+
+    m_views.input = new InputView(calculator, m_views.display->width());
+    m_views.input->move(px(kDisplayLeft), m_views.display->geometry().bottom() + 1 + px(kGap));
+
+    // The keypad comes here; until then only its "=" key stands in its place.
+    auto* enter = new QPushButton(QStringLiteral("="), calculator);
+    enter->setObjectName(QStringLiteral("cmdEnter"));
+    enter->setAccessibleName(QStringLiteral("Calculate"));
+    enter->setToolTip(QStringLiteral(" Enter "));
+    enter->setGeometry(kEnterRect);
+    enter->setFocusPolicy(Qt::NoFocus);
+    QPalette green = enter->palette();
+    green.setColor(QPalette::Button, QColor(192, 255, 192));
+    enter->setPalette(green);
+    m_views.cmdEnter = enter;
+
+    m_views.numberFormat = new NumberFormatFrame(calculator);
+    m_views.numberFormat->setGeometry(px(kDisplayLeft), px(kNumberFrameTop),
+                                      m_views.display->width(), px(kNumberFrameHeight));
+}
+
+void Vescal::buildSidePanel(QWidget* central) {
+    const QSize expanded = clientSize(kExpandedWidth, m_model.windowHeight);
+    auto* side = new QWidget(central);
+    side->setObjectName(QStringLiteral("fraExpand"));
+    side->setGeometry(px(kCalculatorWidth), 0, expanded.width() - px(kCalculatorWidth),
+                      central->height());
+    m_views.fraExpand = side;
+
+    auto* function = new QWidget(side);
+    function->setObjectName(QStringLiteral("picFunction"));
+    function->setGeometry(0, 0, side->width(), side->height());
+    m_views.anglePower = new AnglePowerPanel(function);
+    m_views.anglePower->setGeometry(0, px(kFunctionPanelTop), px(kAnglePowerWidth),
+                                    px(kAnglePowerHeight));
+}
+
+void Vescal::connectDisplay() {
+    DisplayView* display = m_views.display;
+    connect(display, &DisplayView::resultClicked, this,
+            [this](int i) { handle([&] { m_model.lblRezultat_Click(i); }); });
+    connect(display, &DisplayView::echoClicked, this,
+            [this](int i) { handle([&] { m_model.lblUnosFormule_Click(i); }); });
+    connect(display, &DisplayView::indicatorClicked, this,
+            [this](int i) { handle([&] { m_model.lblInfo_Click(i); }); });
+}
+
+void Vescal::connectInput() {
+    InputView* input = m_views.input;
+    connect(input, &InputView::enterPressed, this,
+            [this] { handle([&] { m_model.txtUnosFormule_KeyPress(kEnterKey); }); });
+    connect(input, &InputView::borderClicked, this,
+            [this] { handle([&] { m_model.txtBlank_Click(); }); });
+    connect(input, &InputView::historyChosen, this,
+            [this](int i) { handle([&] { m_model.cmbLista_Click(i); }); });
+    connect(input, &InputView::pointerMoved, this,
+            [this] { handle([&] { m_model.txtUnosFormule_MouseMove(); }); });
+    connect(m_views.cmdEnter, &QPushButton::clicked, this,
+            [this] { handle([&] { m_model.cmdEnter_Click(); }); });
+}
+
+void Vescal::connectSettings() {
+    NumberFormatFrame* frame = m_views.numberFormat;
+    connect(frame, &NumberFormatFrame::displayModeClicked, this,
+            [this](int i) { handle([&] { m_model.optNumber.select(i); }); });
+    connect(frame, &NumberFormatFrame::separatorClicked, this,
+            [this](bool on) { handle([&] { m_model.chkTisuca.setChecked(on); }); });
+    connect(frame, &NumberFormatFrame::decimalsEdited, this,
+            [this] { handle([&] { m_views.numberFormat->takeDecimals(m_model); }); });
+    connect(frame, &NumberFormatFrame::decimalsScrolled, this,
+            [this](int value) { handle([&] { m_model.vsbDecimala.setValue(value); }); });
+    connect(frame, &NumberFormatFrame::angleClicked, this,
+            [this](int i) { handle([&] { m_model.optRadDeg.select(i); }); });
+    connect(frame, &NumberFormatFrame::closeClicked, this,
+            [this] { handle([&] { m_model.cmdHide_Click(); }); });
+
+    AnglePowerPanel* panel = m_views.anglePower;
+    connect(panel, &AnglePowerPanel::angleClicked, this,
+            [this](int i) { handle([&] { m_model.optRadiani.select(i); }); });
+    connect(panel, &AnglePowerPanel::powerEdited, this,
+            [this] { handle([&] { m_views.anglePower->takePower(m_model); }); });
+    connect(panel, &AnglePowerPanel::powerScrolled, this,
+            [this](int value) { handle([&] { m_model.vsbPower.setValue(value); }); });
+    connect(panel, &AnglePowerPanel::powerFocused, this,
+            [this] { handle([&] { m_model.txtPower_GotFocus(); }); });
+}
+
+void Vescal::runMenuCommand(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::Exit:
+        close();
+        break;
+    case MenuCommand::Expand:
+        handle([&] { m_model.mnuExpand_Click(); });
+        break;
+    case MenuCommand::DisplayOnly:
+        handle([&] { m_model.mnuShort_Click(); });
+        break;
+    case MenuCommand::AlwaysOnTop:
+        handle([&] { m_model.mnuTop_Click(); });
+        break;
+    case MenuCommand::NumberFormat:
+        handle([&] { m_model.mnuNumber_Click(); });
+        break;
+    case MenuCommand::NotYet:
+        break;
+    }
+}
+
+void Vescal::previewKey(VirtualKey key) {
+    if (m_model.keyPreview) {
+        handle([&] { m_model.Form_KeyDown(key.code, key.shift); });
+    }
+}
+
+void Vescal::handle(const std::function<void()>& handler) {
+    if (m_syncing) {
+        return;
+    }
+    m_views.input->pull(m_model);
+    m_views.numberFormat->pull(m_model);
+    m_views.anglePower->pull(m_model);
+    handler();
+    refresh();
+}
+
+void Vescal::refresh() {
+    m_syncing = true;
+    syncWindow();
+    syncMenus();
+    m_views.display->sync(m_model);
+    m_views.input->sync(m_model);
+    m_views.numberFormat->sync(m_model);
+    m_views.anglePower->sync(m_model);
+    m_syncing = false;
+    applyFocus();
+}
+
+void Vescal::syncWindow() {
+    const QString title = toQString(m_model.caption);
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    const bool anyMenu = m_model.mnuFile.visible || m_model.mnuEdit.visible ||
+                         m_model.mnuInsert.visible || m_model.mnuView.visible ||
+                         m_model.mnuHelp.visible;
+    menuBar()->setVisible(anyMenu);
+    if (m_model.windowWidth != m_shownWidth || m_model.windowHeight != m_shownHeight) {
+        setFixedSize(clientSize(m_model.windowWidth, m_model.windowHeight));
+        m_shownWidth = m_model.windowWidth;
+        m_shownHeight = m_model.windowHeight;
+    }
+    m_views.fraExpand->setVisible(m_model.windowWidth > kNormalWidth);
+}
+
+void Vescal::syncMenus() {
+    const std::pair<QMenu*, const MenuItem*> tops[] = {
+        {m_menus.mnuFile, &m_model.mnuFile},     {m_menus.mnuEdit, &m_model.mnuEdit},
+        {m_menus.mnuInsert, &m_model.mnuInsert}, {m_menus.mnuView, &m_model.mnuView},
+        {m_menus.mnuHelp, &m_model.mnuHelp},
+    };
+    for (const auto& [menu, item] : tops) {
+        menu->menuAction()->setVisible(item->visible);
+    }
+    // Items of a hidden menu must not run by their shortcuts, so that their keys reach the key
+    // preview. Qt checks only that the menu bar is visible, not each top-level menu: disabling
+    // the items makes it hold for any menu hidden.
+    for (const auto& [action, command] : m_actions.commands) {
+        const auto* menu = qobject_cast<const QMenu*>(action->parent());
+        const bool reachable = menu != nullptr && menu->menuAction()->isVisible();
+        action->setEnabled(command != MenuCommand::NotYet && reachable);
+    }
+    const auto reachable = [](const QAction* action) { return action->isEnabled(); };
+    syncMenuItem(*m_actions.mnuExpand, m_model.mnuExpand, reachable(m_actions.mnuExpand));
+    syncMenuItem(*m_actions.mnuShort, m_model.mnuShort, reachable(m_actions.mnuShort));
+    syncMenuItem(*m_actions.mnuTop, m_model.mnuTop, reachable(m_actions.mnuTop));
+    m_actions.mnuSeparator->setChecked(m_model.engine.ShowSeparators);
+}
+
+void Vescal::applyFocus() {
+    const FocusTarget target = m_model.focus;
+    m_model.focus = FocusTarget::None;
+    switch (target) {
+    case FocusTarget::txtUnosFormule:
+        m_views.input->line().setFocus(Qt::OtherFocusReason);
+        break;
+    case FocusTarget::txtDecimala:
+        m_views.numberFormat->decimals().setFocus(Qt::OtherFocusReason);
+        break;
+    case FocusTarget::txtPower:
+        m_views.anglePower->power().setFocus(Qt::OtherFocusReason);
+        break;
+    case FocusTarget::None:
+        break;
+    }
+}
+
+} // namespace zolvan

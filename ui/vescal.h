@@ -1,0 +1,75 @@
+#pragma once
+// The main window Vescal: a coordinator between the model of the window (Workspace) and its Qt
+// widgets. A widget event runs one model handler through handle(), which first takes the user's
+// edits into the model and afterwards shows the whole model again with refresh(). The window
+// computes nothing itself.
+
+#include "ui/menus.h"
+#include "ui/qt_services.h"
+#include "workspace/workspace.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <functional>
+
+class QPushButton;
+
+namespace zolvan {
+
+class AnglePowerPanel;
+class DisplayView;
+class InputView;
+class KeyPreview;
+class NumberFormatFrame;
+struct VirtualKey;
+
+class Vescal : public QMainWindow {
+    Q_OBJECT
+public:
+    // `locale` gives the decimal separator, as the user's number format does at start-up.
+    explicit Vescal(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
+    ~Vescal() override;
+
+    const Workspace& model() const { return m_model; }
+
+    // Runs one model handler and shows the model again. Widget signals raised while the model is
+    // being shown run nothing.
+    void handle(const std::function<void()>& handler);
+    void refresh();
+
+private:
+    void buildCalculator(QWidget* central);
+    void buildSidePanel(QWidget* central);
+    void connectDisplay();
+    void connectInput();
+    void connectSettings();
+    void runMenuCommand(MenuCommand command);
+    void previewKey(VirtualKey key);
+
+    void syncWindow();
+    void syncMenus();
+    void applyFocus();
+
+    QtServices m_services;
+    Workspace m_model;
+
+    TopMenus m_menus;
+    MenuActions m_actions;
+    struct {
+        QWidget* fraCalculator = nullptr; // the calculator: display, input line, keypad area
+        QWidget* fraExpand = nullptr;     // right-hand panels, seen in the expanded width
+        DisplayView* display = nullptr;
+        InputView* input = nullptr;
+        NumberFormatFrame* numberFormat = nullptr;
+        AnglePowerPanel* anglePower = nullptr;
+        QPushButton* cmdEnter = nullptr;
+    } m_views;
+    KeyPreview* m_keyPreview = nullptr;
+
+    bool m_syncing = false;
+    int m_shownWidth = 0; // window size in twips last applied
+    int m_shownHeight = 0;
+};
+
+} // namespace zolvan

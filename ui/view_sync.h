@@ -1,0 +1,59 @@
+#pragma once
+// Copies the plain model of the controls onto Qt widgets, and the user's own edits of text boxes
+// back. Every function writes a property only when it differs, with the widget's signals blocked,
+// so showing the model never raises a handler. Carets and selections count characters (code
+// points) in the model and UTF-16 units in Qt; the conversion lives here.
+
+#include "workspace/controls.h"
+
+#include <QColor>
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace zolvan {
+
+QColor toQColor(Rgb colour);
+QString toQString(std::string_view text);
+
+// The UTF-16 index of the character at `codePoints`, and back.
+int utf16Index(const QString& text, int codePoints);
+int codePointIndex(const QString& text, int utf16);
+
+// Sets the colour of a widget's text for its enabled states; a disabled widget keeps the greyed
+// look of its style.
+void setTextColour(QWidget& widget, QColor colour);
+
+void syncLabel(QLabel& widget, const Label& model);
+void syncOptionButtons(std::span<QRadioButton* const> widgets, const OptionGroup& model);
+void syncCheckBox(QCheckBox& widget, const CheckBox& model);
+void syncScrollBar(QScrollBar& widget, const ScrollBar& model);
+// A menu item's shortcut runs only while the item is enabled; `reachable` is false while the item's
+// menu is hidden.
+void syncMenuItem(QAction& action, const MenuItem& model, bool reachable);
+// The history list only ever grows at the top or is emptied, so new entries are inserted at the
+// top and anything else rebuilds the list. No entry is left chosen: the box shows only its arrow.
+void syncList(QComboBox& widget, const ListBox& model);
+
+// Text, caret and selection of a text box as the user left them, into the model. Raises nothing.
+void pullTextBox(const QLineEdit& widget, TextBox& model);
+// Only the caret and selection.
+void pullSelection(const QLineEdit& widget, TextBox& model);
+// A user's edit of a text box: the new text raises the box's change handler, as typing does. When
+// the handler leaves the text as typed, the caret stays where the user left it.
+void editTextBox(const QLineEdit& widget, TextBox& model);
+// The model's text, caret and selection, each only when it differs from the widget's, and the
+// enabled state.
+void pushTextBox(QLineEdit& widget, const TextBox& model);
+
+} // namespace zolvan
