@@ -6,26 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
 #include <ostream>
+#include <stdexcept>
 
-// Readable failure messages for Qt values.
+// Readable failure messages for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QColor& colour, std::ostream* out) {
-    *out << "RGB(" << colour.red() << ", " << colour.green() << ", " << colour.blue() << ')';
 }
 
 namespace zolvan::testing {
@@ -34,48 +27,52 @@ inline QString q(const char* text) {
     return QString::fromUtf8(text);
 }
 
-struct Keystroke {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
+const QColor kActive(0, 92, 64);
+const QColor kGrey(192, 192, 192);
 
 class ShownWindow {
 public:
     explicit ShownWindow(const QLocale& locale = QLocale::c()) : vescal(locale) {
         vescal.show();
-        active = QTest::qWaitForWindowActive(&vescal);
+        if (!QTest::qWaitForWindowActive(&vescal)) {
+            ADD_FAILURE() << "the window did not become active";
+        }
     }
 
-    template <typename T> T* find(const QString& name) {
-        T* widget = vescal.findChild<T*>(name);
+    // A missing widget ends the test with its name rather than with a null pointer.
+    template <typename T = QWidget> T* find(const char* name) {
+        T* widget = vescal.findChild<T*>(q(name));
         if (widget == nullptr) {
-            ADD_FAILURE() << "no " << name.toStdString();
+            throw std::invalid_argument(std::string("no widget ") + name);
         }
         return widget;
     }
-    QLabel* label(const QString& name) { return find<QLabel>(name); }
-    QLineEdit* line(const char* name = "txtUnosFormule") { return find<QLineEdit>(q(name)); }
-    QAction* action(const char* name) { return find<QAction>(q(name)); }
+    QLineEdit* line(const char* name = "txtUnosFormule") { return find<QLineEdit>(name); }
+    QString text(const char* label) { return find<QLabel>(label)->text(); }
+    QColor colour(const char* name) {
+        const QWidget* widget = find(name);
+        return widget->palette().color(QPalette::Active, widget->foregroundRole());
+    }
 
     // A key pressed and released on the keyboard, delivered to the focused control.
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(vescal.windowHandle(), key, modifiers);
+    void key(QKeyCombination stroke) {
+        QTest::keyClick(vescal.windowHandle(), stroke.key(), stroke.keyboardModifiers());
     }
-    void type(const QString& text) {
-        for (QChar c : text) {
-            QTest::keyClick(vescal.windowHandle(), c.toLatin1());
+    void type(const char* text) {
+        for (const char* c = text; *c != '\0'; ++c) {
+            QTest::keyClick(vescal.windowHandle(), *c);
         }
     }
     // Types a line into the input line and presses Enter.
-    void enter(const QString& text) {
+    void enter(const char* text) {
         line()->setFocus();
         type(text);
         key(Qt::Key_Return);
     }
     // A click where a user aims: the middle of a widget, or the round or square mark of an option
     // button or check box, whose label may end well before the widget does.
-    void click(QWidget* widget) {
-        ASSERT_NE(widget, nullptr);
+    void click(const char* name) {
+        QWidget* widget = find(name);
         QPoint point = widget->rect().center();
         if (qobject_cast<QRadioButton*>(widget) != nullptr ||
             qobject_cast<QCheckBox*>(widget) != nullptr) {
@@ -83,14 +80,8 @@ public:
         }
         QTest::mouseClick(widget, Qt::LeftButton, {}, point);
     }
-    void click(const QString& name) { click(find<QWidget>(name)); }
-
-    static QColor colour(const QWidget* widget) {
-        return widget->palette().color(QPalette::Active, widget->foregroundRole());
-    }
 
     Vescal vescal;
-    bool active = false;
 };
 
 } // namespace zolvan::testing
