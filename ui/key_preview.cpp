@@ -1,5 +1,7 @@
 #include "ui/key_preview.h"
 
+#include "workspace/key_codes.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -8,13 +10,6 @@
 namespace zolvan {
 
 namespace {
-
-constexpr int kVirtualF1 = 112;
-constexpr int kVirtualEscape = 27;
-constexpr int kVirtualDigit0 = 48;
-constexpr int kShiftMask = 1;
-constexpr int kCtrlMask = 2;
-constexpr int kAltMask = 4;
 
 // X keyboard codes of the digit row 1 .. 9, 0 (evdev scan code + 8). With Shift held the key
 // names the shifted symbol ("#" for 3 on many layouts); the code still names the digit key.
@@ -36,9 +31,9 @@ std::optional<int> digitOfMainKeyboard(const QKeyEvent& event) {
 }
 
 int shiftMask(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? kShiftMask : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? kCtrlMask : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? kAltMask : 0);
+    return (modifiers.testFlag(Qt::ShiftModifier) ? keys::ShiftMask : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? keys::CtrlMask : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? keys::AltMask : 0);
 }
 
 } // namespace
@@ -47,13 +42,13 @@ std::optional<VirtualKey> virtualKey(const QKeyEvent& event) {
     const int shift = shiftMask(event.modifiers());
     const int key = event.key();
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return VirtualKey{kVirtualF1 + (key - Qt::Key_F1), shift};
+        return VirtualKey{keys::F1 + (key - Qt::Key_F1), shift};
     }
     if (key == Qt::Key_Escape) {
-        return VirtualKey{kVirtualEscape, shift};
+        return VirtualKey{keys::Escape, shift};
     }
     if (std::optional<int> digit = digitOfMainKeyboard(event)) {
-        return VirtualKey{kVirtualDigit0 + *digit, shift};
+        return VirtualKey{keys::Digit0 + *digit, shift};
     }
     return std::nullopt;
 }
@@ -102,8 +97,8 @@ bool KeyPreview::preview(QObject* receiver, QKeyEvent& event) {
     // Alt with a digit types no character into a text box on the desktop the handlers were made
     // for; Qt's line edits would insert the digit after the root the handler wrote. The key still
     // goes on, without its text.
-    const bool altDigit = key->code > kVirtualDigit0 && key->code <= kVirtualDigit0 + 9 &&
-                          (key->shift & kAltMask) != 0 && !event.text().isEmpty();
+    const bool altDigit = key->code > keys::Digit0 && key->code <= keys::Digit0 + 9 &&
+                          (key->shift & keys::AltMask) != 0 && !event.text().isEmpty();
     if (!altDigit) {
         return false;
     }

@@ -1,29 +1,12 @@
 // The window's key preview: function keys, Escape, and Ctrl/Alt with a digit for powers and
 // roots. It only adds its effect; the focused control still receives the key afterwards.
 
+#include "workspace/key_codes.h"
 #include "workspace/workspace.h"
 
 namespace zolvan {
 
 namespace {
-
-enum KeyCode : int {
-    kEscape = 27,
-    kDigit1 = 49,
-    kDigit9 = 57,
-    kF2 = 113,
-    kF3 = 114,
-    kF4 = 115,
-    kF5 = 116,
-    kF6 = 117,
-    kF7 = 118,
-    kF8 = 119,
-    kF12 = 123,
-};
-
-constexpr int kShiftMask = 1;
-constexpr int kCtrlMask = 2;
-constexpr int kAltMask = 4;
 
 // Moves a three-way option group to its next button, the last one back to the first.
 void cycle(OptionGroup& group) {
@@ -49,19 +32,19 @@ void Workspace::Form_KeyDown(int keyCode, int shift) {
         }
     };
     switch (keyCode) {
-    case kF2:
+    case keys::F2:
         insertCaption(lblUnosFormule[0]);
         break;
-    case kF3:
+    case keys::F3:
         insertCaption(lblRezultat[1]);
         break;
-    case kF4:
+    case keys::F4:
         insertCaption(lblUnosFormule[1]);
         break;
-    case kF5:
+    case keys::F5:
         cycle(optNumber);
         break;
-    case kF6:
+    case keys::F6:
         if (std::optional<double> result = readUserNumber(engine.ResultText)) {
             engine.MemoryValue = *result;
         } else if (engine.ResultText.empty()) {
@@ -69,32 +52,32 @@ void Workspace::Form_KeyDown(int keyCode, int shift) {
         }
         applyMemoryIndicator();
         break;
-    case kF7:
+    case keys::F7:
         if (engine.MemoryValue != 0.0) {
             txtUnosFormule.insertAtCaret(userNumberText(engine.MemoryValue));
         }
         break;
-    case kF8:
+    case keys::F8:
         cycle(optRadDeg);
         break;
-    case kF12:
+    case keys::F12:
         toggleDisplayOnly();
         break;
-    case kEscape:
+    case keys::Escape:
         cancelRequested = true;
         txtUnosFormule.setText("");
         break;
     default:
-        if (keyCode >= kDigit1 && keyCode <= kDigit9) {
-            insertPowerOperator(keyCode - kDigit1 + 1, shift);
+        if (keyCode >= keys::Digit1 && keyCode <= keys::Digit9) {
+            insertPowerOperator(keyCode - keys::Digit1 + 1, shift);
         }
         break;
     }
 }
 
 void Workspace::insertPowerOperator(int digit, int shift) {
-    const bool ctrl = (shift & kCtrlMask) != 0;
-    const bool root = (ctrl && (shift & kShiftMask) != 0) || (shift & kAltMask) != 0;
+    const bool ctrl = (shift & keys::CtrlMask) != 0;
+    const bool root = (ctrl && (shift & keys::ShiftMask) != 0) || (shift & keys::AltMask) != 0;
     if (!root && !ctrl) {
         return; // the digit reaches the input line as typed
     }
