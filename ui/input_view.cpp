@@ -52,12 +52,23 @@ InputView::InputView(QWidget* parent, int width) : QWidget(parent) {
 
     connect(m_txtBlank, &ClickableFrame::clicked, this, &InputView::borderClicked);
     connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, &InputView::enterPressed);
-    connect(m_cmbLista, &QComboBox::activated, this, &InputView::historyChosen);
+    m_cmbLista->installEventFilter(this);
+    connect(m_cmbLista, &QComboBox::activated, this, [this](int index) {
+        if (m_selectionStart >= 0) {
+            m_txtUnosFormule->setSelection(m_selectionStart, m_selectionLength);
+        }
+        emit historyChosen(index);
+    });
 }
 
 bool InputView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtUnosFormule && event->type() == QEvent::MouseMove) {
         emit pointerMoved();
+    }
+    if (watched == m_cmbLista && event->type() == QEvent::MouseButtonPress) {
+        m_selectionStart = m_txtUnosFormule->hasSelectedText() ? m_txtUnosFormule->selectionStart()
+                                                               : m_txtUnosFormule->cursorPosition();
+        m_selectionLength = static_cast<int>(m_txtUnosFormule->selectedText().size());
     }
     return false;
 }

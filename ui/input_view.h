@@ -36,6 +36,10 @@ private:
     ClickableFrame* m_txtBlank = nullptr;
     QLineEdit* m_txtUnosFormule = nullptr; // formula input line
     QComboBox* m_cmbLista = nullptr;       // history of input lines, newest first
+    // The line's selection when the history list was opened: the list takes the focus and the
+    // line may drop its selection, but a chosen entry replaces the selection the user had.
+    int m_selectionStart = -1;
+    int m_selectionLength = 0;
 };
 
 } // namespace zolvan

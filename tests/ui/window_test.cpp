@@ -77,7 +77,7 @@ TEST_P(InsertClick, InsertsAtTheCaret) {
 INSTANTIATE_TEST_SUITE_P(Rows, InsertClick,
                          ::testing::Values(ClickCase{"Result", "lblRezultat_1", 1, "1+5*2", 3},
                                            ClickCase{"Line", "lblUnosFormule_1", 1, "1+2+3*2", 5},
-                                           ClickCase{"History", nullptr, 0, "1+2+39*2", 5}),
+                                           ClickCase{"History", nullptr, 1, "1+2+3*2", 5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
