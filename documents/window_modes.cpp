@@ -2,16 +2,13 @@
 // compact display-only mode, and always on top. Only the model changes here; the window binds to
 // it, and the topmost state goes through the window services.
 
+#include "workspace/window_sizes.h"
 #include "workspace/workspace.h"
 
 namespace zolvan {
 
 namespace {
 
-constexpr int kNormalWidth = 3690;
-constexpr int kExpandedWidth = 7440;
-constexpr int kNormalHeight = 5950;
-constexpr int kCompactHeight = 2080;
 constexpr int kExpandButton = 9;
 constexpr std::string_view kCompactCaption = "Korvid.Zolvan (F12 = Normal)";
 constexpr std::string_view kNormalCaption = "Korvid.- Zolvan";
@@ -22,12 +19,12 @@ void Workspace::mnuExpand_Click() {
     ImageButton& button = imgMenu[kExpandButton];
     if (isExpanded) {
         button = {"imgMenuExpand", " Expand Zolvan "};
-        windowWidth = kNormalWidth;
+        windowWidth = window_size::NormalWidth;
         mnuExpand.checked = false;
         isExpanded = false;
     } else {
         button = {"imgMenuCompres", " Shrink Zolvan "};
-        windowWidth = kExpandedWidth;
+        windowWidth = window_size::ExpandedWidth;
         mnuExpand.checked = true;
         isExpanded = true;
     }
@@ -36,13 +33,13 @@ void Workspace::mnuExpand_Click() {
 
 // Entering keeps isExpanded and the check of mnuExpand, so leaving can widen the window again.
 void Workspace::toggleDisplayOnly() {
-    windowWidth = kNormalWidth;
+    windowWidth = window_size::NormalWidth;
     const bool entering = mnuView.visible;
     for (MenuItem* topLevel : {&mnuFile, &mnuEdit, &mnuInsert, &mnuView, &mnuHelp}) {
         topLevel->visible = !entering;
     }
     caption = entering ? kCompactCaption : kNormalCaption;
-    windowHeight = entering ? kCompactHeight : kNormalHeight;
+    windowHeight = entering ? window_size::CompactHeight : window_size::NormalHeight;
     mnuShort.checked = entering;
     m_services.setTopmost(entering);
     if (!entering && mnuExpand.checked) {

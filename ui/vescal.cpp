@@ -6,6 +6,7 @@
 #include "ui/key_preview.h"
 #include "ui/settings_view.h"
 #include "ui/view_sync.h"
+#include "workspace/window_sizes.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -16,9 +17,7 @@ namespace zolvan {
 
 namespace {
 
-constexpr int kNormalWidth = 3690; // twips; anything wider shows the right-hand panels
-constexpr int kExpandedWidth = 7440;
-constexpr int kCalculatorWidth = kNormalWidth - kFrameWidth * kTwipsPerPixel;
+constexpr int kCalculatorWidth = window_size::NormalWidth - kFrameWidth * kTwipsPerPixel;
 constexpr int kDisplayLeft = 60;
 constexpr int kDisplayTop = 45;
 constexpr int kGap = 45;
@@ -99,7 +98,7 @@ void Vescal::buildCalculator(QWidget* central) {
 }
 
 void Vescal::buildSidePanel(QWidget* central) {
-    const QSize expanded = clientSize(kExpandedWidth, m_model.windowHeight);
+    const QSize expanded = clientSize(window_size::ExpandedWidth, m_model.windowHeight);
     auto* side = new QWidget(central);
     side->setObjectName(QStringLiteral("fraExpand"));
     side->setGeometry(px(kCalculatorWidth), 0, expanded.width() - px(kCalculatorWidth),
@@ -229,7 +228,7 @@ void Vescal::syncWindow() {
         m_shownWidth = m_model.windowWidth;
         m_shownHeight = m_model.windowHeight;
     }
-    m_views.fraExpand->setVisible(m_model.windowWidth > kNormalWidth);
+    m_views.fraExpand->setVisible(m_model.windowWidth > window_size::NormalWidth);
 }
 
 void Vescal::syncMenus() {

@@ -2,6 +2,7 @@
 
 #include "engine/format_number.h"
 #include "engine/number_text.h"
+#include "workspace/window_sizes.h"
 
 #include <cmath>
 #include <string_view>
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 8;
-constexpr int kNormalWidth = 3690;
-constexpr int kNormalHeight = 5950;
 constexpr int kMaskHiddenLeft = -350;
 
 struct IndicatorDesign {
@@ -88,8 +87,8 @@ void Workspace::wireControls() {
 
 void Workspace::Form_Load() {
     caption += " " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
-    windowWidth = kNormalWidth;
-    windowHeight = kNormalHeight;
+    windowWidth = window_size::NormalWidth;
+    windowHeight = window_size::NormalHeight;
     keyPreview = true;
     hoverIndex = -1;
     imgButonMaskLeft = kMaskHiddenLeft;
