@@ -1,5 +1,6 @@
 #include "engine/element_table.h"
 
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 
 #include <array>
@@ -8,6 +9,8 @@
 #include <optional>
 
 namespace zolvan {
+
+using namespace ascii;
 
 namespace {
 
@@ -59,13 +62,6 @@ constexpr std::array<Element, 109> kElements{{
     ROW("Mt", 268, 0),
 }};
 #undef ROW
-
-constexpr bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-constexpr bool isLower(char c) {
-    return c >= 'a' && c <= 'z';
-}
 
 // A symbol is one upper-case letter, optionally followed by one lower-case letter; each such
 // shape has one slot: 26 first letters times (no second letter, 'a' .. 'z').

@@ -1,5 +1,6 @@
 #include "engine/formula_expansion.h"
 
+#include "engine/ascii.h"
 #include "engine/element_table.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
@@ -15,6 +16,8 @@
 
 namespace zolvan {
 
+using namespace ascii;
+
 namespace {
 
 constexpr double kPi = 3.14159265358979;
@@ -27,15 +30,6 @@ constexpr std::size_t kCorrectionBudget = std::size_t{1} << 18;
 
 constexpr char kNone = '\0'; // no previous or next character
 
-bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-bool isLower(char c) {
-    return c >= 'a' && c <= 'z';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool isOneOf(char c, std::string_view set) {
     return c != kNone && set.find(c) != set.npos;
 }
@@ -213,13 +207,6 @@ std::optional<std::string> replaceSymbols(EngineState& state, std::string_view t
     return out;
 }
 
-char upper(char c) {
-    return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
-}
-char lower(char c) {
-    return isUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Tries to fix the letter case of state.UnknownSymbol where it first occurs in the text:
 // a two-letter symbol (or one closing the text) that starts like a one-letter element is read
 // as two symbols (Cn as CN); a one-letter symbol takes the next letter as its second (ZN as
@@ -236,10 +223,10 @@ std::optional<std::size_t> correctCase(EngineState& state, std::string& text) {
             return std::nullopt;
         }
         for (std::size_t k = 0; k < symbol.size() && pos + k < text.size(); ++k) {
-            text[pos + k] = upper(symbol[k]);
+            text[pos + k] = toUpper(symbol[k]);
         }
     } else {
-        text[pos + 1] = lower(text[pos + 1]);
+        text[pos + 1] = toLower(text[pos + 1]);
     }
     state.UnknownSymbolFlag = false;
     return pos;

@@ -1,5 +1,6 @@
 #include "engine/normalizer.h"
 
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
@@ -11,6 +12,8 @@
 #include <string_view>
 
 namespace zolvan {
+
+using namespace ascii;
 namespace {
 
 // The flags of one call besides ElementPrecision, which lives in the engine state.
@@ -19,16 +22,6 @@ struct Marks {
     bool elementSeen = false; // an upper-case letter other than an exponent "E" was written
     bool termStart = false; // an operator or a token was written, or the line begins with a number
 };
-
-constexpr bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-constexpr bool isUpper(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-constexpr char toUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // A set of ASCII characters built at compile time, so that a membership test is one bit test.
 class CharSet {

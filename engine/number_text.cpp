@@ -1,5 +1,6 @@
 #include "engine/number_text.h"
 
+#include "engine/ascii.h"
 #include "engine/fault.h"
 
 #include <algorithm>
@@ -11,11 +12,9 @@
 
 namespace zolvan {
 
-namespace {
+using namespace ascii;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+namespace {
 
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {

@@ -1,5 +1,6 @@
 #include "engine/statistics.h"
 
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
@@ -48,7 +49,7 @@ void storeValue(EngineState& state, std::string_view text) {
 
 // The token's name, its brackets and any other lower-case letters are not part of a value.
 bool isSkipped(char ch) {
-    return ch == ':' || ch == '(' || ch == ')' || (ch >= 'a' && ch <= 'z');
+    return ch == ':' || ch == '(' || ch == ')' || ascii::isLower(ch);
 }
 
 bool isOtherOperator(char ch) {

@@ -1,6 +1,7 @@
 // The calculate command: a "#" command line changes the memory, the display mode or the angle
 // unit; any other line goes through the engine and its result onto the display and the history.
 
+#include "engine/ascii.h"
 #include "engine/calculate.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
@@ -9,6 +10,8 @@
 #include <cmath>
 
 namespace zolvan {
+
+using namespace ascii;
 
 namespace {
 
@@ -25,19 +28,13 @@ std::string_view trimBlanks(std::string_view text) {
 std::string asciiLower(std::string_view text) {
     std::string lower(text);
     for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
+        c = toLower(c);
     }
     return lower;
 }
 
 bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 std::size_t skipDigits(std::string_view text, std::size_t at) {
