@@ -89,19 +89,17 @@ void longLineBench(benchmark::State& state, char op) {
     state.SetLabel(engine.ResultText.substr(0, 24));
 }
 
-#define ZOLVAN_LONG_LINE(name, op)                                                                 \
-    void name(benchmark::State& state) {                                                           \
-        longLineBench(state, op);                                                                  \
-    }                                                                                              \
-    BENCHMARK(name)->Arg(1000)->Arg(8000)->Arg(32766)->Arg(32767)->Unit(benchmark::kMillisecond)
+void lineLengths(benchmark::internal::Benchmark* bench) {
+    bench->Arg(1000)->Arg(8000)->Arg(32766)->Arg(32767)->Unit(benchmark::kMillisecond);
+}
 
-ZOLVAN_LONG_LINE(longPower, '^');
-ZOLVAN_LONG_LINE(longDivision, '/');
-ZOLVAN_LONG_LINE(longProduct, '*');
-ZOLVAN_LONG_LINE(longPercent, '%');
-ZOLVAN_LONG_LINE(longSum, '+');
-ZOLVAN_LONG_LINE(longDifference, '-');
-ZOLVAN_LONG_LINE(longBrackets, '(');
+BENCHMARK_CAPTURE(longLineBench, longPower, '^')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longDivision, '/')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longProduct, '*')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longPercent, '%')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longSum, '+')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longDifference, '-')->Apply(lineLengths);
+BENCHMARK_CAPTURE(longLineBench, longBrackets, '(')->Apply(lineLengths);
 
 } // namespace
 
