@@ -1,7 +1,8 @@
 // Throughput of the engine and of the calculate command, and the time of single long lines.
+#include "documents/window_model.h"
 #include "engine/calculate.h"
 #include "engine/engine_state.h"
-#include "workspace/workspace.h"
+#include "workspace/headless_services.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,14 +22,6 @@ constexpr std::array<std::string_view, 20> kMixedLines{
     "C6H12O6",     "ans*2",     "2x^2+3x-5=0", "170!/3",     "sum(1.5+2.5-3+4E-2)",
 };
 
-class BenchServices final : public WindowServices {
-public:
-    char localeDecimalSeparator() override { return '.'; }
-    unsigned clockSeed() override { return 1; }
-    void doEvents() override {}
-    void setTopmost(bool) override {}
-};
-
 void mixedLinesEngine(benchmark::State& state) {
     EngineState engine;
     std::size_t i = 0;
@@ -43,8 +36,9 @@ void mixedLinesEngine(benchmark::State& state) {
 BENCHMARK(mixedLinesEngine);
 
 void mixedLinesCalculateCommand(benchmark::State& state) {
-    BenchServices services;
-    Workspace ws(services);
+    HeadlessServices services;
+    WindowModel model(services);
+    Workspace& ws = model.workspace;
     ws.Form_Load();
     std::size_t i = 0;
     for (auto _ : state) {

@@ -1,9 +1,9 @@
 // zolvan-cli: runs lines through the same calculate command as the Enter key of the window.
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
-#include "workspace/workspace.h"
+#include "documents/window_model.h"
+#include "workspace/headless_services.h"
 
-#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -14,30 +14,16 @@ namespace {
 
 using namespace zolvan;
 
-// The window services as far as a headless run has them.
-class HeadlessServices final : public WindowServices {
-public:
-    explicit HeadlessServices(char decimalSeparator) : m_separator(decimalSeparator) {}
-    char localeDecimalSeparator() override { return m_separator; }
-    unsigned clockSeed() override {
-        return static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
-    }
-    void doEvents() override {}
-    void setTopmost(bool) override {}
-
-private:
-    char m_separator;
-};
-
 // Starting settings go through the same controls a user would click, so their handlers run.
-void applySettings(Workspace& ws, const cli::Options& options) {
+void applySettings(WindowModel& model, const cli::Options& options) {
+    Workspace& ws = model.workspace;
     ws.engine.ShowSeparators = options.showSeparators;
     ws.optNumber.select(options.mode);
     if (options.decimals) {
         ws.txtDecimala.setText(std::to_string(*options.decimals));
     }
     if (options.thousands) {
-        ws.chkTisuca.setChecked(true);
+        model.numberSettings.chkTisuca.setChecked(true);
     }
     ws.optRadDeg.select(options.angle);
 }
@@ -76,9 +62,10 @@ private:
 
 int runLines(const cli::Options& options) {
     HeadlessServices services(options.decimalSeparator);
-    Workspace ws(services);
+    WindowModel model(services);
+    Workspace& ws = model.workspace;
     ws.Form_Load();
-    applySettings(ws, options);
+    applySettings(model, options);
 
     const bool interactive = options.expressions.empty() && isatty(STDIN_FILENO) != 0;
     LineRunner runner(ws, options.json, interactive);

@@ -1,6 +1,4 @@
-// Three independent ways to present the window: expanded width with the right-hand panels,
-// compact display-only mode, and always on top. Only the model changes here; the window binds to
-// it, and the topmost state goes through the window services.
+#include "documents/window_modes.h"
 
 #include "workspace/window_sizes.h"
 #include "workspace/workspace.h"
@@ -15,42 +13,49 @@ constexpr std::string_view kNormalCaption = "Korvid.- Zolvan";
 
 } // namespace
 
-void Workspace::mnuExpand_Click() {
-    ImageButton& button = imgMenu[kExpandButton];
+WindowModes::WindowModes(Workspace& workspace) : m_ws(workspace) {
+    m_ws.mnuExpand.onClick = [this] { mnuExpand_Click(); };
+    m_ws.mnuShort.onClick = [this] { mnuShort_Click(); };
+    m_ws.mnuTop.onClick = [this] { mnuTop_Click(); };
+}
+
+void WindowModes::mnuExpand_Click() {
+    ImageButton& button = m_ws.imgMenu[kExpandButton];
     if (isExpanded) {
         button = {"imgMenuExpand", " Expand Zolvan "};
-        windowWidth = window_size::NormalWidth;
-        mnuExpand.checked = false;
+        m_ws.windowWidth = window_size::NormalWidth;
+        m_ws.mnuExpand.checked = false;
         isExpanded = false;
     } else {
         button = {"imgMenuCompres", " Shrink Zolvan "};
-        windowWidth = window_size::ExpandedWidth;
-        mnuExpand.checked = true;
+        m_ws.windowWidth = window_size::ExpandedWidth;
+        m_ws.mnuExpand.checked = true;
         isExpanded = true;
     }
-    focus = FocusTarget::txtUnosFormule;
+    m_ws.focus = FocusTarget::txtUnosFormule;
 }
 
 // Entering keeps isExpanded and the check of mnuExpand, so leaving can widen the window again.
-void Workspace::toggleDisplayOnly() {
-    windowWidth = window_size::NormalWidth;
-    const bool entering = mnuView.visible;
-    for (MenuItem* topLevel : {&mnuFile, &mnuEdit, &mnuInsert, &mnuView, &mnuHelp}) {
+void WindowModes::toggleDisplayOnly() {
+    m_ws.windowWidth = window_size::NormalWidth;
+    const bool entering = m_ws.mnuView.visible;
+    for (MenuItem* topLevel :
+         {&m_ws.mnuFile, &m_ws.mnuEdit, &m_ws.mnuInsert, &m_ws.mnuView, &m_ws.mnuHelp}) {
         topLevel->visible = !entering;
     }
-    caption = entering ? kCompactCaption : kNormalCaption;
-    windowHeight = entering ? window_size::CompactHeight : window_size::NormalHeight;
-    mnuShort.checked = entering;
-    m_services.setTopmost(entering);
-    if (!entering && mnuExpand.checked) {
+    m_ws.caption = entering ? kCompactCaption : kNormalCaption;
+    m_ws.windowHeight = entering ? window_size::CompactHeight : window_size::NormalHeight;
+    m_ws.mnuShort.checked = entering;
+    m_ws.services().setTopmost(entering);
+    if (!entering && m_ws.mnuExpand.checked) {
         isExpanded = false;
         mnuExpand_Click();
     }
 }
 
-void Workspace::mnuTop_Click() {
-    mnuTop.checked = !mnuTop.checked;
-    m_services.setTopmost(mnuTop.checked);
+void WindowModes::mnuTop_Click() {
+    m_ws.mnuTop.checked = !m_ws.mnuTop.checked;
+    m_ws.services().setTopmost(m_ws.mnuTop.checked);
 }
 
 } // namespace zolvan

@@ -1,6 +1,4 @@
-// Number format (display mode, decimal places, 1000 separator) and angle unit settings. The
-// number-format handlers show the current result again; the angle unit applies from the next
-// calculation on.
+#include "panels/number_settings.h"
 
 #include "workspace/workspace.h"
 
@@ -26,53 +24,72 @@ double roundHalfEven(double value) {
     return nearest;
 }
 
-void setDecimalsEnabled(Workspace& w, bool enabled) {
-    w.txtDecimala.enabled = enabled;
-    w.lblDecimala.enabled = enabled;
-    w.vsbDecimala.enabled = enabled;
-}
-
 } // namespace
 
-void Workspace::optNumber_Click(int index) {
+NumberSettings::NumberSettings(Workspace& workspace) : m_ws(workspace) {
+    lblDecimala.caption = "Decimal places:";
+    lblDecimala.enabled = false;
+    vsbDecimala.enabled = false;
+    chkTisuca.caption = "1000 separator";
+    chkTisuca.enabled = false;
+    txtPower.setText("3");
+
+    // Code that changes a control raises the same handler as the user would.
+    m_ws.optNumber.onClick = [this](int index) { optNumber_Click(index); };
+    m_ws.txtDecimala.onChange = [this] { txtDecimala_Change(); };
+    m_ws.optRadDeg.onClick = [this](int index) { optRadDeg_Click(index); };
+    m_ws.optRadiani.onClick = [this](int index) { optRadiani_Click(index); };
+    chkTisuca.onClick = [this] { chkTisuca_Click(); };
+    vsbDecimala.onChange = [this] { vsbDecimala_Change(); };
+    txtPower.onChange = [this] { txtPower_Change(); };
+    vsbPower.onChange = [this] { vsbPower_Change(); };
+}
+
+void NumberSettings::setDecimalsEnabled(bool enabled) {
+    m_ws.txtDecimala.enabled = enabled;
+    lblDecimala.enabled = enabled;
+    vsbDecimala.enabled = enabled;
+}
+
+void NumberSettings::optNumber_Click(int index) {
     if (index < 0 || index >= kDisplayModes) {
         return;
     }
-    if (DisplayMode >= 0 && DisplayMode < kDisplayModes) {
-        lblInfo[static_cast<std::size_t>(DisplayMode)].foreColour = kGreyColour;
+    if (m_ws.DisplayMode >= 0 && m_ws.DisplayMode < kDisplayModes) {
+        m_ws.lblInfo[static_cast<std::size_t>(m_ws.DisplayMode)].foreColour = kGreyColour;
     }
-    lblInfo[static_cast<std::size_t>(index)].foreColour = kActiveColour;
-    DisplayMode = static_cast<std::int16_t>(index);
+    m_ws.lblInfo[static_cast<std::size_t>(index)].foreColour = kActiveColour;
+    m_ws.DisplayMode = static_cast<std::int16_t>(index);
 
-    setDecimalsEnabled(*this, index != 0);
+    setDecimalsEnabled(index != 0);
     chkTisuca.enabled = index == 2;
-    if (index == 2 && engine.ThousandsSeparator) {
+    if (index == 2 && m_ws.engine.ThousandsSeparator) {
         // Fixed notation with the separator uses "Standard", which fixes the decimals at two.
-        txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
-        setDecimalsEnabled(*this, false);
+        m_ws.txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
+        setDecimalsEnabled(false);
     }
-    PokaziRezultat();
+    m_ws.PokaziRezultat();
 }
 
-void Workspace::chkTisuca_Click() {
-    engine.ThousandsSeparator = chkTisuca.checked();
+void NumberSettings::chkTisuca_Click() {
+    m_ws.engine.ThousandsSeparator = chkTisuca.checked();
     if (chkTisuca.checked()) {
-        txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
+        m_ws.txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
     }
     lblDecimala.enabled = !chkTisuca.checked();
-    PokaziRezultat();
+    m_ws.PokaziRezultat();
 }
 
 // A text that is no number, or a negative one, is what the user is still typing: the last
 // accepted places stay and the box is left alone.
-void Workspace::txtDecimala_Change() {
-    const std::optional<double> typed = readUserNumber(txtDecimala.text());
+void NumberSettings::txtDecimala_Change() {
+    const std::optional<double> typed = m_ws.readUserNumber(m_ws.txtDecimala.text());
     if (!typed || *typed < 0.0) {
         return;
     }
     const double rounded = roundHalfEven(*typed);
     int places = rounded > kMaxDecimalPlaces ? kMaxDecimalPlaces : static_cast<int>(rounded);
-    if (rounded <= kMaxDecimalPlaces && DisplayMode == 2 && engine.ThousandsSeparator) {
+    if (rounded <= kMaxDecimalPlaces && m_ws.DisplayMode == 2 && m_ws.engine.ThousandsSeparator) {
         places = kStandardDecimalPlaces;
     }
     DecimalPlaces = static_cast<std::int16_t>(places);
@@ -82,66 +99,66 @@ void Workspace::txtDecimala_Change() {
     if (DecimalPlaces != places) {
         return;
     }
-    txtDecimala.setText(std::to_string(places));
+    m_ws.txtDecimala.setText(std::to_string(places));
     if (DecimalPlaces != places) {
         return;
     }
-    DecimalDigits.assign(static_cast<std::size_t>(places), '0');
-    PokaziRezultat();
+    m_ws.DecimalDigits.assign(static_cast<std::size_t>(places), '0');
+    m_ws.PokaziRezultat();
 }
 
-void Workspace::vsbDecimala_Change() {
-    txtDecimala.setText(std::to_string(vsbDecimala.value()));
+void NumberSettings::vsbDecimala_Change() {
+    m_ws.txtDecimala.setText(std::to_string(vsbDecimala.value()));
 }
 
-void Workspace::optRadDeg_Click(int index) {
+void NumberSettings::optRadDeg_Click(int index) {
     if (index < 0 || index >= kAngleUnits) {
         return;
     }
-    optRadiani.select(index);
+    m_ws.optRadiani.select(index);
     for (int unit = 0; unit < kAngleUnits; ++unit) {
-        lblInfo[static_cast<std::size_t>(kFirstAngleIndicator + unit)].foreColour =
+        m_ws.lblInfo[static_cast<std::size_t>(kFirstAngleIndicator + unit)].foreColour =
             unit == index ? kActiveColour : kGreyColour;
     }
-    engine.AngleUnit = static_cast<std::int16_t>(index);
+    m_ws.engine.AngleUnit = static_cast<std::int16_t>(index);
 }
 
-void Workspace::optRadiani_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(optRadiani.buttons.size())) {
+void NumberSettings::optRadiani_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(m_ws.optRadiani.buttons.size())) {
         return;
     }
-    for (std::size_t unit = 0; unit < optRadiani.buttons.size(); ++unit) {
-        optRadiani.buttons[unit].foreColour =
+    for (std::size_t unit = 0; unit < m_ws.optRadiani.buttons.size(); ++unit) {
+        m_ws.optRadiani.buttons[unit].foreColour =
             static_cast<int>(unit) == index ? kBlueColour : kBlackColour;
     }
-    optRadDeg.select(index);
-    focus = FocusTarget::txtUnosFormule;
+    m_ws.optRadDeg.select(index);
+    m_ws.focus = FocusTarget::txtUnosFormule;
 }
 
-void Workspace::mnuNumber_Click() {
+void NumberSettings::mnuNumber_Click() {
     frmNumber.visible = !frmNumber.visible;
-    focus = FocusTarget::txtUnosFormule;
+    m_ws.focus = FocusTarget::txtUnosFormule;
 }
 
-void Workspace::cmdHide_Click() {
-    focus = FocusTarget::txtUnosFormule;
+void NumberSettings::cmdHide_Click() {
+    m_ws.focus = FocusTarget::txtUnosFormule;
     frmNumber.visible = false;
 }
 
 // Only a whole number within the scroll bar's range moves it; anything else is left as typed.
-void Workspace::txtPower_Change() {
-    const std::optional<double> typed = readUserNumber(txtPower.text());
+void NumberSettings::txtPower_Change() {
+    const std::optional<double> typed = m_ws.readUserNumber(txtPower.text());
     if (!typed || *typed < 0.0 || *typed > kMaxPower || std::trunc(*typed) != *typed) {
         return;
     }
     vsbPower.setValue(static_cast<int>(*typed));
 }
 
-void Workspace::vsbPower_Change() {
+void NumberSettings::vsbPower_Change() {
     txtPower.setText(std::to_string(vsbPower.value()));
 }
 
-void Workspace::txtPower_GotFocus() {
+void NumberSettings::txtPower_GotFocus() {
     txtPower.select(0, codePointCount(txtPower.text()));
 }
 

@@ -2,9 +2,49 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QWidget>
 
 namespace zolvan {
+
+QStringList nameFilters(std::string_view filter) {
+    const QStringList parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()))
+            .split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString& description = parts[i];
+        filters.append(description.contains(QLatin1Char('(') + patterns + QLatin1Char(')'))
+                           ? description
+                           : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+namespace {
+
+std::optional<std::string> runFileDialog(QWidget& window, QFileDialog::AcceptMode mode,
+                                         std::string_view filter, int preselected) {
+    QFileDialog dialog(&window);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QStringList filters = nameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (preselected >= 1 && preselected <= filters.size()) {
+        dialog.selectNameFilter(filters[preselected - 1]);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace
 
 QtServices::QtServices(QWidget& window, QLocale locale)
     : m_window(window), m_locale(std::move(locale)) {}
@@ -40,6 +80,39 @@ void QtServices::setTopmost(bool on) {
             m_window.activateWindow();
         }
     }
+}
+
+std::optional<std::string> QtServices::showOpenDialog(std::string_view filter, int preselected) {
+    return runFileDialog(m_window, QFileDialog::AcceptOpen, filter, preselected);
+}
+
+std::optional<std::string> QtServices::showSaveDialog(std::string_view filter, int preselected) {
+    return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected);
+}
+
+std::optional<std::string> QtServices::readFile(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
+}
+
+bool QtServices::writeFile(const std::string& path, std::string_view bytes) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace zolvan

@@ -5,10 +5,15 @@
 #include "workspace/window_services.h"
 
 #include <QLocale>
+#include <QStringList>
 
 class QWidget;
 
 namespace zolvan {
+
+// Qt's name filters for a filter text of description and pattern pairs joined by "|". A pattern
+// list "*.tsk;*.txt" becomes "*.tsk *.txt", added in brackets unless the description shows it.
+QStringList nameFilters(std::string_view filter);
 
 class QtServices final : public WindowServices {
 public:
@@ -21,6 +26,11 @@ public:
     // Keeps the window where it is and as large as it is, and does not take the focus from
     // another window; an active window stays active.
     void setTopmost(bool on) override;
+    std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
+    std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    // Through QSaveFile: the file is replaced only once everything is written.
+    bool writeFile(const std::string& path, std::string_view bytes) override;
 
 private:
     QWidget& m_window;

@@ -1,7 +1,7 @@
 #include "ui/settings_view.h"
 
+#include "documents/window_model.h"
 #include "ui/view_sync.h"
-#include "workspace/workspace.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -130,33 +130,33 @@ QWidget* NumberFormatFrame::buildAngleUnits() {
     return frame;
 }
 
-void NumberFormatFrame::pull(Workspace& model) const {
-    pullSelection(*m_txtDecimala, model.txtDecimala);
+void NumberFormatFrame::pull(WindowModel& model) const {
+    pullSelection(*m_txtDecimala, model.workspace.txtDecimala);
 }
 
-void NumberFormatFrame::takeDecimals(Workspace& model) const {
-    editTextBox(*m_txtDecimala, model.txtDecimala);
+void NumberFormatFrame::takeDecimals(WindowModel& model) const {
+    editTextBox(*m_txtDecimala, model.workspace.txtDecimala);
 }
 
-void NumberFormatFrame::sync(const Workspace& model) {
-    const QString title = toQString(model.frmNumber.caption);
+void NumberFormatFrame::sync(const WindowModel& model) {
+    const QString title = toQString(model.numberSettings.frmNumber.caption);
     if (this->title() != title) {
         setTitle(title);
     }
     for (std::size_t i = 0; i < m_optNumber.size(); ++i) {
-        syncCaption(*m_optNumber[i], model.optNumber.buttons[i].caption);
-        syncCaption(*m_optRadDeg[i], model.optRadDeg.buttons[i].caption);
+        syncCaption(*m_optNumber[i], model.workspace.optNumber.buttons[i].caption);
+        syncCaption(*m_optRadDeg[i], model.workspace.optRadDeg.buttons[i].caption);
     }
-    syncOptionButtons(m_optNumber, model.optNumber);
-    syncOptionButtons(m_optRadDeg, model.optRadDeg);
-    syncLabel(*m_lblDecimala, model.lblDecimala);
-    pushTextBox(*m_txtDecimala, model.txtDecimala);
-    syncScrollBar(*m_vsbDecimala, model.vsbDecimala);
-    syncCaption(*m_chkTisuca, model.chkTisuca.caption);
-    syncCheckBox(*m_chkTisuca, model.chkTisuca);
-    if (isVisibleTo(parentWidget()) != model.frmNumber.visible) {
-        setVisible(model.frmNumber.visible);
-        if (model.frmNumber.visible) {
+    syncOptionButtons(m_optNumber, model.workspace.optNumber);
+    syncOptionButtons(m_optRadDeg, model.workspace.optRadDeg);
+    syncLabel(*m_lblDecimala, model.numberSettings.lblDecimala);
+    pushTextBox(*m_txtDecimala, model.workspace.txtDecimala);
+    syncScrollBar(*m_vsbDecimala, model.numberSettings.vsbDecimala);
+    syncCaption(*m_chkTisuca, model.numberSettings.chkTisuca.caption);
+    syncCheckBox(*m_chkTisuca, model.numberSettings.chkTisuca);
+    if (isVisibleTo(parentWidget()) != model.numberSettings.frmNumber.visible) {
+        setVisible(model.numberSettings.frmNumber.visible);
+        if (model.numberSettings.frmNumber.visible) {
             raise(); // over the keypad
         }
     }
@@ -192,21 +192,21 @@ bool AnglePowerPanel::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void AnglePowerPanel::pull(Workspace& model) const {
-    pullSelection(*m_txtPower, model.txtPower);
+void AnglePowerPanel::pull(WindowModel& model) const {
+    pullSelection(*m_txtPower, model.numberSettings.txtPower);
 }
 
-void AnglePowerPanel::takePower(Workspace& model) const {
-    editTextBox(*m_txtPower, model.txtPower);
+void AnglePowerPanel::takePower(WindowModel& model) const {
+    editTextBox(*m_txtPower, model.numberSettings.txtPower);
 }
 
-void AnglePowerPanel::sync(const Workspace& model) {
+void AnglePowerPanel::sync(const WindowModel& model) {
     for (std::size_t i = 0; i < m_optRadiani.size(); ++i) {
-        syncCaption(*m_optRadiani[i], model.optRadiani.buttons[i].caption);
+        syncCaption(*m_optRadiani[i], model.workspace.optRadiani.buttons[i].caption);
     }
-    syncOptionButtons(m_optRadiani, model.optRadiani);
-    pushTextBox(*m_txtPower, model.txtPower);
-    syncScrollBar(*m_vsbPower, model.vsbPower);
+    syncOptionButtons(m_optRadiani, model.workspace.optRadiani);
+    pushTextBox(*m_txtPower, model.numberSettings.txtPower);
+    syncScrollBar(*m_vsbPower, model.numberSettings.vsbPower);
 }
 
 } // namespace zolvan

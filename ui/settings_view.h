@@ -17,17 +17,17 @@ class QScrollBar;
 
 namespace zolvan {
 
-class Workspace;
+struct WindowModel;
 
 class NumberFormatFrame : public QGroupBox {
     Q_OBJECT
 public:
     explicit NumberFormatFrame(QWidget* parent);
 
-    void pull(Workspace& model) const;
-    void sync(const Workspace& model);
+    void pull(WindowModel& model) const;
+    void sync(const WindowModel& model);
     // The user's edit of the decimal places, into the model (raises its change handler).
-    void takeDecimals(Workspace& model) const;
+    void takeDecimals(WindowModel& model) const;
     QLineEdit& decimals() { return *m_txtDecimala; }
 
 signals:
@@ -56,10 +56,10 @@ class AnglePowerPanel : public QWidget {
 public:
     explicit AnglePowerPanel(QWidget* parent);
 
-    void pull(Workspace& model) const;
-    void sync(const Workspace& model);
+    void pull(WindowModel& model) const;
+    void sync(const WindowModel& model);
     // The user's edit of the power field, into the model (raises its change handler).
-    void takePower(Workspace& model) const;
+    void takePower(WindowModel& model) const;
     QLineEdit& power() { return *m_txtPower; }
 
 signals:

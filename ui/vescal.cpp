@@ -39,14 +39,14 @@ QFont windowFont() {
 } // namespace
 
 Vescal::Vescal(const QLocale& locale, QWidget* parent)
-    : QMainWindow(parent), m_services(*this, locale), m_model(m_services) {
+    : QMainWindow(parent), m_services(*this, locale), m_model(m_services), m_ws(m_model.workspace) {
     setObjectName(QStringLiteral("Vescal"));
     setFont(windowFont());
     m_menus = buildMenuBar(*menuBar(), m_actions,
                            [this](MenuCommand command) { runMenuCommand(command); });
 
-    m_model.Form_Load();
-    const QSize normal = clientSize(m_model.windowWidth, m_model.windowHeight);
+    m_ws.Form_Load();
+    const QSize normal = clientSize(m_ws.windowWidth, m_ws.windowHeight);
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("fraWindow"));
     central->resize(normal.width(), normal.height());
@@ -98,7 +98,7 @@ void Vescal::buildCalculator(QWidget* central) {
 }
 
 void Vescal::buildSidePanel(QWidget* central) {
-    const QSize expanded = clientSize(window_size::ExpandedWidth, m_model.windowHeight);
+    const QSize expanded = clientSize(window_size::ExpandedWidth, m_ws.windowHeight);
     auto* side = new QWidget(central);
     side->setObjectName(QStringLiteral("fraExpand"));
     side->setGeometry(px(kCalculatorWidth), 0, expanded.width() - px(kCalculatorWidth),
@@ -116,51 +116,53 @@ void Vescal::buildSidePanel(QWidget* central) {
 void Vescal::connectDisplay() {
     DisplayView* display = m_views.display;
     connect(display, &DisplayView::resultClicked, this,
-            [this](int i) { handle([&] { m_model.lblRezultat_Click(i); }); });
+            [this](int i) { handle([&] { m_ws.lblRezultat_Click(i); }); });
     connect(display, &DisplayView::echoClicked, this,
-            [this](int i) { handle([&] { m_model.lblUnosFormule_Click(i); }); });
+            [this](int i) { handle([&] { m_ws.lblUnosFormule_Click(i); }); });
     connect(display, &DisplayView::indicatorClicked, this,
-            [this](int i) { handle([&] { m_model.lblInfo_Click(i); }); });
+            [this](int i) { handle([&] { m_ws.lblInfo_Click(i); }); });
 }
 
 void Vescal::connectInput() {
     InputView* input = m_views.input;
     connect(input, &InputView::enterPressed, this,
-            [this] { handle([&] { m_model.txtUnosFormule_KeyPress(kEnterKey); }); });
+            [this] { handle([&] { m_ws.txtUnosFormule_KeyPress(kEnterKey); }); });
     connect(input, &InputView::borderClicked, this,
-            [this] { handle([&] { m_model.txtBlank_Click(); }); });
+            [this] { handle([&] { m_ws.txtBlank_Click(); }); });
     connect(input, &InputView::historyChosen, this,
-            [this](int i) { handle([&] { m_model.cmbLista_Click(i); }); });
+            [this](int i) { handle([&] { m_ws.cmbLista_Click(i); }); });
     connect(input, &InputView::pointerMoved, this,
-            [this] { handle([&] { m_model.txtUnosFormule_MouseMove(); }); });
+            [this] { handle([&] { m_ws.txtUnosFormule_MouseMove(); }); });
     connect(m_views.cmdEnter, &QPushButton::clicked, this,
-            [this] { handle([&] { m_model.cmdEnter_Click(); }); });
+            [this] { handle([&] { m_ws.cmdEnter_Click(); }); });
 }
 
 void Vescal::connectSettings() {
     NumberFormatFrame* frame = m_views.numberFormat;
     connect(frame, &NumberFormatFrame::displayModeClicked, this,
-            [this](int i) { handle([&] { m_model.optNumber.select(i); }); });
+            [this](int i) { handle([&] { m_ws.optNumber.select(i); }); });
     connect(frame, &NumberFormatFrame::separatorClicked, this,
-            [this](bool on) { handle([&] { m_model.chkTisuca.setChecked(on); }); });
+            [this](bool on) { handle([&] { m_model.numberSettings.chkTisuca.setChecked(on); }); });
     connect(frame, &NumberFormatFrame::decimalsEdited, this,
             [this] { handle([&] { m_views.numberFormat->takeDecimals(m_model); }); });
-    connect(frame, &NumberFormatFrame::decimalsScrolled, this,
-            [this](int value) { handle([&] { m_model.vsbDecimala.setValue(value); }); });
+    connect(frame, &NumberFormatFrame::decimalsScrolled, this, [this](int value) {
+        handle([&] { m_model.numberSettings.vsbDecimala.setValue(value); });
+    });
     connect(frame, &NumberFormatFrame::angleClicked, this,
-            [this](int i) { handle([&] { m_model.optRadDeg.select(i); }); });
+            [this](int i) { handle([&] { m_ws.optRadDeg.select(i); }); });
     connect(frame, &NumberFormatFrame::closeClicked, this,
-            [this] { handle([&] { m_model.cmdHide_Click(); }); });
+            [this] { handle([&] { m_model.numberSettings.cmdHide_Click(); }); });
 
     AnglePowerPanel* panel = m_views.anglePower;
     connect(panel, &AnglePowerPanel::angleClicked, this,
-            [this](int i) { handle([&] { m_model.optRadiani.select(i); }); });
+            [this](int i) { handle([&] { m_ws.optRadiani.select(i); }); });
     connect(panel, &AnglePowerPanel::powerEdited, this,
             [this] { handle([&] { m_views.anglePower->takePower(m_model); }); });
-    connect(panel, &AnglePowerPanel::powerScrolled, this,
-            [this](int value) { handle([&] { m_model.vsbPower.setValue(value); }); });
+    connect(panel, &AnglePowerPanel::powerScrolled, this, [this](int value) {
+        handle([&] { m_model.numberSettings.vsbPower.setValue(value); });
+    });
     connect(panel, &AnglePowerPanel::powerFocused, this,
-            [this] { handle([&] { m_model.txtPower_GotFocus(); }); });
+            [this] { handle([&] { m_model.numberSettings.txtPower_GotFocus(); }); });
 }
 
 void Vescal::runMenuCommand(MenuCommand command) {
@@ -169,16 +171,16 @@ void Vescal::runMenuCommand(MenuCommand command) {
         close();
         break;
     case MenuCommand::Expand:
-        handle([&] { m_model.mnuExpand_Click(); });
+        handle([&] { m_ws.mnuExpand.click(); });
         break;
     case MenuCommand::DisplayOnly:
-        handle([&] { m_model.mnuShort_Click(); });
+        handle([&] { m_ws.mnuShort.click(); });
         break;
     case MenuCommand::AlwaysOnTop:
-        handle([&] { m_model.mnuTop_Click(); });
+        handle([&] { m_ws.mnuTop.click(); });
         break;
     case MenuCommand::NumberFormat:
-        handle([&] { m_model.mnuNumber_Click(); });
+        handle([&] { m_model.numberSettings.mnuNumber_Click(); });
         break;
     case MenuCommand::NotYet:
         break;
@@ -186,8 +188,8 @@ void Vescal::runMenuCommand(MenuCommand command) {
 }
 
 void Vescal::previewKey(VirtualKey key) {
-    if (m_model.keyPreview) {
-        handle([&] { m_model.Form_KeyDown(key.code, key.shift); });
+    if (m_ws.keyPreview) {
+        handle([&] { m_ws.Form_KeyDown(key.code, key.shift); });
     }
 }
 
@@ -195,7 +197,7 @@ void Vescal::handle(const std::function<void()>& handler) {
     if (m_syncing) {
         return;
     }
-    m_views.input->pull(m_model);
+    m_views.input->pull(m_ws);
     m_views.numberFormat->pull(m_model);
     m_views.anglePower->pull(m_model);
     handler();
@@ -206,8 +208,8 @@ void Vescal::refresh() {
     m_syncing = true;
     syncWindow();
     syncMenus();
-    m_views.display->sync(m_model);
-    m_views.input->sync(m_model);
+    m_views.display->sync(m_ws);
+    m_views.input->sync(m_ws);
     m_views.numberFormat->sync(m_model);
     m_views.anglePower->sync(m_model);
     m_syncing = false;
@@ -215,27 +217,26 @@ void Vescal::refresh() {
 }
 
 void Vescal::syncWindow() {
-    const QString title = toQString(m_model.caption);
+    const QString title = toQString(m_ws.caption);
     if (windowTitle() != title) {
         setWindowTitle(title);
     }
-    const bool anyMenu = m_model.mnuFile.visible || m_model.mnuEdit.visible ||
-                         m_model.mnuInsert.visible || m_model.mnuView.visible ||
-                         m_model.mnuHelp.visible;
+    const bool anyMenu = m_ws.mnuFile.visible || m_ws.mnuEdit.visible || m_ws.mnuInsert.visible ||
+                         m_ws.mnuView.visible || m_ws.mnuHelp.visible;
     menuBar()->setVisible(anyMenu);
-    if (m_model.windowWidth != m_shownWidth || m_model.windowHeight != m_shownHeight) {
-        setFixedSize(clientSize(m_model.windowWidth, m_model.windowHeight));
-        m_shownWidth = m_model.windowWidth;
-        m_shownHeight = m_model.windowHeight;
+    if (m_ws.windowWidth != m_shownWidth || m_ws.windowHeight != m_shownHeight) {
+        setFixedSize(clientSize(m_ws.windowWidth, m_ws.windowHeight));
+        m_shownWidth = m_ws.windowWidth;
+        m_shownHeight = m_ws.windowHeight;
     }
-    m_views.fraExpand->setVisible(m_model.windowWidth > window_size::NormalWidth);
+    m_views.fraExpand->setVisible(m_ws.windowWidth > window_size::NormalWidth);
 }
 
 void Vescal::syncMenus() {
     const std::pair<QMenu*, const MenuItem*> tops[] = {
-        {m_menus.mnuFile, &m_model.mnuFile},     {m_menus.mnuEdit, &m_model.mnuEdit},
-        {m_menus.mnuInsert, &m_model.mnuInsert}, {m_menus.mnuView, &m_model.mnuView},
-        {m_menus.mnuHelp, &m_model.mnuHelp},
+        {m_menus.mnuFile, &m_ws.mnuFile},     {m_menus.mnuEdit, &m_ws.mnuEdit},
+        {m_menus.mnuInsert, &m_ws.mnuInsert}, {m_menus.mnuView, &m_ws.mnuView},
+        {m_menus.mnuHelp, &m_ws.mnuHelp},
     };
     for (const auto& [menu, item] : tops) {
         menu->menuAction()->setVisible(item->visible);
@@ -249,15 +250,15 @@ void Vescal::syncMenus() {
         action->setEnabled(command != MenuCommand::NotYet && reachable);
     }
     const auto reachable = [](const QAction* action) { return action->isEnabled(); };
-    syncMenuItem(*m_actions.mnuExpand, m_model.mnuExpand, reachable(m_actions.mnuExpand));
-    syncMenuItem(*m_actions.mnuShort, m_model.mnuShort, reachable(m_actions.mnuShort));
-    syncMenuItem(*m_actions.mnuTop, m_model.mnuTop, reachable(m_actions.mnuTop));
-    m_actions.mnuSeparator->setChecked(m_model.engine.ShowSeparators);
+    syncMenuItem(*m_actions.mnuExpand, m_ws.mnuExpand, reachable(m_actions.mnuExpand));
+    syncMenuItem(*m_actions.mnuShort, m_ws.mnuShort, reachable(m_actions.mnuShort));
+    syncMenuItem(*m_actions.mnuTop, m_ws.mnuTop, reachable(m_actions.mnuTop));
+    m_actions.mnuSeparator->setChecked(m_ws.engine.ShowSeparators);
 }
 
 void Vescal::applyFocus() {
-    const FocusTarget target = m_model.focus;
-    m_model.focus = FocusTarget::None;
+    const FocusTarget target = m_ws.focus;
+    m_ws.focus = FocusTarget::None;
     switch (target) {
     case FocusTarget::txtUnosFormule:
         m_views.input->line().setFocus(Qt::OtherFocusReason);

@@ -4,9 +4,9 @@
 // edits into the model and afterwards shows the whole model again with refresh(). The window
 // computes nothing itself.
 
+#include "documents/window_model.h"
 #include "ui/menus.h"
 #include "ui/qt_services.h"
-#include "workspace/workspace.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -31,7 +31,7 @@ public:
     explicit Vescal(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
     ~Vescal() override;
 
-    const Workspace& model() const { return m_model; }
+    const WindowModel& model() const { return m_model; }
 
     // Runs one model handler and shows the model again. Widget signals raised while the model is
     // being shown run nothing.
@@ -52,7 +52,8 @@ private:
     void applyFocus();
 
     QtServices m_services;
-    Workspace m_model;
+    WindowModel m_model;
+    Workspace& m_ws; // m_model.workspace
 
     TopMenus m_menus;
     MenuActions m_actions;

@@ -123,12 +123,20 @@ private:
     int m_value = 0;
 };
 
-// A menu item or top-level menu: shown or hidden, with a check mark.
+// A menu item or top-level menu: shown or hidden, with a check mark. Choosing it runs onClick,
+// which the unit that owns the command sets, so that a key handler can run the same command.
 struct MenuItem {
     std::string caption;
     bool checked = false;
     bool visible = true;
     bool enabled = true;
+    std::function<void()> onClick;
+
+    void click() const {
+        if (onClick) {
+            onClick();
+        }
+    }
 };
 
 // A picture button: `picture` names the image it shows.

@@ -61,7 +61,7 @@ void Workspace::Form_KeyDown(int keyCode, int shift) {
         cycle(optRadDeg);
         break;
     case keys::F12:
-        toggleDisplayOnly();
+        mnuShort.click(); // works while the menus, and so their shortcuts, are hidden
         break;
     case keys::Escape:
         cancelRequested = true;

@@ -41,7 +41,9 @@ std::vector<OptionButton> optionButtons(std::initializer_list<std::string_view> 
 }
 
 MenuItem menu(std::string_view caption) {
-    return MenuItem{std::string(caption)};
+    MenuItem item;
+    item.caption = caption;
+    return item;
 }
 
 } // namespace
@@ -49,40 +51,19 @@ MenuItem menu(std::string_view caption) {
 Workspace::Workspace(WindowServices& services)
     : mnuFile(menu("&File")), mnuEdit(menu("&Edit")), mnuInsert(menu("&Insert")),
       mnuView(menu("&View")), mnuHelp(menu("&Help")), mnuExpand(menu("Expand Zolvan")),
-      mnuShort(menu("Show Display only")),
-      mnuTop(menu("Always On &Top")), frmNumber{"Number format ", false},
-      optNumber(optionButtons({"&Automatic", "&Scientific", "&Fixed"})), vsbDecimala(0, 12, 2),
+      mnuShort(menu("Show Display only")), mnuTop(menu("Always On &Top")),
+      optNumber(optionButtons({"&Automatic", "&Scientific", "&Fixed"})),
       optRadDeg(optionButtons({"&Rad", "&Deg", "&Grad"})),
-      optRadiani(optionButtons({"Radians", "Degrees", "Grads"})), vsbPower(0, 308, 3),
-      m_services(services) {
+      optRadiani(optionButtons({"Radians", "Degrees", "Grads"})), m_services(services) {
     for (std::size_t i = 0; i < kIndicators.size(); ++i) {
         lblInfo[i].caption = kIndicators[i].caption;
         lblInfo[i].toolTip = kIndicators[i].toolTip;
         lblInfo[i].foreColour = kIndicators[i].colour;
     }
-    lblDecimala.caption = "Decimal places:";
-    lblDecimala.enabled = false;
     txtDecimala.setText("2");
     txtDecimala.enabled = false;
-    vsbDecimala.enabled = false;
-    chkTisuca.caption = "1000 separator";
-    chkTisuca.enabled = false;
     optRadiani.buttons[0].foreColour = kBlueColour;
-    txtPower.setText("3");
     imgMenu[9] = {"imgMenuExpand", " Expand Zolvan "};
-    wireControls();
-}
-
-// Code that changes a control raises the same handler as the user would.
-void Workspace::wireControls() {
-    optNumber.onClick = [this](int index) { optNumber_Click(index); };
-    chkTisuca.onClick = [this] { chkTisuca_Click(); };
-    txtDecimala.onChange = [this] { txtDecimala_Change(); };
-    vsbDecimala.onChange = [this] { vsbDecimala_Change(); };
-    optRadDeg.onClick = [this](int index) { optRadDeg_Click(index); };
-    optRadiani.onClick = [this](int index) { optRadiani_Click(index); };
-    txtPower.onChange = [this] { txtPower_Change(); };
-    vsbPower.onChange = [this] { vsbPower_Change(); };
 }
 
 void Workspace::Form_Load() {

@@ -44,8 +44,6 @@ public:
     // Settings the window keeps.
     std::int16_t DisplayMode = 0; // 0 automatic, 1 scientific, 2 fixed
     std::string DecimalDigits = "00";
-    std::int16_t DecimalPlaces = 0; // decimal places last accepted from txtDecimala
-    bool isExpanded = false;
     bool cancelRequested = false;
     bool maskShown = false;
     std::int16_t hoverIndex = -1;
@@ -58,14 +56,15 @@ public:
     bool keyPreview = false;
     int imgButonMaskLeft = 0; // left position of the image-menu hover mask
 
-    // Menus the handlers show, hide or check.
+    // Menus shown, hidden or checked by more than one unit; each command's owner sets onClick.
     MenuItem mnuFile, mnuEdit, mnuInsert, mnuView, mnuHelp; // top-level menus
     MenuItem mnuExpand;                                     // "Expand Zolvan"
     MenuItem mnuShort;                                      // "Show Display only"
     MenuItem mnuTop;                                        // "Always On &Top"
     std::array<ImageButton, 10> imgMenu;                    // image menu bar above the keypad
 
-    // Controls.
+    // Controls that the calculate command, the display or the keys change. The panels own the
+    // handlers of their events.
     TextBox txtUnosFormule;              // formula input line
     ListBox cmbLista;                    // history of input lines, newest first
     ListBox lstRezultat;                 // history of results, index-aligned with cmbLista
@@ -73,16 +72,10 @@ public:
     std::array<Label, 3> lblRezultat;    // value labels: 0 current, 1 previous, 2 third value
     std::array<Label, 2> lblUnosFormule; // echo labels: 0 current line, 1 previous line
     std::array<Label, 7> lblInfo;        // indicators AUTO SCI FIX MEM RAD DEG GRAD
-    Frame frmNumber;                     // "Number format " frame
     OptionGroup optNumber;               // display mode
-    Label lblDecimala;
-    TextBox txtDecimala;
-    ScrollBar vsbDecimala;
-    CheckBox chkTisuca;     // "1000 separator"
-    OptionGroup optRadDeg;  // angle unit in the number-format frame
-    OptionGroup optRadiani; // angle unit on the function panel
-    TextBox txtPower;       // exponent of the power keys
-    ScrollBar vsbPower;
+    TextBox txtDecimala;                 // decimal places
+    OptionGroup optRadDeg;               // angle unit in the number-format frame
+    OptionGroup optRadiani;              // angle unit on the function panel
 
     // Start-up.
     void Form_Load();
@@ -104,28 +97,9 @@ public:
     void lblInfo_Click(int index);
     void cmbLista_Click(int index);
 
-    // Number-format and angle-unit settings.
-    void optNumber_Click(int index);
-    void chkTisuca_Click();
-    void txtDecimala_Change();
-    void vsbDecimala_Change();
-    void optRadDeg_Click(int index);
-    void optRadiani_Click(int index);
-    void mnuNumber_Click();
-    void cmdHide_Click();
-    void txtPower_Change();
-    void vsbPower_Change();
-    void txtPower_GotFocus();
-
     // Keyboard: key preview sees every key first and never swallows it. shift: 1 Shift, 2 Ctrl,
     // 4 Alt.
     void Form_KeyDown(int keyCode, int shift);
-
-    // Window modes.
-    void mnuExpand_Click();
-    void mnuShort_Click() { toggleDisplayOnly(); }
-    void toggleDisplayOnly();
-    void mnuTop_Click();
 
     // Helpers shared by the handlers.
     // A text read in the user's number format; nullopt unless it reads as a finite number.
@@ -136,9 +110,9 @@ public:
     std::string formatForDisplay(std::string_view value) const;
     // Inserts one history pair at the top of cmbLista and lstRezultat.
     void recordHistory(std::string input, std::string result);
+    WindowServices& services() { return m_services; }
 
 private:
-    void wireControls();
     // ResultRows[index], or an empty text when the solver left fewer rows.
     const std::string& resultRow(std::size_t index) const;
     void runCommandLine(LineReport& report);

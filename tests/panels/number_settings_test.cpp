@@ -37,12 +37,16 @@ TEST_P(TypedNumber, IsAcceptedLimitedOrKept) {
     StartedWorkspace s;
     Workspace& w = s.w;
     w.optNumber.select(c.fixedWithSeparator ? 2 : 0);
-    w.chkTisuca.setChecked(c.fixedWithSeparator);
-    TextBox& box = c.power ? w.txtPower : w.txtDecimala;
+    s.model.numberSettings.chkTisuca.setChecked(c.fixedWithSeparator);
+    TextBox& box = c.power ? s.model.numberSettings.txtPower : w.txtDecimala;
     box.setText(c.typed);
     EXPECT_EQ(box.text(), c.text);
-    EXPECT_EQ((c.power ? w.vsbPower : w.vsbDecimala).value(), c.scroll);
-    EXPECT_EQ(w.DecimalDigits, std::string(static_cast<std::size_t>(w.vsbDecimala.value()), '0'));
+    EXPECT_EQ(
+        (c.power ? s.model.numberSettings.vsbPower : s.model.numberSettings.vsbDecimala).value(),
+        c.scroll);
+    EXPECT_EQ(
+        w.DecimalDigits,
+        std::string(static_cast<std::size_t>(s.model.numberSettings.vsbDecimala.value()), '0'));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TypedNumber, ::testing::ValuesIn(kTyped),
@@ -50,10 +54,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, TypedNumber, ::testing::ValuesIn(kTyped),
 
 TEST(ScrollBars, WriteTheirBoxes) {
     StartedWorkspace s;
-    s.w.vsbDecimala.setValue(3);
-    s.w.vsbPower.setValue(42);
+    s.model.numberSettings.vsbDecimala.setValue(3);
+    s.model.numberSettings.vsbPower.setValue(42);
     EXPECT_EQ(s.w.txtDecimala.text(), "3");
-    EXPECT_EQ(s.w.txtPower.text(), "42");
+    EXPECT_EQ(s.model.numberSettings.txtPower.text(), "42");
 }
 
 // Each step sets the 1000 separator, selects a display mode and checks what the mode enables,
@@ -78,11 +82,12 @@ TEST(DisplayModeOption, EnablesItsControlsLightsItsIndicatorAndRedisplays) {
     w.txtDecimala.setText("6");
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        w.chkTisuca.setChecked(step.thousands);
+        s.model.numberSettings.chkTisuca.setChecked(step.thousands);
         w.optNumber.select(step.mode);
-        EXPECT_EQ(w.txtDecimala.enabled + w.lblDecimala.enabled + w.vsbDecimala.enabled,
+        EXPECT_EQ(w.txtDecimala.enabled + s.model.numberSettings.lblDecimala.enabled +
+                      s.model.numberSettings.vsbDecimala.enabled,
                   step.decimalsEnabled ? 3 : 0);
-        EXPECT_EQ(w.chkTisuca.enabled, step.checkEnabled);
+        EXPECT_EQ(s.model.numberSettings.chkTisuca.enabled, step.checkEnabled);
         EXPECT_EQ(w.lblRezultat[0].caption, step.shown);
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(w.lblInfo[k].foreColour, k == step.mode ? kActiveColour : kGreyColour) << k;

@@ -53,7 +53,7 @@ TEST_P(CommandLine, ChangesOnlyItsSettingAndRecordsOnePair) {
     const CommandCase& c = GetParam();
     StartedWorkspace s(c.separator);
     Workspace& w = s.w;
-    w.chkTisuca.setChecked(c.thousands);
+    s.model.numberSettings.chkTisuca.setChecked(c.thousands);
     w.optNumber.select(c.priorMode);
     w.optRadDeg.select(c.priorAngle);
     w.engine.ResultText = c.priorResult;

@@ -18,7 +18,7 @@ TEST(OrdinaryRows, AreFormattedAgainWithEveryNewSetting) {
     w.optNumber.select(2);
     EXPECT_EQ(w.lblRezultat[0].caption, "94,47") << "but not outside automatic mode";
     EXPECT_EQ(w.lblRezultat[1].caption, "1234,57");
-    w.chkTisuca.setChecked(true);
+    s.model.numberSettings.chkTisuca.setChecked(true);
     EXPECT_EQ(w.lblRezultat[1].caption, "1.234,57");
     EXPECT_EQ(w.lstRezultat.items[0], "94,4730") << "history keeps the text it was recorded with";
 }

@@ -1,0 +1,23 @@
+#pragma once
+// The whole main window as plain C++: the shared workspace and every unit that owns a panel or a
+// set of commands, each bound to the workspace when it is built. The Qt window and the
+// command-line tool each hold one; it adds no behaviour of its own.
+
+#include "documents/window_modes.h"
+#include "panels/number_settings.h"
+#include "workspace/workspace.h"
+
+namespace zolvan {
+
+struct WindowModel {
+    explicit WindowModel(WindowServices& services)
+        : workspace(services), numberSettings(workspace), windowModes(workspace) {}
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
+
+    Workspace workspace;
+    NumberSettings numberSettings;
+    WindowModes windowModes;
+};
+
+} // namespace zolvan
