@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QSaveFile>
 #include <QWidget>
+#include <QWindow>
 
 namespace zolvan {
 
@@ -62,23 +63,17 @@ void QtServices::doEvents() {
     QCoreApplication::processEvents();
 }
 
+// QWidget::setWindowFlags would destroy and re-create the native window: it would lose the
+// keyboard focus and could flicker or move. The flag is changed on the existing native window
+// instead, which asks the window manager to keep it above others; the widget's own record of its
+// flags follows without touching the window system.
 void QtServices::setTopmost(bool on) {
     if (m_window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
         return;
     }
-    const QRect geometry = m_window.geometry();
-    const bool shown = m_window.isVisible();
-    const bool active = m_window.isActiveWindow();
-    // Changing a window flag hides the window; show it again where it was.
-    m_window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    m_window.setGeometry(geometry);
-    if (shown) {
-        m_window.setAttribute(Qt::WA_ShowWithoutActivating, !active);
-        m_window.show();
-        m_window.setAttribute(Qt::WA_ShowWithoutActivating, false);
-        if (active) {
-            m_window.activateWindow();
-        }
+    m_window.overrideWindowFlags(m_window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
+    if (QWindow* native = m_window.windowHandle()) {
+        native->setFlag(Qt::WindowStaysOnTopHint, on);
     }
 }
 

@@ -23,8 +23,7 @@ public:
     char localeDecimalSeparator() override;
     unsigned clockSeed() override;
     void doEvents() override;
-    // Keeps the window where it is and as large as it is, and does not take the focus from
-    // another window; an active window stays active.
+    // Changes the existing native window in place: it keeps its position, size and focus.
     void setTopmost(bool on) override;
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;

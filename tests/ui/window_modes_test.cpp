@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPlatformSurfaceEvent>
 
 namespace zolvan::testing {
 namespace {
@@ -39,6 +40,54 @@ TEST(CompactMode, HidesTheMenusAndLeavesF12ToTheKeyHandler) {
     EXPECT_EQ(w.vescal.size(), clientSize(3690, 5950));
     EXPECT_FALSE(w.vescal.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
+
+// Always On Top and the compact mode change the window in place: the same native window keeps its
+// place and the keyboard focus, so typing goes on into the input line.
+class ModeKeepsWindow : public ::testing::TestWithParam<QKeyCombination> {};
+
+// Counts what a re-created window goes through: its native surface destroyed, or the widget
+// hidden so that it can be shown again with new flags.
+class WindowWatch : public QObject {
+public:
+    int destroyed = 0;
+    int hidden = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+            ++destroyed;
+        }
+        if (event->type() == QEvent::Hide) {
+            ++hidden;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_P(ModeKeepsWindow, SameNativeWindowPositionAndFocus) {
+    ShownWindow w;
+    WindowWatch watch;
+    w.vescal.installEventFilter(&watch);
+    w.vescal.windowHandle()->installEventFilter(&watch);
+    const WId native = w.vescal.winId();
+    const QPoint position = w.vescal.pos();
+    w.key(GetParam());
+    QTest::qWait(20);
+    EXPECT_EQ(watch.destroyed, 0);
+    EXPECT_EQ(watch.hidden, 0);
+    EXPECT_EQ(w.vescal.winId(), native);
+    EXPECT_EQ(w.vescal.pos(), position);
+    EXPECT_TRUE(w.vescal.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    w.type("12");
+    EXPECT_EQ(w.line()->text(), q("12"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ModeKeepsWindow,
+                         ::testing::Values(QKeyCombination(Qt::ControlModifier, Qt::Key_T),
+                                           QKeyCombination(Qt::Key_F12)),
+                         [](const auto& info) {
+                             return std::string(info.index == 0 ? "AlwaysOnTop" : "Compact");
+                         });
 
 } // namespace
 } // namespace zolvan::testing
