@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace zolvan {
@@ -65,12 +66,33 @@ bool InputView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtUnosFormule && event->type() == QEvent::MouseMove) {
         emit pointerMoved();
     }
+    if (watched == m_txtUnosFormule && event->type() == QEvent::KeyPress) {
+        return historyKey(*static_cast<QKeyEvent*>(event));
+    }
     if (watched == m_cmbLista && event->type() == QEvent::MouseButtonPress) {
-        m_selectionStart = m_txtUnosFormule->hasSelectedText() ? m_txtUnosFormule->selectionStart()
-                                                               : m_txtUnosFormule->cursorPosition();
-        m_selectionLength = static_cast<int>(m_txtUnosFormule->selectedText().size());
+        rememberSelection();
     }
     return false;
+}
+
+bool InputView::historyKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier) {
+        rememberSelection();
+        m_cmbLista->showPopup();
+        return true;
+    }
+    if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && modifiers == Qt::NoModifier) {
+        emit historyStep(key.key() == Qt::Key_Up);
+        return true;
+    }
+    return false;
+}
+
+void InputView::rememberSelection() {
+    m_selectionStart = m_txtUnosFormule->hasSelectedText() ? m_txtUnosFormule->selectionStart()
+                                                           : m_txtUnosFormule->cursorPosition();
+    m_selectionLength = static_cast<int>(m_txtUnosFormule->selectedText().size());
 }
 
 void InputView::pull(Workspace& model) const {

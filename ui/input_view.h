@@ -1,11 +1,13 @@
 #pragma once
 // The input row: the formula input line txtUnosFormule on its border box txtBlank, and the
 // history drop-down cmbLista beside it, which shows only its arrow. Reports Enter, a click on the
-// border and a chosen history entry; edits nothing itself beyond what the line edit does.
+// border, a chosen history entry and the history keys (Up and Down step through earlier lines,
+// Alt+Down opens the list); edits nothing itself beyond what the line edit does.
 
 #include <QWidget>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 namespace zolvan {
@@ -27,12 +29,18 @@ signals:
     void enterPressed();
     void borderClicked();
     void historyChosen(int index);
+    // Up (older = true) or Down in the input line.
+    void historyStep(bool older);
     void pointerMoved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void rememberSelection();
+    // Handles the line's own history keys; true when the key was one of them.
+    bool historyKey(const QKeyEvent& key);
+
     ClickableFrame* m_txtBlank = nullptr;
     QLineEdit* m_txtUnosFormule = nullptr; // formula input line
     QComboBox* m_cmbLista = nullptr;       // history of input lines, newest first

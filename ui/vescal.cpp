@@ -131,6 +131,11 @@ void Vescal::connectInput() {
             [this] { handle([&] { m_ws.txtBlank_Click(); }); });
     connect(input, &InputView::historyChosen, this,
             [this](int i) { handle([&] { m_ws.cmbLista_Click(i); }); });
+    connect(input, &InputView::historyStep, this, [this](bool older) {
+        handle([&] {
+            m_ws.browseHistory(older ? HistoryBrowser::Step::Older : HistoryBrowser::Step::Newer);
+        });
+    });
     connect(input, &InputView::pointerMoved, this,
             [this] { handle([&] { m_ws.txtUnosFormule_MouseMove(); }); });
     connect(m_views.cmdEnter, &QPushButton::clicked, this,

@@ -100,4 +100,8 @@ void Workspace::cmbLista_Click(int index) {
     focus = FocusTarget::txtUnosFormule;
 }
 
+void Workspace::browseHistory(HistoryBrowser::Step direction) {
+    m_historyBrowser.step(direction, cmbLista, txtUnosFormule);
+}
+
 } // namespace zolvan

@@ -119,6 +119,7 @@ const std::string& Workspace::resultRow(std::size_t index) const {
 void Workspace::recordHistory(std::string input, std::string result) {
     cmbLista.insertAtTop(std::move(input));
     lstRezultat.insertAtTop(std::move(result));
+    m_historyBrowser.restart();
 }
 
 } // namespace zolvan

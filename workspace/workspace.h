@@ -5,6 +5,7 @@
 
 #include "engine/engine_state.h"
 #include "workspace/controls.h"
+#include "workspace/history_browser.h"
 #include "workspace/window_services.h"
 
 #include <array>
@@ -96,6 +97,8 @@ public:
     void lblUnosFormule_Click(int index);
     void lblInfo_Click(int index);
     void cmbLista_Click(int index);
+    // Up (Older) and Down (Newer) in the input line.
+    void browseHistory(HistoryBrowser::Step direction);
 
     // Keyboard: key preview sees every key first and never swallows it. shift: 1 Shift, 2 Ctrl,
     // 4 Alt.
@@ -122,6 +125,7 @@ private:
     void insertPowerOperator(int digit, int shift);
 
     WindowServices& m_services;
+    HistoryBrowser m_historyBrowser;
 };
 
 } // namespace zolvan
