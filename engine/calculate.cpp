@@ -71,9 +71,14 @@ void calculateExpression(EngineState& s) {
         runStages(s);
     } catch (const EngineFault& f) {
         s.ResultText = std::string(f.text);
-    } catch (const std::exception&) {
+    }
+#ifndef ZOLVAN_LIBRARY_FAULTS_ESCAPE
+    // A release build never lets a bug end the program: whatever the library threw is reported
+    // as a failed operation. Sanitizer and fuzzing builds let it escape so that it is seen.
+    catch (const std::exception&) {
         s.ResultText = std::string(fault::InvalidOperation);
     }
+#endif
 }
 
 } // namespace zolvan
