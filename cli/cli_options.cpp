@@ -138,8 +138,11 @@ from line to line; lines that begin with "#" are commands (#mem, #mem+, #mem-, #
   --version                   show the version and exit
 
 Output: one line per input line, as a task file records it: the line, " = ", the
-result (or the line alone when the result is empty).
-Exit status: 0 on success, 2 for a bad option.
+result (or the line alone when the result is empty). CR, CR LF and LF all end a line,
+in standard input and inside an EXPR. Control characters are shown as their control
+pictures (U+2400...), bytes that are no UTF-8 as U+FFFD. A line of standard input is
+kept up to 1 MiB; the rest of a longer one is left out, with a note on standard error.
+Exit status: 0 on success, 1 when reading or writing fails, 2 for a bad option.
 )";
 }
 

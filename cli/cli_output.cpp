@@ -1,5 +1,7 @@
 #include "cli/cli_output.h"
 
+#include "cli/utf8.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,48 +11,85 @@ namespace zolvan::cli {
 
 namespace {
 
-// Length of the valid UTF-8 sequence at the start of `s`, or 0 when it is not valid.
-std::size_t utf8SequenceLength(std::string_view s) {
-    const auto lead = static_cast<unsigned char>(s[0]);
-    std::size_t length = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    }
-    if (length == 0 || s.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
+constexpr char kHex[] = "0123456789abcdef";
+
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-void appendJsonString(std::string& out, std::string_view s) {
-    static constexpr char hex[] = "0123456789abcdef";
-    out.push_back('"');
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out.push_back(hex[c >> 4]);
-            out.push_back(hex[c & 0xF]);
-        } else if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (const auto length = utf8SequenceLength(s.substr(i)); length > 0) {
-            out.append(s.substr(i, length));
-            i += length - 1;
+// A control character as the terminal must never see it raw: C0 controls and DEL become their
+// control pictures (U+2400 to U+2421); C1 controls, which have none, become U+FFFD.
+char32_t visibleControl(char32_t c) {
+    if (c < 0x20) {
+        return U'\u2400' + c;
+    }
+    if (c == 0x7F) {
+        return U'\u2421';
+    }
+    return kReplacementCharacter;
+}
+
+void appendVisible(std::string& out, std::string_view s) {
+    while (!s.empty()) {
+        const Utf8Step step = decodeUtf8(s);
+        if (!step.valid) {
+            appendUtf8(out, kReplacementCharacter);
+        } else if (isControl(step.codePoint)) {
+            appendUtf8(out, visibleControl(step.codePoint));
         } else {
-            out += "\\ufffd"; // a byte that is no UTF-8 cannot stand in JSON text
+            out.append(s.substr(0, step.length));
         }
+        s.remove_prefix(step.length);
+    }
+}
+
+void appendJsonEscape(std::string& out, char32_t c) {
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        return;
+    case '\\':
+        out += "\\\\";
+        return;
+    case '\b':
+        out += "\\b";
+        return;
+    case '\f':
+        out += "\\f";
+        return;
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        break;
+    }
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        out.push_back(kHex[(c >> shift) & 0xF]);
+    }
+}
+
+// A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
+// is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
+void appendJsonString(std::string& out, std::string_view s) {
+    out.push_back('"');
+    while (!s.empty()) {
+        const Utf8Step step = decodeUtf8(s);
+        const char32_t c = step.codePoint;
+        if (!step.valid) {
+            appendUtf8(out, kReplacementCharacter);
+        } else if (isControl(c) || c == '"' || c == '\\' || c == 0x2028 || c == 0x2029) {
+            appendJsonEscape(out, c);
+        } else {
+            out.append(s.substr(0, step.length));
+        }
+        s.remove_prefix(step.length);
     }
     out.push_back('"');
 }
@@ -62,7 +101,7 @@ void appendJsonNumber(std::string& out, double value) {
     }
     std::array<char, 32> buf{};
     const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    (void)ec;
+    (void)ec; // 32 characters hold the shortest form of any double
     out.append(buf.data(), end);
 }
 
@@ -104,10 +143,10 @@ void appendEngineFields(std::string& out, const LineReport& report) {
 } // namespace
 
 void appendTaskLine(std::string& out, const LineReport& report) {
-    out += report.historyInput;
+    appendVisible(out, report.historyInput);
     if (!report.historyResult.empty()) {
         out += " = ";
-        out += report.historyResult;
+        appendVisible(out, report.historyResult);
     }
 }
 

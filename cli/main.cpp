@@ -1,12 +1,16 @@
 // zolvan-cli: runs lines through the same calculate command as the Enter key of the window.
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
+#include "cli/line_reader.h"
+#include "cli/utf8.h"
 #include "documents/window_model.h"
 #include "workspace/headless_services.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -28,37 +32,92 @@ void applySettings(WindowModel& model, const cli::Options& options) {
     ws.optRadDeg.select(options.angle);
 }
 
+// One line on standard error, as the standard tools report a fault.
+void complain(std::string_view what, int error) {
+    std::fprintf(stderr, "zolvan-cli: %.*s: %s\n", static_cast<int>(what.size()), what.data(),
+                 std::strerror(error));
+}
+
+// Writes all of `text` to standard output at once. False, with errno set, when the write failed
+// (a full disk, a closed descriptor, a reader that went away).
+bool writeOut(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 class LineRunner {
 public:
-    LineRunner(Workspace& ws, bool json, bool interactive)
-        : m_ws(ws), m_json(json), m_interactive(interactive) {}
+    LineRunner(Workspace& ws, bool json) : m_ws(ws), m_json(json) {}
 
-    void run(const std::string& line) {
-        m_ws.txtUnosFormule.setText(line);
+    // Runs one input line and writes its output line. False when the write failed.
+    bool run(std::string_view line) {
+        m_ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
         const LineReport report = m_ws.convertChem2Text();
+        m_out.clear();
         if (m_json) {
             cli::appendJsonLine(m_out, report, m_ws);
         } else {
             cli::appendTaskLine(m_out, report);
         }
         m_out.push_back('\n');
-        if (m_interactive || m_out.size() > (1u << 16)) {
-            flush();
-        }
-    }
-
-    void flush() {
-        std::fwrite(m_out.data(), 1, m_out.size(), stdout);
-        std::fflush(stdout);
-        m_out.clear();
+        return writeOut(m_out);
     }
 
 private:
     Workspace& m_ws;
     bool m_json;
-    bool m_interactive;
     std::string m_out;
 };
+
+int runArguments(LineRunner& runner, const std::vector<std::string>& expressions) {
+    for (const auto& expression : expressions) {
+        for (const auto& line : cli::argumentLines(expression)) {
+            if (!runner.run(line)) {
+                complain("write error", errno);
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+int runStandardInput(LineRunner& runner) {
+    const bool interactive = isatty(STDIN_FILENO) != 0;
+    cli::LineReader reader(STDIN_FILENO);
+    std::string line;
+    for (std::size_t number = 1;; ++number) {
+        if (interactive && !writeOut("> ")) {
+            complain("write error", errno);
+            return 1;
+        }
+        const auto status = reader.next(line);
+        if (status == cli::LineReader::Status::End) {
+            return 0;
+        }
+        if (status == cli::LineReader::Status::Error) {
+            complain("read error", reader.errorNumber());
+            return 1;
+        }
+        if (reader.lastLineCut()) {
+            std::fprintf(stderr,
+                         "zolvan-cli: line %zu is longer than %zu bytes: the rest is left out\n",
+                         number, cli::kMaxLineBytes);
+        }
+        if (!runner.run(line)) {
+            complain("write error", errno);
+            return 1;
+        }
+    }
+}
 
 int runLines(const cli::Options& options) {
     HeadlessServices services(options.decimalSeparator);
@@ -67,31 +126,18 @@ int runLines(const cli::Options& options) {
     ws.Form_Load();
     applySettings(model, options);
 
-    const bool interactive = options.expressions.empty() && isatty(STDIN_FILENO) != 0;
-    LineRunner runner(ws, options.json, interactive);
+    LineRunner runner(ws, options.json);
     if (!options.expressions.empty()) {
-        for (const auto& expression : options.expressions) {
-            runner.run(expression);
-        }
-        runner.flush();
-        return 0;
+        return runArguments(runner, options.expressions);
     }
-    std::ios::sync_with_stdio(false);
-    std::string line;
-    while (true) {
-        if (interactive) {
-            std::fputs("> ", stdout);
-            std::fflush(stdout);
-        }
-        if (!std::getline(std::cin, line)) {
-            break;
-        }
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        runner.run(line);
+    return runStandardInput(runner);
+}
+
+int writeOrComplain(std::string_view text) {
+    if (!writeOut(text)) {
+        complain("write error", errno);
+        return 1;
     }
-    runner.flush();
     return 0;
 }
 
@@ -106,12 +152,10 @@ int main(int argc, char** argv) {
     }
     const auto& options = std::get<zolvan::cli::Options>(parsed);
     if (options.help) {
-        std::fputs(zolvan::cli::usageText().c_str(), stdout);
-        return 0;
+        return writeOrComplain(zolvan::cli::usageText());
     }
     if (options.version) {
-        std::printf("zolvan-cli %s\n", ZOLVAN_VERSION);
-        return 0;
+        return writeOrComplain(std::string("zolvan-cli ") + ZOLVAN_VERSION + "\n");
     }
     return runLines(options);
 }

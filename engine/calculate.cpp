@@ -17,11 +17,6 @@ namespace zolvan {
 
 namespace {
 
-// A stage that faulted hands its fault text on instead of a text the next stage could read.
-bool isFaultText(std::string_view text) {
-    return text.starts_with("Error: ");
-}
-
 void savePreviousCalculation(EngineState& s) {
     s.PrevNormalizedLine = s.NormalizedLine;
     s.PrevExpandedLine = s.ExpandedLine;
@@ -29,9 +24,12 @@ void savePreviousCalculation(EngineState& s) {
 }
 
 void evaluateOrdinaryLine(EngineState& s) {
-    s.ExpandedLine = expandChemFormula(s, s.NormalizedLine);
-    const std::string r =
-        isFaultText(s.ExpandedLine) ? s.ExpandedLine : evaluateArithmetic(s, s.ExpandedLine);
+    Expansion expansion = expandChemFormula(s, s.NormalizedLine);
+    // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
+    // the evaluator's to judge.
+    s.ExpandedLine =
+        expansion.fault ? std::string(*expansion.fault) : std::move(expansion.arithmetic);
+    const std::string r = expansion.fault ? s.ExpandedLine : evaluateArithmetic(s, s.ExpandedLine);
     if (s.ElementPrecision) {
         constexpr std::string_view zeros = "000000000000000";
         const auto count = static_cast<std::size_t>(std::clamp<int>(s.ElementDecimals, 0, 15));
@@ -46,12 +44,14 @@ void runStages(EngineState& s) {
     if (s.CalcKind == 0) {
         savePreviousCalculation(s);
     }
-    s.NormalizedLine = normalizeInput(s, s.InputLine);
-    if (isFaultText(s.NormalizedLine)) {
+    Canonical canonical = canonicalForm(s, s.InputLine);
+    if (canonical.fault) {
+        s.NormalizedLine = std::string(*canonical.fault);
         s.ExpandedLine.clear();
         s.ResultText = s.NormalizedLine;
         return;
     }
+    s.NormalizedLine = std::move(canonical.text);
     if (s.CalcKind == 1) {
         statisticsOfData(s);
     } else if (s.CalcKind == 2) {
@@ -71,9 +71,14 @@ void calculateExpression(EngineState& s) {
         runStages(s);
     } catch (const EngineFault& f) {
         s.ResultText = std::string(f.text);
-    } catch (const std::exception&) {
+    }
+#ifndef ZOLVAN_LIBRARY_FAULTS_ESCAPE
+    // A release build never lets a bug end the program: whatever the library threw is reported
+    // as a failed operation. Sanitizer and fuzzing builds let it escape so that it is seen.
+    catch (const std::exception&) {
         s.ResultText = std::string(fault::InvalidOperation);
     }
+#endif
 }
 
 } // namespace zolvan

@@ -252,7 +252,7 @@ private:
     std::int32_t m_lastFixPos = 0;
 };
 
-std::string expand(EngineState& state, std::string& text) {
+Expansion expand(EngineState& state, std::string& text) {
     CorrectionBound bound;
     std::size_t walked = 0;
     for (;;) {
@@ -261,10 +261,10 @@ std::string expand(EngineState& state, std::string& text) {
         FirstPass first(state, text);
         std::string arithmetic = first.run();
         if (!first.upperSeen()) {
-            return arithmetic;
+            return {std::move(arithmetic), std::nullopt};
         }
         if (auto done = replaceSymbols(state, arithmetic)) {
-            return std::move(*done);
+            return {std::move(*done), std::nullopt};
         }
         const auto pos = correctCase(state, text);
         if (!pos) {
@@ -275,22 +275,25 @@ std::string expand(EngineState& state, std::string& text) {
             state.UnknownSymbolFlag = true;
             return {};
         }
-        // text is normally state.NormalizedLine itself: normalizeInput gets its own copy.
-        state.NormalizedLine = normalizeInput(state, std::string(text));
-        text = state.NormalizedLine;
-        if (text.starts_with("Error: ")) {
-            return text;
+        // text is normally state.NormalizedLine itself: the normalizer gets its own copy.
+        Canonical canonical = canonicalForm(state, std::string(text));
+        if (canonical.fault) {
+            state.NormalizedLine = std::string(*canonical.fault);
+            text = state.NormalizedLine;
+            return {{}, canonical.fault};
         }
+        state.NormalizedLine = std::move(canonical.text);
+        text = state.NormalizedLine;
     }
 }
 
 } // namespace
 
-std::string expandChemFormula(EngineState& state, std::string& text) {
+Expansion expandChemFormula(EngineState& state, std::string& text) {
     try {
         return expand(state, text);
     } catch (const EngineFault& f) {
-        return std::string(f.text);
+        return {{}, f.text};
     }
 }
 

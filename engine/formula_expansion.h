@@ -2,16 +2,26 @@
 // Turns canonical text into pure arithmetic: element symbols become atomic weights, counts
 // become multiplications, subtraction becomes "+-", and ":ans", ":mem", ":pi" become numbers.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zolvan {
 
 struct EngineState;
 
+// What the expansion made of a line: the arithmetic text, or the fault that stopped it. Only a
+// fault stops the calculation; an arithmetic text that merely begins like a fault text (a last
+// answer that was one) still goes to the evaluator.
+struct Expansion {
+    std::string arithmetic;
+    std::optional<std::string_view> fault;
+};
+
 // `text` is normally state.NormalizedLine itself: a case correction rewrites it (through
 // normalizeInput) before the expansion starts again. Returns the arithmetic text, or an empty
 // text with state.UnknownSymbolFlag raised and state.UnknownSymbol set when a symbol is no
-// element and cannot be corrected. Sets state.ElementDecimals. A fault returns its text.
-std::string expandChemFormula(EngineState& state, std::string& text);
+// element and cannot be corrected. Sets state.ElementDecimals.
+Expansion expandChemFormula(EngineState& state, std::string& text);
 
 } // namespace zolvan

@@ -447,10 +447,10 @@ void continueLastAnswer(std::string& out, const EngineState& state) {
 
 } // namespace
 
-std::string normalizeInput(EngineState& state, std::string text) {
+Canonical canonicalForm(EngineState& state, std::string text) {
     state.ElementPrecision = true;
     if (isTooLong(text)) {
-        return std::string(fault::LineTooLong);
+        return {{}, fault::LineTooLong};
     }
     Marks marks;
     filterLine(text, state, marks);
@@ -463,7 +463,7 @@ std::string normalizeInput(EngineState& state, std::string text) {
         state.CalcKind = 2;
     } else if (marks.elementSeen && marks.termStart) {
         if (out.size() + 2 >= kMaxLineLength) {
-            return std::string(fault::LineTooLong);
+            return {{}, fault::LineTooLong};
         }
         text.assign("1*"); // the filtered line is no longer needed: reuse its buffer
         text += out;
@@ -473,7 +473,12 @@ std::string normalizeInput(EngineState& state, std::string text) {
         writeBracketProducts(text, out);
     }
     continueLastAnswer(out, state);
-    return out;
+    return {std::move(out), std::nullopt};
+}
+
+std::string normalizeInput(EngineState& state, std::string text) {
+    Canonical canonical = canonicalForm(state, std::move(text));
+    return canonical.fault ? std::string(*canonical.fault) : std::move(canonical.text);
 }
 
 } // namespace zolvan

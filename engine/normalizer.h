@@ -3,7 +3,9 @@
 // writes function and value names as ":" tokens, settles the letter case of element symbols and
 // writes implicit multiplications out. It evaluates nothing.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zolvan {
 
@@ -14,5 +16,14 @@ struct EngineState;
 // DecimalSeparator and ThousandsSeparator. A line of 32,767 characters or more returns a fault
 // text ("Error: ...") that the later stages reject.
 std::string normalizeInput(EngineState& state, std::string text);
+
+// The canonical text, or the fault that stopped the normalizer.
+struct Canonical {
+    std::string text;
+    std::optional<std::string_view> fault;
+};
+
+// normalizeInput with its fault reported beside the text instead of as the text.
+Canonical canonicalForm(EngineState& state, std::string text);
 
 } // namespace zolvan

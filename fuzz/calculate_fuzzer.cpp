@@ -1,41 +1,101 @@
-// Feeds arbitrary lines through the engine with varying settings. Any crash, hang or sanitizer
-// report is a fault: the engine must turn every input into a result text.
-#include "engine/calculate.h"
-#include "engine/engine_state.h"
-#include "engine/format_number.h"
+// Feeds arbitrary lines through what a user runs: the window model's calculate command (with its
+// "#" command lines, display, history and number settings) and both output writers of
+// zolvan-cli. The first bytes choose the settings. Any crash, hang, sanitizer report or escaped
+// exception is a fault, and so is output that is not well-formed UTF-8 or that carries a raw
+// control character.
+#include "cli/cli_output.h"
+#include "cli/line_reader.h"
+#include "cli/utf8.h"
+#include "documents/window_model.h"
+#include "workspace/headless_services.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string>
 #include <string_view>
 
+namespace {
+
+using namespace zolvan;
+
+constexpr std::size_t kSettingBytes = 3;
+
+constexpr std::array<double, 8> kMemoryValues{
+    0.0, 12.5, -3.0, 1e300, -1e-300, 2.5e15, 0.1, std::numeric_limits<double>::max()};
+
+struct Settings {
+    char separator;
+    int mode;     // 0 automatic, 1 scientific, 2 fixed
+    int decimals; // 0 to 12
+    bool thousands;
+    int angle; // 0 radians, 1 degrees, 2 grads
+    bool showSeparators;
+    double memory;
+};
+
+Settings readSettings(const std::uint8_t* data) {
+    return Settings{
+        (data[0] & 0x01) != 0 ? ',' : '.',
+        (data[0] >> 1) % 3,
+        data[1] % 13,
+        (data[0] & 0x08) != 0,
+        (data[0] >> 4) % 3,
+        (data[0] & 0x40) == 0,
+        kMemoryValues[data[2] % kMemoryValues.size()],
+    };
+}
+
+// Well-formed UTF-8 throughout; `plain` output may hold no control character at all, JSON output
+// none below U+0020 (the line end is added by the tool after the writer).
+void checkOutput(std::string_view out, bool plain) {
+    while (!out.empty()) {
+        const cli::Utf8Step step = cli::decodeUtf8(out);
+        const char32_t c = step.codePoint;
+        if (!step.valid || c < 0x20 || (plain && c >= 0x7F && c <= 0x9F)) {
+            std::abort();
+        }
+        out.remove_prefix(step.length);
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
+    if (size < kSettingBytes) {
         return 0;
     }
-    const std::uint8_t settings = data[0];
-    zolvan::EngineState state;
-    state.AngleUnit = static_cast<std::int16_t>(settings % 3);
-    state.DecimalSeparator = (settings & 0x04) != 0 ? ',' : '.';
-    state.ThousandsSeparator = (settings & 0x08) != 0;
-    state.ShowSeparators = (settings & 0x10) == 0;
-    state.MemoryValue = (settings & 0x20) != 0 ? 12.5 : 0.0;
+    const Settings settings = readSettings(data);
+    HeadlessServices services(settings.separator);
+    WindowModel model(services);
+    Workspace& ws = model.workspace;
+    ws.Form_Load();
+    ws.engine.Random.seed(1); // the clock seeds it at start-up: keep runs repeatable
+    ws.engine.ShowSeparators = settings.showSeparators;
+    ws.optNumber.select(settings.mode);
+    ws.txtDecimala.setText(std::to_string(settings.decimals));
+    model.numberSettings.chkTisuca.setChecked(settings.thousands);
+    ws.optRadDeg.select(settings.angle);
+    ws.engine.MemoryValue = settings.memory;
+    ws.applyMemoryIndicator();
 
-    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    // Each line is one Enter press; state carries over as it does in the window.
-    while (true) {
-        const auto end = rest.find('\n');
-        state.InputLine = std::string(rest.substr(0, end));
-        calculateExpression(state);
-        // The calculate command's cycle: a shown table turns back into an ordinary result.
-        state.CalcKind = static_cast<std::int16_t>(state.CalcKind > 0 ? -state.CalcKind : 0);
-        for (std::int16_t mode = 0; mode <= 3; ++mode) {
-            (void)zolvan::formatNumber(state.ResultText, mode, "000", (settings & 0x40) != 0,
-                                       state.ElementDecimals, state.DecimalSeparator);
-        }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        rest.remove_prefix(end + 1);
-    }
+    // Each line is one Enter press, split and filtered as zolvan-cli does; state carries over.
+    std::string out;
+    cli::LineSplitter splitter([&](std::string& line, bool) {
+        ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
+        const LineReport report = ws.convertChem2Text();
+        out.clear();
+        cli::appendTaskLine(out, report);
+        checkOutput(out, true);
+        out.clear();
+        cli::appendJsonLine(out, report, ws);
+        checkOutput(out, false);
+    });
+    splitter.feed(std::string_view(reinterpret_cast<const char*>(data + kSettingBytes),
+                                   size - kSettingBytes));
+    splitter.finish();
     return 0;
 }

@@ -36,7 +36,9 @@ TEST_P(ExpansionTest, WritesArithmeticOrReportsTheSymbol) {
     state.MemoryValue = row.memory;
     state.DecimalSeparator = row.separator;
     state.NormalizedLine = row.text;
-    EXPECT_EQ(expandChemFormula(state, state.NormalizedLine), row.expected);
+    const Expansion expansion = expandChemFormula(state, state.NormalizedLine);
+    EXPECT_EQ(expansion.arithmetic, row.expected);
+    EXPECT_FALSE(expansion.fault.has_value());
     EXPECT_EQ(state.ElementDecimals, row.decimals);
     EXPECT_EQ(state.UnknownSymbolFlag, *row.unknown != '\0');
     if (state.UnknownSymbolFlag) {
@@ -82,20 +84,20 @@ INSTANTIATE_TEST_SUITE_P(Texts, ExpansionTest, testing::ValuesIn(kRows),
 TEST(CaseCorrectionTest, SpentBoundDoesNotCarryOverToTheNextLine) {
     EngineState state;
     state.NormalizedLine = "Q2";
-    EXPECT_EQ(expandChemFormula(state, state.NormalizedLine), "");
+    EXPECT_EQ(expandChemFormula(state, state.NormalizedLine).arithmetic, "");
     state.UnknownSymbolFlag = false; // the calculate command clears it after showing it
     state.NormalizedLine = "ZN";
-    EXPECT_EQ(expandChemFormula(state, state.NormalizedLine), "65.39");
+    EXPECT_EQ(expandChemFormula(state, state.NormalizedLine).arithmetic, "65.39");
     EXPECT_FALSE(state.UnknownSymbolFlag);
 }
 
-// The text is the unit repeated up to `length` characters; `result` is the expected result,
-// or nullopt for any result that is no fault text.
+// The text is the unit repeated up to `length` characters; `fault` is the expected fault, or
+// nullopt when the expansion ends without one.
 struct LengthRow {
     const char* name;
     std::string_view unit;
     std::size_t length;
-    std::optional<std::string_view> result;
+    std::optional<std::string_view> fault;
     bool unknown;
 };
 
@@ -107,11 +109,10 @@ TEST_P(LineLengthTest, LongTextsEndInTime) {
         state.NormalizedLine += GetParam().unit;
     }
     state.NormalizedLine.resize(GetParam().length);
-    const std::string result = expandChemFormula(state, state.NormalizedLine);
-    if (GetParam().result) {
-        EXPECT_EQ(result, *GetParam().result);
-    } else {
-        EXPECT_FALSE(result.starts_with("Error: ")) << result;
+    const Expansion expansion = expandChemFormula(state, state.NormalizedLine);
+    EXPECT_EQ(expansion.fault, GetParam().fault);
+    if (expansion.fault || GetParam().unknown) {
+        EXPECT_EQ(expansion.arithmetic, "");
     }
     EXPECT_EQ(state.UnknownSymbolFlag, GetParam().unknown);
 }
@@ -122,7 +123,7 @@ const LengthRow kLengths[] = {
     {"FormulaLineTooLong", "H2O+", 40000, fault::LineTooLong, false},
     {"ExpansionPastTheCounters", "HO+", 30000, fault::OutOfRange, false},
     // Every correction restarts the expansion: thousands of them end as an unknown symbol.
-    {"ManyCorrectionsEndAsUnknownSymbol", "(Cn)+", 30000, "", true},
+    {"ManyCorrectionsEndAsUnknownSymbol", "(Cn)+", 30000, std::nullopt, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lengths, LineLengthTest, testing::ValuesIn(kLengths),

@@ -141,5 +141,41 @@ TEST(Calculation, UnknownSymbolRefillsTheLineWithTheSymbolSelected) {
     EXPECT_FALSE(s.enter("1+1").unknown.has_value()) << "the flag belongs to one line only";
 }
 
+// A line after a line whose result was a fault text: the fault comes in through :ans as text, so
+// the arithmetic evaluator must still judge the new line; only a fault of the expansion itself
+// stands as the result.
+struct AfterFaultCase {
+    const char* name;
+    std::string prior;
+    const char* line;
+    const char* result;
+};
+
+const AfterFaultCase kAfterFault[] = {
+    {"OpenBracketIsJudgedByTheEvaluator", "9^999^9", "ans[", "Missing right bracket ')' !"},
+    {"ProductIsJudgedByTheEvaluator", "9^999^9", "ans*2", "Error: Not a number"},
+    {"NumberAfterFaultIsOrdinary", "9^999^9", "2*3", "6"},
+    {"ExpansionFaultStands", "1+1", "", "Error: Count out of range"},
+};
+
+class AfterFault : public ::testing::TestWithParam<AfterFaultCase> {};
+
+TEST_P(AfterFault, TheEvaluatorJudgesTheLine) {
+    const AfterFaultCase& c = GetParam();
+    StartedWorkspace s;
+    s.enter(c.prior);
+    std::string line = c.line;
+    if (line.empty()) { // 6,000 terms of formula: the expansion outgrows its counters
+        line = "HO";
+        for (int i = 1; i < 6000; ++i) {
+            line += "+HO";
+        }
+    }
+    EXPECT_EQ(s.enter(line).result, c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, AfterFault, ::testing::ValuesIn(kAfterFault),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace zolvan
