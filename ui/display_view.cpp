@@ -111,7 +111,7 @@ DisplayView::DisplayView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     QPalette paper = palette();
-    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::Window, Qt::white); // paper in every desktop theme
     setPalette(paper);
     setFixedSize(px(kDisplayWidth), px(kRows.back().top + kRows.back().height + 2 * kMargin));
     buildIndicators();
