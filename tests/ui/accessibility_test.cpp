@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace zolvan::testing {
@@ -115,6 +116,30 @@ INSTANTIATE_TEST_SUITE_P(
         IndicatorCase{"RadiansAfterF8", {Qt::Key_F8}, "lblInfo_4", "RAD | Radians off"},
         IndicatorCase{"DegreesAfterF8", {Qt::Key_F8}, "lblInfo_5", "DEG | Degrees on"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every control a user can work is announced by a word, whatever its caption shows ("=", an
+// empty text box, a scroll arrow).
+TEST(AccessibleControls, EveryControlHasAName) {
+    ShownWindow w;
+    w.key(Qt::Key_F9);
+    w.key(Qt::CTRL | Qt::Key_F);
+    int controls = 0;
+    for (QWidget* widget : w.vescal.findChildren<QWidget*>()) {
+        if ((!widget->inherits("QAbstractButton") && !widget->inherits("QLineEdit") &&
+             !widget->inherits("QComboBox") && !widget->inherits("QAbstractSlider")) ||
+            !widget->isVisible()) {
+            continue;
+        }
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(item, nullptr) << widget->objectName().toStdString();
+        static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+        EXPECT_TRUE(item->text(QAccessible::Name).contains(word))
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString()
+            << " in " << widget->parent()->objectName().toStdString() << " has no accessible name";
+        ++controls;
+    }
+    EXPECT_GE(controls, 10);
+}
 
 } // namespace
 } // namespace zolvan::testing
