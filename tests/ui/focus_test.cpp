@@ -62,15 +62,17 @@ TEST_P(KeyboardWalk, FocusIsAlwaysVisible) {
 
 INSTANTIATE_TEST_SUITE_P(
     Panels, KeyboardWalk,
-    ::testing::Values(WalkCase{"Normal", {}, "txtUnosFormule"},
-                      WalkCase{"NumberFormat",
-                               {Qt::CTRL | Qt::Key_F},
-                               "txtUnosFormule optNumber_0 optRadDeg_0 cmdHide"},
-                      WalkCase{
-                          "FixedFormat",
-                          {Qt::CTRL | Qt::Key_F, Qt::Key_F5, Qt::Key_F5},
-                          "txtUnosFormule optNumber_0 txtDecimala chkTisuca optRadDeg_0 cmdHide"},
-                      WalkCase{"Expanded", {Qt::Key_F9}, "txtUnosFormule txtPower optRadiani_0"}),
+    ::testing::Values(
+        WalkCase{"Normal", {}, "txtUnosFormule"},
+        WalkCase{"NumberFormat",
+                 {Qt::CTRL | Qt::Key_F},
+                 "txtUnosFormule optNumber_0 optRadDeg_0 cmdHide"},
+        WalkCase{"FixedFormat",
+                 {Qt::CTRL | Qt::Key_F, Qt::Key_F5, Qt::Key_F5},
+                 "txtUnosFormule optNumber_2 txtDecimala chkTisuca optRadDeg_0 cmdHide"},
+        WalkCase{"Expanded", {Qt::Key_F9}, "txtUnosFormule txtPower optRadiani_0"},
+        WalkCase{
+            "ExpandedInDegrees", {Qt::Key_F9, Qt::Key_F8}, "txtUnosFormule txtPower optRadiani_1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
