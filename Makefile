@@ -1,10 +1,11 @@
 # make run: install what is missing, build, start Zolvan.
 # make test: install what is missing, build with warnings as errors, run every test, then the
 #            sanitizer build and a bounded fuzz run.
+# make package: the Debian package.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build check bench clean
+.PHONY: run test deps build check bench package clean
 
 deps:
 	@scripts/bootstrap.sh
@@ -23,6 +24,10 @@ test: build
 
 check: deps
 	@scripts/check.sh
+
+# The Debian package of the build, in $(BUILD_DIR) (zolvan_<version>_<arch>.deb).
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	$(BUILD_DIR)/bench/engine_bench

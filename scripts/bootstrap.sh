@@ -8,6 +8,10 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libvulkan-dev # Qt 6 Widgets and PrintSupport
     fonts-dejavu-core                    # the window's font
+    libqt6svg6                           # the window icon (SVG)
+    desktop-file-utils appstream man-db  # checks of the installed files
+    dpkg-dev file                        # dpkg-shlibdeps for the package
+    locales                              # de_DE.UTF-8 for the decimal-comma test
 )
 
 missing=()
@@ -16,11 +20,19 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The window tests run once under a German locale, which writes decimal commas.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    "${sudo_cmd[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

@@ -32,16 +32,50 @@ constexpr std::array<RowPlace, 4> kRows{{{195, kRowHeight},
 constexpr std::array<int, 2> kEchoRow{2, 0};      // lblUnosFormule(0) row 3, (1) row 1
 constexpr std::array<int, 3> kResultRow{3, 1, 2}; // lblRezultat(0) row 4, (1) row 2, (2) row 3
 
-constexpr std::array<const char*, 7> kIndicatorDescriptions{"Automatic display mode",
-                                                            "Scientific display mode",
-                                                            "Fixed display mode",
-                                                            "Memory",
-                                                            "Radians",
-                                                            "Degrees",
-                                                            "Grads"};
-constexpr std::array<const char*, 3> kResultDescriptions{"Current result", "Previous result",
-                                                         "Third value of a table"};
-constexpr std::array<const char*, 2> kEchoDescriptions{"Current input line", "Previous input line"};
+// What each indicator stands for; a screen reader hears it with the indicator's word and
+// whether it is on, which the window otherwise shows only by colour.
+constexpr std::array<const char*, 7> kIndicatorMeanings{"Automatic display mode",
+                                                        "Scientific display mode",
+                                                        "Fixed display mode",
+                                                        "Memory",
+                                                        "Radians",
+                                                        "Degrees",
+                                                        "Grads"};
+constexpr std::size_t kMemoryIndicator = 3;
+
+// What the rows mean, by the kind of result shown: an ordinary line, a statistics table or a
+// square equation. An empty text: the row shows nothing in that kind.
+struct RowMeanings {
+    std::array<const char*, 3> result; // lblRezultat 0..2
+    std::array<const char*, 2> echo;   // lblUnosFormule 0..1
+    std::array<const char*, 4> designation;
+};
+constexpr RowMeanings kLineMeanings{{"Current result", "Previous result", ""},
+                                    {"Current input line", "Previous input line"},
+                                    {"", "", "", ""}};
+constexpr RowMeanings kStatisticsMeanings{
+    {"Mean of the data", "Sum of the data", "Standard deviation s of the data"},
+    {"", "Statistics input line"},
+    {"", "Number of data values n", "", ""}};
+constexpr RowMeanings kSquareMeanings{
+    {"Second root x2", "First root x1", ""}, {"", "Square equation input line"}, {"", "", "", ""}};
+
+const RowMeanings& rowMeanings(std::int16_t calcKind) {
+    switch (calcKind < 0 ? -calcKind : calcKind) {
+    case 1:
+        return kStatisticsMeanings;
+    case 2:
+        return kSquareMeanings;
+    default:
+        return kLineMeanings;
+    }
+}
+
+void syncDescription(QWidget& widget, const QString& description) {
+    if (widget.accessibleDescription() != description) {
+        widget.setAccessibleDescription(description);
+    }
+}
 
 QFont displayFont(double points, bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -77,7 +111,7 @@ DisplayView::DisplayView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     QPalette paper = palette();
-    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::Window, Qt::white); // paper in every desktop theme
     setPalette(paper);
     setFixedSize(px(kDisplayWidth), px(kRows.back().top + kRows.back().height + 2 * kMargin));
     buildIndicators();
@@ -87,8 +121,8 @@ DisplayView::DisplayView(QWidget* parent) : QFrame(parent) {
 void DisplayView::buildIndicators() {
     const QFont font = displayFont(6.0, false);
     for (std::size_t i = 0; i < m_lblInfo.size(); ++i) {
-        ClickableLabel* label = makeLabel(this, arrayName("lblInfo", i), font,
-                                          QLatin1String(kIndicatorDescriptions[i]));
+        ClickableLabel* label =
+            makeLabel(this, arrayName("lblInfo", i), font, QLatin1String(kIndicatorMeanings[i]));
         label->setGeometry(twipRect(kMargin + static_cast<int>(i) * kIndicatorWidth,
                                     kIndicatorTop + kMargin, kIndicatorWidth, kIndicatorHeight));
         connect(label, &ClickableLabel::clicked, this,
@@ -97,52 +131,79 @@ void DisplayView::buildIndicators() {
     }
 }
 
+// The rows are made top to bottom and, in a row, left to right, so that a screen reader walks
+// the display in the order it is read. lblRezultat(2) shares row 3 with the current line's
+// echo and lies above it; clicks pass through it to the echo label, which adds the third value
+// itself while a statistics table is shown.
 void DisplayView::buildRows() {
     const QFont small = displayFont(7.5, false);
     const QFont value = displayFont(9.75, true);
-    for (std::size_t i = 0; i < m_lblOznaka.size(); ++i) {
-        ClickableLabel* label =
-            makeLabel(this, arrayName("lblOznaka", i), small, QStringLiteral("Row designation"));
+    const auto designation = [&](std::size_t i) {
+        ClickableLabel* label = makeLabel(this, arrayName("lblOznaka", i), small, QString());
         QRect place = rowRect(static_cast<int>(i));
         place.setWidth(px(kDesignationWidth));
         label->setGeometry(place);
         m_lblOznaka[i] = label;
-    }
+    };
     // Values stand at the right, clear of the designations at the left.
-    for (std::size_t i = 0; i < m_lblRezultat.size(); ++i) {
-        ClickableLabel* label = makeLabel(this, arrayName("lblRezultat", i), value,
-                                          QLatin1String(kResultDescriptions[i]));
+    const auto result = [&](std::size_t i) {
+        ClickableLabel* label = makeLabel(this, arrayName("lblRezultat", i), value, QString());
         label->setGeometry(rowRect(kResultRow[i]));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(label, &ClickableLabel::clicked, this,
                 [this, i] { emit resultClicked(static_cast<int>(i)); });
         m_lblRezultat[i] = label;
-    }
-    // The echo labels lie on top: row 3 is shared with lblRezultat(2), and a click there belongs
-    // to the echo label, which adds the third value itself while a statistics table is shown.
-    for (std::size_t i = 0; i < m_lblUnosFormule.size(); ++i) {
-        ClickableLabel* label = makeLabel(this, arrayName("lblUnosFormule", i), small,
-                                          QLatin1String(kEchoDescriptions[i]));
+    };
+    const auto echo = [&](std::size_t i) {
+        ClickableLabel* label = makeLabel(this, arrayName("lblUnosFormule", i), small, QString());
         label->setGeometry(rowRect(kEchoRow[i]));
         connect(label, &ClickableLabel::clicked, this,
                 [this, i] { emit echoClicked(static_cast<int>(i)); });
         m_lblUnosFormule[i] = label;
-    }
+    };
+    designation(0);
+    echo(1);
+    designation(1);
+    result(1);
+    designation(2);
+    echo(0);
+    result(2);
+    m_lblRezultat[2]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    designation(3);
+    result(0);
 }
 
 void DisplayView::sync(const Workspace& model) {
     for (std::size_t i = 0; i < m_lblInfo.size(); ++i) {
         syncLabel(*m_lblInfo[i], model.lblInfo[i]);
+        syncDescription(*m_lblInfo[i], indicatorDescription(model, i));
     }
+    const RowMeanings& meanings = rowMeanings(model.engine.CalcKind);
     for (std::size_t i = 0; i < m_lblOznaka.size(); ++i) {
         syncLabel(*m_lblOznaka[i], model.lblOznaka[i]);
+        syncDescription(*m_lblOznaka[i], QLatin1String(meanings.designation[i]));
     }
     for (std::size_t i = 0; i < m_lblUnosFormule.size(); ++i) {
         syncLabel(*m_lblUnosFormule[i], model.lblUnosFormule[i]);
+        syncDescription(*m_lblUnosFormule[i], QLatin1String(meanings.echo[i]));
     }
     for (std::size_t i = 0; i < m_lblRezultat.size(); ++i) {
         syncLabel(*m_lblRezultat[i], model.lblRezultat[i]);
+        syncDescription(*m_lblRezultat[i], QLatin1String(meanings.result[i]));
     }
+}
+
+// An indicator is on while it is painted in any colour but the grey of a setting not in force,
+// so the words say what the colour shows. The memory tells its value as well.
+QString DisplayView::indicatorDescription(const Workspace& model, std::size_t index) {
+    const bool on = !(model.lblInfo[index].foreColour == kGreyColour);
+    const QString meaning = QLatin1String(kIndicatorMeanings[index]);
+    if (index == kMemoryIndicator) {
+        return on ? QStringLiteral("%1 holds %2")
+                        .arg(meaning, toQString(model.userNumberText(model.engine.MemoryValue)))
+                  : QStringLiteral("%1 empty").arg(meaning);
+    }
+    return QStringLiteral("%1 %2").arg(meaning, on ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 } // namespace zolvan

@@ -1,7 +1,8 @@
 #pragma once
 // The paper-tape display picRezultat: the indicator row, the previous and current input lines
 // and the value rows. It shows what the model's labels hold and reports clicks by row index; it
-// formats and decides nothing.
+// formats and decides nothing. For assistive technology every label carries a description of
+// what its row means for the kind of result shown, and every indicator says whether it is on.
 
 #include <QFrame>
 
@@ -27,6 +28,7 @@ signals:
 private:
     void buildIndicators();
     void buildRows();
+    static QString indicatorDescription(const Workspace& model, std::size_t index);
 
     std::array<ClickableLabel*, 7> m_lblInfo{};        // AUTO SCI FIX MEM RAD DEG GRAD
     std::array<ClickableLabel*, 4> m_lblOznaka{};      // row designations

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,14 +27,39 @@ QString arrayName(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
+// Tab into an option group lands on its selected button, from where the arrow keys go on, as
+// it does in other desktop programs; Qt would otherwise give the focus to the group's first.
+class SelectedOptionFocus : public QObject {
+public:
+    explicit SelectedOptionFocus(QButtonGroup* group) : QObject(group), m_group(group) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn) {
+            return false;
+        }
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        QAbstractButton* selected = m_group->checkedButton();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+            selected != nullptr && selected != watched && selected->isEnabled()) {
+            selected->setFocus(reason);
+        }
+        return false;
+    }
+
+private:
+    QButtonGroup* m_group;
+};
+
 // Three option buttons of one group; a click reports the button's index.
 template <typename Signal, typename Owner>
 void makeOptionGroup(std::array<QRadioButton*, 3>& buttons, const char* name, QWidget* parent,
                      QBoxLayout* layout, Owner* owner, Signal signal) {
     auto* group = new QButtonGroup(parent);
+    auto* focus = new SelectedOptionFocus(group);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         buttons[i] = new QRadioButton(parent);
         buttons[i]->setObjectName(arrayName(name, i));
+        buttons[i]->installEventFilter(focus);
         group->addButton(buttons[i], static_cast<int>(i));
         layout->addWidget(buttons[i]);
     }

@@ -89,6 +89,7 @@ void Vescal::buildCalculator(QWidget* central) {
     enter->setFocusPolicy(Qt::NoFocus);
     QPalette green = enter->palette();
     green.setColor(QPalette::Button, QColor(192, 255, 192));
+    green.setColor(QPalette::ButtonText, Qt::black); // the key stays light in a dark theme
     enter->setPalette(green);
     m_views.cmdEnter = enter;
 

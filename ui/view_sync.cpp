@@ -9,6 +9,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zolvan {
 
 QColor toQColor(Rgb colour) {
@@ -35,8 +38,46 @@ int codePointIndex(const QString& text, int utf16) {
     return count;
 }
 
-void setTextColour(QWidget& widget, QColor colour) {
+namespace {
+
+// Relative luminance and contrast ratio as accessibility guidelines define them.
+double luminance(QColor colour) {
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The design's text colours were chosen for a light window. On a dark background (a dark
+// desktop theme) a colour too dark to read is mixed with white, step by step, until its text
+// reaches the contrast of body text; on a light background it stays as designed.
+QColor readableOn(QColor text, QColor background) {
+    constexpr double kBodyTextContrast = 4.5;
+    if (background.lightnessF() >= 0.5) {
+        return text;
+    }
+    QColor mixed = text;
+    for (int step = 1; step <= 10 && contrast(mixed, background) < kBodyTextContrast; ++step) {
+        const double w = step / 10.0;
+        mixed = QColor::fromRgbF(static_cast<float>(text.redF() * (1 - w) + w),
+                                 static_cast<float>(text.greenF() * (1 - w) + w),
+                                 static_cast<float>(text.blueF() * (1 - w) + w));
+    }
+    return mixed;
+}
+
+} // namespace
+
+void setTextColour(QWidget& widget, QColor design) {
     const QPalette::ColorRole role = widget.foregroundRole();
+    const QColor colour = readableOn(design, widget.palette().color(widget.backgroundRole()));
     if (widget.palette().color(QPalette::Active, role) == colour) {
         return;
     }

@@ -31,7 +31,7 @@ int utf16Index(const QString& text, int codePoints);
 int codePointIndex(const QString& text, int utf16);
 
 // Sets the colour of a widget's text for its enabled states; a disabled widget keeps the greyed
-// look of its style.
+// look of its style. On a dark background a design colour too dark to read is lightened.
 void setTextColour(QWidget& widget, QColor colour);
 
 void syncLabel(QLabel& widget, const Label& model);
