@@ -26,6 +26,7 @@ public:
     // Keeps the window where it is and as large as it is, and does not take the focus from
     // another window; an active window stays active.
     void setTopmost(bool on) override;
+    void showPopupMenu(const MenuItem& menu) override;
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> readFile(const std::string& path) override;
