@@ -4,10 +4,10 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QMenu>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QSaveFile>
 #include <QWidget>
 
