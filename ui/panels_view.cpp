@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolTip>
 
 namespace zolvan {
@@ -294,7 +295,10 @@ bool PanelsView::eventFilter(QObject* watched, QEvent* event) {
             continue;
         }
         if (event->type() == QEvent::FocusIn) {
-            emit squareFocused(static_cast<int>(i));
+            // After the press that gave the focus has placed the caret, or the selection of
+            // the whole text would be undone by it at once.
+            const int index = static_cast<int>(i);
+            QTimer::singleShot(0, this, [this, index] { emit squareFocused(index); });
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
