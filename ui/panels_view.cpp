@@ -19,7 +19,7 @@ namespace zolvan {
 
 namespace {
 
-constexpr int kPanelTop = 450;   // the function panel's rows count from below the tabs
+constexpr int kPanelTop = 330;   // the function panel's rows count from just below the tabs
 constexpr int kSquareTop = 1250; // the coefficient row
 constexpr int kLabel1Top = 1800; // the note above the statistics rows
 constexpr int kTabHeight = 325;
@@ -208,7 +208,7 @@ void PanelsView::buildSquarePanel(QWidget& function) {
     const int height = px(300);
     const auto place = [&](QWidget* widget, int width) {
         widget->setGeometry(x, 0, width, height);
-        x += width + 3;
+        x += width + 2;
     };
     for (int i = 2; i >= 0; --i) {
         auto* box = new QLineEdit(frame);
@@ -217,7 +217,7 @@ void PanelsView::buildSquarePanel(QWidget& function) {
         box->setAlignment(Qt::AlignRight);
         box->installEventFilter(this);
         m_txtKvadratna[static_cast<std::size_t>(i)] = box;
-        place(box, 36);
+        place(box, 30);
         QLabel* label = nullptr;
         if (i == 2) {
             label = new QLabel(frame);
@@ -225,12 +225,12 @@ void PanelsView::buildSquarePanel(QWidget& function) {
             label->setPixmap(QIcon(QStringLiteral(":/pictures/x_squared.svg"))
                                  .pixmap(QSize(24, 24), frame->devicePixelRatioF()));
             label->setAccessibleDescription(QStringLiteral("x squared"));
-            place(label, 24);
+            place(label, 20);
         }
         const char* plus[] = {"= 0", "x +", "+"};
         label = new QLabel(QString::fromLatin1(plus[i]), frame);
         label->setObjectName(arrayName("lblPlus", static_cast<std::size_t>(2 - i)));
-        place(label, i == 2 ? 12 : 26);
+        place(label, i == 2 ? 10 : 24);
     }
     m_cmdKvadratna = new QPushButton(QStringLiteral("Calc"), frame);
     m_cmdKvadratna->setObjectName(QStringLiteral("cmdKvadratna"));

@@ -25,14 +25,13 @@ constexpr int kDisplayTop = 45;
 constexpr int kGap = 45;
 constexpr int kNumberFrameTop = 1740;
 constexpr int kNumberFrameHeight = 2850;
-constexpr int kFunctionPanelTop = 450 + 1700; // below the view tabs, at the first panel row
+constexpr int kFunctionPanelTop = 330 + 1700; // the function panel's first row, below the tabs
 constexpr int kAnglePowerWidth = 1260;
 constexpr int kAnglePowerHeight = 1320;
 constexpr int kEnterKey = 13;
 
 constexpr QRect kEnterRect{px(kKeypadColumnLeft[4]), px(kKeypadRowTop[6]), px(kEnterWidth),
                            px(kKeypadRowHeight[6])};
-constexpr int kPanelTop = 450; // the function panel starts below the tab buttons
 constexpr int kEnterKeyAscii = 13;
 
 // Mouse buttons as the model numbers them: 1 left, 2 right, 4 middle.
