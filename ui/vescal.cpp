@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace zolvan {
@@ -68,6 +69,8 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     connectSidePanel();
     bindModelMenuItems();
     m_views.input->line().installEventFilter(this);
+    m_views.fraCalculator->setMouseTracking(true);
+    m_views.fraCalculator->installEventFilter(this);
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
     refresh();
     m_views.input->line().setFocus();
@@ -249,6 +252,17 @@ void Vescal::bindModelMenuItems() {
 }
 
 bool Vescal::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer on the calculator frame, outside the image menu bar whose buttons pass their
+    // moves on to it, hides the hover frame.
+    if (watched == m_views.fraCalculator && event->type() == QEvent::MouseMove) {
+        const QWidget* bar = m_views.fraCalculator->findChild<QWidget*>(QStringLiteral("picMenu"));
+        const QPoint at = m_views.fraCalculator->mapFromGlobal(
+            static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (bar != nullptr && !bar->geometry().contains(at)) {
+            handle([this] { m_model.keypad.fraCalculator_MouseMove(); });
+        }
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const auto& [action, command] : m_actions.commands) {

@@ -74,6 +74,14 @@ TEST(PanelBindings, HoverFrameFollowsThePointerAndHides) {
     QTest::mouseMove(key, key->rect().center());
     QApplication::processEvents();
     EXPECT_LT(mask->x(), 0);
+    // Back on the bar, then onto the calculator frame beside the keys.
+    QTest::mouseMove(third, third->rect().center());
+    QApplication::processEvents();
+    EXPECT_EQ(mask->x(), 700 / 15);
+    QWidget* frame = w.find("fraCalculator");
+    QTest::mouseMove(frame, QPoint(1, 150));
+    QApplication::processEvents();
+    EXPECT_LT(mask->x(), 0);
 }
 
 TEST(PanelBindings, CoefficientBoxSelectsAllOnFocusAndEnterSolves) {
