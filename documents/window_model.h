@@ -4,20 +4,32 @@
 // command-line tool each hold one; it adds no behaviour of its own.
 
 #include "documents/window_modes.h"
+#include "panels/constants_panel.h"
+#include "panels/function_panel.h"
+#include "panels/insert_menu.h"
+#include "panels/keypad.h"
 #include "panels/number_settings.h"
+#include "panels/square_equation_panel.h"
 #include "workspace/workspace.h"
 
 namespace zolvan {
 
 struct WindowModel {
     explicit WindowModel(WindowServices& services)
-        : workspace(services), numberSettings(workspace), windowModes(workspace) {}
+        : workspace(services), numberSettings(workspace), windowModes(workspace), keypad(workspace),
+          functionPanel(workspace, numberSettings.txtPower), constantsPanel(workspace),
+          insertMenu(workspace), squareEquationPanel(workspace) {}
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
     Workspace workspace;
     NumberSettings numberSettings;
     WindowModes windowModes;
+    Keypad keypad;
+    FunctionPanel functionPanel;
+    ConstantsPanel constantsPanel;
+    InsertMenu insertMenu;
+    SquareEquationPanel squareEquationPanel;
 };
 
 } // namespace zolvan

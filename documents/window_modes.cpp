@@ -21,16 +21,16 @@ WindowModes::WindowModes(Workspace& workspace) : m_ws(workspace) {
 
 void WindowModes::mnuExpand_Click() {
     ImageButton& button = m_ws.imgMenu[kExpandButton];
-    if (isExpanded) {
+    if (m_ws.isExpanded) {
         button = {"imgMenuExpand", " Expand Zolvan "};
         m_ws.windowWidth = window_size::NormalWidth;
         m_ws.mnuExpand.checked = false;
-        isExpanded = false;
+        m_ws.isExpanded = false;
     } else {
         button = {"imgMenuCompres", " Shrink Zolvan "};
         m_ws.windowWidth = window_size::ExpandedWidth;
         m_ws.mnuExpand.checked = true;
-        isExpanded = true;
+        m_ws.isExpanded = true;
     }
     m_ws.focus = FocusTarget::txtUnosFormule;
 }
@@ -48,7 +48,7 @@ void WindowModes::toggleDisplayOnly() {
     m_ws.mnuShort.checked = entering;
     m_ws.services().setTopmost(entering);
     if (!entering && m_ws.mnuExpand.checked) {
-        isExpanded = false;
+        m_ws.isExpanded = false;
         mnuExpand_Click();
     }
 }

@@ -14,8 +14,6 @@ public:
     WindowModes(const WindowModes&) = delete;
     WindowModes& operator=(const WindowModes&) = delete;
 
-    bool isExpanded = false;
-
     void mnuExpand_Click();
     void mnuShort_Click() { toggleDisplayOnly(); }
     // Also the window key handler's F12, which works while the menus are hidden.

@@ -43,6 +43,7 @@ NumberSettings::NumberSettings(Workspace& workspace) : m_ws(workspace) {
     vsbDecimala.onChange = [this] { vsbDecimala_Change(); };
     txtPower.onChange = [this] { txtPower_Change(); };
     vsbPower.onChange = [this] { vsbPower_Change(); };
+    m_ws.mnuNumber.onClick = [this] { mnuNumber_Click(); };
 }
 
 void NumberSettings::setDecimalsEnabled(bool enabled) {

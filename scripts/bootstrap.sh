@@ -7,6 +7,7 @@ packages=(
     clang libclang-rt-14-dev            # libFuzzer target
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libvulkan-dev # Qt 6 Widgets and PrintSupport
+    qt6-svg-dev                          # the SVG icon engine that draws the pictures
     fonts-dejavu-core                    # the window's font
     libqt6svg6                           # the window icon (SVG)
     desktop-file-utils appstream man-db  # checks of the installed files

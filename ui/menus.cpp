@@ -1,9 +1,12 @@
 #include "ui/menus.h"
 
+#include "panels/insert_menu.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zolvan {
@@ -34,10 +37,6 @@ constexpr MenuRow item(Top menu, std::string_view name, std::string_view caption
     return {menu, name, caption, shortcut, command, check, slot};
 }
 
-constexpr MenuRow ion(std::string_view name, std::string_view caption) {
-    return item(Top::Insert, name, caption);
-}
-
 using C = MenuCommand;
 
 constexpr std::array kMenuRows{
@@ -57,37 +56,20 @@ constexpr std::array kMenuRows{
     item(Top::Edit, "mnuSelect", "Select &All", "Ctrl+A"),
     item(Top::Edit, "mnuClear", "Clear Displa&y", "Ctrl+Y"),
 
-    ion("mnuIoni_0", "H2O"),
-    ion("mnuIoni_1", "OH"),
-    ion("mnuIoni_2", "CN"),
-    ion("mnuIoni_3", "CH2"),
-    ion("mnuIoni_4", "CO3"),
-    separator(Top::Insert),
-    ion("mnuIoni_6", "NO2"),
-    ion("mnuIoni_7", "NO3"),
-    ion("mnuIoni_8", "NH3"),
-    ion("mnuIoni_9", "NH4"),
-    separator(Top::Insert),
-    ion("mnuIoni_11", "SO3"),
-    ion("mnuIoni_12", "SO4"),
-    ion("mnuIoni_13", "PO4"),
-    ion("mnuIoni_14", "CrO4"),
-    ion("mnuIoni_15", "Cr2O7"),
-
     item(Top::View, "mnuExpand", "Expand Zolvan", "F9", C::Expand, Check::Unchecked,
          &MenuActions::mnuExpand),
     item(Top::View, "mnuShort", "Show Display only", "F12", C::DisplayOnly, Check::Unchecked,
          &MenuActions::mnuShort),
     separator(Top::View),
-    item(Top::View, "mnuConstants_0", "Classic Calculator", {}, C::NotYet, Check::Checked),
-    item(Top::View, "mnuConstants_1", "&SI Units", "Ctrl+U", C::NotYet, Check::Unchecked),
-    item(Top::View, "mnuConstants_2", "&Physical Constants", "F11", C::NotYet, Check::Unchecked),
-    item(Top::View, "mnuConstants_3", "&Custom Constant", {}, C::NotYet, Check::Unchecked),
-    item(Top::View, "mnuConstants_4", "&New Custom Constant...", {}, C::NotYet, Check::Unchecked),
+    item(Top::View, "mnuConstants_0", "Classic Calculator", {}, C::Model, Check::Unchecked),
+    item(Top::View, "mnuConstants_1", "&SI Units", "Ctrl+U", C::Model, Check::Unchecked),
+    item(Top::View, "mnuConstants_2", "&Physical Constants", "F11", C::Model, Check::Unchecked),
+    item(Top::View, "mnuConstants_3", "&Custom Constant", {}, C::Model, Check::Unchecked),
+    item(Top::View, "mnuConstants_4", "&New Custom Constant...", {}, C::Model, Check::Unchecked),
     separator(Top::View),
     item(Top::View, "mnuNumber", "Number &Format...", "Ctrl+F", C::NumberFormat, Check::None,
          &MenuActions::mnuNumber),
-    item(Top::View, "mnuSeparator", "Function Separator", {}, C::NotYet, Check::Checked,
+    item(Top::View, "mnuSeparator", "Function Separator", {}, C::Model, Check::Checked,
          &MenuActions::mnuSeparator),
     separator(Top::View),
     item(Top::View, "mnuTop", "Always On &Top", "Ctrl+T", C::AlwaysOnTop, Check::Unchecked,
@@ -142,7 +124,7 @@ QAction* addItem(QMenu& menu, const MenuRow& row) {
 } // namespace
 
 TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
-                      const std::function<void(MenuCommand)>& run) {
+                      const std::function<void(MenuCommand, QAction*)>& run) {
     const TopMenus menus{addTopMenu(bar, "mnuFile", "&File"), addTopMenu(bar, "mnuEdit", "&Edit"),
                          addTopMenu(bar, "mnuInsert", "&Insert"),
                          addTopMenu(bar, "mnuView", "&View"), addTopMenu(bar, "mnuHelp", "&Help")};
@@ -158,7 +140,21 @@ TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
         }
         actions.commands.emplace_back(action, row.command);
         const MenuCommand command = row.command;
-        QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
+        QObject::connect(action, &QAction::triggered, &bar,
+                         [run, command, action] { run(command, action); });
+    }
+    // The Insert menu comes from the model's table of ions and groups.
+    for (std::size_t i = 0; i < kIonCaptions.size(); ++i) {
+        if (kIonCaptions[i].empty()) {
+            menus.mnuInsert->addSeparator();
+            continue;
+        }
+        const std::string name = "mnuIoni_" + std::to_string(i);
+        QAction* action = addItem(*menus.mnuInsert,
+                                  item(Top::Insert, name, kIonCaptions[i], {}, MenuCommand::Model));
+        actions.commands.emplace_back(action, MenuCommand::Model);
+        QObject::connect(action, &QAction::triggered, &bar,
+                         [run, action] { run(MenuCommand::Model, action); });
     }
     return menus;
 }

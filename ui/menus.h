@@ -21,6 +21,7 @@ enum class MenuCommand {
     DisplayOnly,
     AlwaysOnTop,
     NumberFormat,
+    Model, // runs the model's menu item of the same name
 };
 
 struct TopMenus {
@@ -43,8 +44,8 @@ struct MenuActions {
     std::vector<std::pair<QAction*, MenuCommand>> commands;
 };
 
-// Fills the bar; a triggered item calls `run` with its command.
+// Fills the bar; a triggered item calls `run` with its command and itself.
 TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
-                      const std::function<void(MenuCommand)>& run);
+                      const std::function<void(MenuCommand, QAction*)>& run);
 
 } // namespace zolvan

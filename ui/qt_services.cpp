@@ -1,9 +1,13 @@
 #include "ui/qt_services.h"
 
+#include "workspace/controls.h"
+
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QSaveFile>
 #include <QWidget>
 #include <QWindow>
@@ -61,6 +65,18 @@ unsigned QtServices::clockSeed() {
 
 void QtServices::doEvents() {
     QCoreApplication::processEvents();
+}
+
+// The menu is found by its title among the window's menus. It opens without blocking: the
+// handler that asked for it ends first, and a chosen item runs as a command of its own.
+void QtServices::showPopupMenu(const MenuItem& menu) {
+    const QString title = QString::fromStdString(menu.caption);
+    for (QMenu* candidate : m_window.findChildren<QMenu*>()) {
+        if (candidate->title() == title) {
+            candidate->popup(QCursor::pos());
+            return;
+        }
+    }
 }
 
 // QWidget::setWindowFlags would destroy and re-create the native window: it would lose the

@@ -25,6 +25,7 @@ public:
     void doEvents() override;
     // Changes the existing native window in place: it keeps its position, size and focus.
     void setTopmost(bool on) override;
+    void showPopupMenu(const MenuItem& menu) override;
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> readFile(const std::string& path) override;

@@ -4,13 +4,16 @@
 #include "ui/geometry.h"
 #include "ui/input_view.h"
 #include "ui/key_preview.h"
+#include "ui/panels_view.h"
 #include "ui/settings_view.h"
 #include "ui/view_sync.h"
 #include "workspace/window_sizes.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace zolvan {
@@ -23,12 +26,17 @@ constexpr int kDisplayTop = 45;
 constexpr int kGap = 45;
 constexpr int kNumberFrameTop = 1740;
 constexpr int kNumberFrameHeight = 2850;
-constexpr int kFunctionPanelTop = 450 + 1700; // below the view tabs, at the first panel row
+constexpr int kFunctionPanelTop = 330 + 1700; // the function panel's first row, below the tabs
 constexpr int kAnglePowerWidth = 1260;
 constexpr int kAnglePowerHeight = 1320;
 constexpr int kEnterKey = 13;
 
-constexpr QRect kEnterRect{px(2380), px(4740), px(1190), px(500)};
+constexpr QRect kEnterRect{px(kKeypadColumnLeft[4]), px(kKeypadRowTop[6]), px(kEnterWidth),
+                           px(kKeypadRowHeight[6])};
+constexpr int kEnterKeyAscii = 13;
+
+// Mouse buttons as the model numbers them: 1 left, 2 right, 4 middle.
+constexpr int kRightButton = 2;
 
 QFont windowFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -42,8 +50,9 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     : QMainWindow(parent), m_services(*this, locale), m_model(m_services), m_ws(m_model.workspace) {
     setObjectName(QStringLiteral("Vescal"));
     setFont(windowFont());
-    m_menus = buildMenuBar(*menuBar(), m_actions,
-                           [this](MenuCommand command) { runMenuCommand(command); });
+    m_menus = buildMenuBar(*menuBar(), m_actions, [this](MenuCommand command, QAction* action) {
+        runMenuCommand(command, action);
+    });
 
     m_ws.Form_Load();
     const QSize normal = clientSize(m_ws.windowWidth, m_ws.windowHeight);
@@ -56,6 +65,12 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     connectDisplay();
     connectInput();
     connectSettings();
+    connectPanels();
+    connectSidePanel();
+    bindModelMenuItems();
+    m_views.input->line().installEventFilter(this);
+    m_views.fraCalculator->setMouseTracking(true);
+    m_views.fraCalculator->installEventFilter(this);
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
     refresh();
     m_views.input->line().setFocus();
@@ -87,6 +102,9 @@ void Vescal::buildCalculator(QWidget* central) {
     enter->setToolTip(QStringLiteral(" Enter "));
     enter->setGeometry(kEnterRect);
     enter->setFocusPolicy(Qt::NoFocus);
+    QFont large(QStringLiteral("DejaVu Sans"));
+    large.setPointSizeF(12.0);
+    enter->setFont(large);
     QPalette green = enter->palette();
     green.setColor(QPalette::Button, QColor(192, 255, 192));
     green.setColor(QPalette::ButtonText, Qt::black); // the key stays light in a dark theme
@@ -112,6 +130,8 @@ void Vescal::buildSidePanel(QWidget* central) {
     m_views.anglePower = new AnglePowerPanel(function);
     m_views.anglePower->setGeometry(0, px(kFunctionPanelTop), px(kAnglePowerWidth),
                                     px(kAnglePowerHeight));
+    m_views.panels = new PanelsView(*m_views.fraCalculator, *function, *side);
+    m_views.numberFormat->raise(); // the number-format frame opens over the keypad
 }
 
 void Vescal::connectDisplay() {
@@ -171,7 +191,97 @@ void Vescal::connectSettings() {
             [this] { handle([&] { m_model.numberSettings.txtPower_GotFocus(); }); });
 }
 
-void Vescal::runMenuCommand(MenuCommand command) {
+void Vescal::connectPanels() {
+    PanelsView* panels = m_views.panels;
+    Keypad& keypad = m_model.keypad;
+    connect(panels, &PanelsView::keyClicked, this,
+            [this, &keypad](int i) { handle([&] { keypad.cmdNum_Click(i); }); });
+    connect(panels, &PanelsView::keyRightReleased, this,
+            [this, &keypad](int i) { handle([&] { keypad.cmdNum_MouseUp(i, kRightButton); }); });
+    connect(panels, &PanelsView::keyHovered, this,
+            [this, &keypad](int i) { handle([&] { keypad.cmdNum_MouseMove(i); }); });
+    connect(panels, &PanelsView::inverseClicked, this,
+            [this, &keypad](bool on) { handle([&] { keypad.chkInverse.setChecked(on); }); });
+    InsertMenu& bar = m_model.insertMenu;
+    connect(panels, &PanelsView::imageClicked, this,
+            [this, &bar](int i) { handle([&] { bar.imgMenu_Click(i); }); });
+    connect(panels, &PanelsView::imagePressed, this,
+            [this, &bar](int i) { handle([&] { bar.imgMenu_MouseDown(i); }); });
+    connect(panels, &PanelsView::imageReleased, this,
+            [this, &bar](int i) { handle([&] { bar.imgMenu_MouseUp(i); }); });
+    connect(panels, &PanelsView::imageHovered, this,
+            [this, &bar](int i) { handle([&] { bar.imgMenu_MouseMove(i); }); });
+    FunctionPanel& function = m_model.functionPanel;
+    connect(panels, &PanelsView::functionClicked, this,
+            [this, &function](int i) { handle([&] { function.cmdFunction_Click(i); }); });
+    connect(panels, &PanelsView::functionHovered, this,
+            [this, &function](int i) { handle([&] { function.cmdFunction_MouseMove(i); }); });
+}
+
+void Vescal::connectSidePanel() {
+    PanelsView* panels = m_views.panels;
+    SquareEquationPanel& square = m_model.squareEquationPanel;
+    connect(panels, &PanelsView::squareClicked, this,
+            [this, &square] { handle([&] { square.cmdKvadratna_Click(); }); });
+    connect(panels, &PanelsView::squareEnter, this, [this, &square](int i) {
+        handle([&] { square.txtKvadratna_KeyPress(i, kEnterKeyAscii); });
+    });
+    connect(panels, &PanelsView::squareFocused, this,
+            [this, &square](int i) { handle([&] { square.txtKvadratna_GotFocus(i); }); });
+    ConstantsPanel& constants = m_model.constantsPanel;
+    connect(panels, &PanelsView::tabClicked, this,
+            [this, &constants](int i) { handle([&] { constants.cmdConstant_Click(i); }); });
+    connect(panels, &PanelsView::listActivated, this,
+            [this, &constants](int i) { handle([&] { constants.lstConstants_DblClick(i); }); });
+}
+
+// Items named like the model's arrays ("mnuIoni_12", "mnuConstants_1") run the model's item.
+void Vescal::bindModelMenuItems() {
+    for (const auto& [action, command] : m_actions.commands) {
+        if (command != MenuCommand::Model) {
+            continue;
+        }
+        const QString name = action->objectName();
+        const int index = name.section(QLatin1Char('_'), 1).toInt();
+        MenuItem* item = nullptr;
+        if (name.startsWith(QStringLiteral("mnuIoni_"))) {
+            item = &m_model.insertMenu.mnuIoni[static_cast<std::size_t>(index)];
+        } else if (name.startsWith(QStringLiteral("mnuConstants_"))) {
+            item = &m_model.constantsPanel.mnuConstants[static_cast<std::size_t>(index)];
+        } else if (name == QStringLiteral("mnuSeparator")) {
+            item = &m_model.insertMenu.mnuSeparator;
+        }
+        if (item != nullptr) {
+            m_modelItems.emplace_back(action, item);
+        }
+    }
+}
+
+bool Vescal::eventFilter(QObject* watched, QEvent* event) {
+    // The pointer on the calculator frame, outside the image menu bar whose buttons pass their
+    // moves on to it, hides the hover frame.
+    if (watched == m_views.fraCalculator && event->type() == QEvent::MouseMove) {
+        const QWidget* bar = m_views.fraCalculator->findChild<QWidget*>(QStringLiteral("picMenu"));
+        const QPoint at = m_views.fraCalculator->mapFromGlobal(
+            static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (bar != nullptr && !bar->geometry().contains(at)) {
+            handle([this] { m_model.keypad.fraCalculator_MouseMove(); });
+        }
+        return false;
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const auto& [action, command] : m_actions.commands) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore(); // not taken by the line edit: the menu shortcut runs
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Vescal::runMenuCommand(MenuCommand command, QAction* action) {
     switch (command) {
     case MenuCommand::Exit:
         close();
@@ -187,6 +297,13 @@ void Vescal::runMenuCommand(MenuCommand command) {
         break;
     case MenuCommand::NumberFormat:
         handle([&] { m_model.numberSettings.mnuNumber_Click(); });
+        break;
+    case MenuCommand::Model:
+        for (const auto& [bound, item] : m_modelItems) {
+            if (bound == action) {
+                handle([item] { item->click(); });
+            }
+        }
         break;
     case MenuCommand::NotYet:
         break;
@@ -206,6 +323,7 @@ void Vescal::handle(const std::function<void()>& handler) {
     m_views.input->pull(m_ws);
     m_views.numberFormat->pull(m_model);
     m_views.anglePower->pull(m_model);
+    m_views.panels->pull(m_model);
     handler();
     refresh();
 }
@@ -218,6 +336,7 @@ void Vescal::refresh() {
     m_views.input->sync(m_ws);
     m_views.numberFormat->sync(m_model);
     m_views.anglePower->sync(m_model);
+    m_views.panels->sync(m_model);
     m_syncing = false;
     applyFocus();
 }
@@ -259,7 +378,10 @@ void Vescal::syncMenus() {
     syncMenuItem(*m_actions.mnuExpand, m_ws.mnuExpand, reachable(m_actions.mnuExpand));
     syncMenuItem(*m_actions.mnuShort, m_ws.mnuShort, reachable(m_actions.mnuShort));
     syncMenuItem(*m_actions.mnuTop, m_ws.mnuTop, reachable(m_actions.mnuTop));
-    m_actions.mnuSeparator->setChecked(m_ws.engine.ShowSeparators);
+    for (const auto& [action, item] : m_modelItems) {
+        const QSignalBlocker blocker(action);
+        action->setChecked(item->checked);
+    }
 }
 
 void Vescal::applyFocus() {

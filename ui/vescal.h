@@ -12,6 +12,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QPushButton;
 
@@ -22,6 +24,7 @@ class DisplayView;
 class InputView;
 class KeyPreview;
 class NumberFormatFrame;
+class PanelsView;
 struct VirtualKey;
 
 class Vescal : public QMainWindow {
@@ -38,13 +41,20 @@ public:
     void handle(const std::function<void()>& handler);
     void refresh();
 
+protected:
+    // Menu shortcuts win over the input line's own keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildCalculator(QWidget* central);
     void buildSidePanel(QWidget* central);
     void connectDisplay();
     void connectInput();
     void connectSettings();
-    void runMenuCommand(MenuCommand command);
+    void connectPanels();
+    void connectSidePanel();
+    void bindModelMenuItems();
+    void runMenuCommand(MenuCommand command, QAction* action);
     void previewKey(VirtualKey key);
 
     void syncWindow();
@@ -65,7 +75,10 @@ private:
         NumberFormatFrame* numberFormat = nullptr;
         AnglePowerPanel* anglePower = nullptr;
         QPushButton* cmdEnter = nullptr;
+        PanelsView* panels = nullptr;
     } m_views;
+    // Menu items whose commands and check marks the model's units own.
+    std::vector<std::pair<QAction*, MenuItem*>> m_modelItems;
     KeyPreview* m_keyPreview = nullptr;
 
     bool m_syncing = false;

@@ -95,6 +95,7 @@ class CheckBox {
 public:
     std::function<void()> onClick;
     std::string caption;
+    std::string toolTip;
     bool enabled = true;
 
     bool checked() const { return m_checked; }
@@ -145,11 +146,19 @@ struct ImageButton {
     std::string toolTip;
 };
 
+// A push button whose caption or tooltip a handler may change.
+struct CommandButton {
+    std::string caption;
+    std::string toolTip;
+    bool enabled = true;
+};
+
 // A list or drop-down list: entries, newest first where the handlers insert at the top.
 // A deque, because the history lists take every new entry at index 0 and grow without limit.
 struct ListBox {
     std::deque<std::string> items;
     bool visible = true;
+    int listIndex = -1; // the selected entry, -1 for none
     void insertAtTop(std::string item) { items.push_front(std::move(item)); }
 };
 

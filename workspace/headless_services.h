@@ -14,6 +14,7 @@ public:
     unsigned clockSeed() override;
     void doEvents() override {}
     void setTopmost(bool) override {}
+    void showPopupMenu(const MenuItem&) override {}
     std::optional<std::string> showOpenDialog(std::string_view, int) override {
         return std::nullopt;
     }

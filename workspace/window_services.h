@@ -8,6 +8,8 @@
 
 namespace zolvan {
 
+struct MenuItem;
+
 class WindowServices {
 public:
     virtual ~WindowServices() = default;
@@ -18,6 +20,9 @@ public:
     // Lets pending window events run once and returns.
     virtual void doEvents() = 0;
     virtual void setTopmost(bool on) = 0;
+    // Opens a top-level menu as a pop-up menu at the mouse pointer; a chosen item runs its own
+    // command.
+    virtual void showPopupMenu(const MenuItem& menu) = 0;
 
     // File dialogs. `filter` holds description and pattern pairs joined by "|"
     // ("Task (*.tsk)|*.tsk|All files (*.*)|*.*"); `preselected` counts the pairs from 1. The

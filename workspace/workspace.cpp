@@ -46,12 +46,22 @@ MenuItem menu(std::string_view caption) {
     return item;
 }
 
+// An item whose command is not part of the window yet: shown, but disabled.
+MenuItem command(std::string_view caption) {
+    MenuItem item = menu(caption);
+    item.enabled = false;
+    return item;
+}
+
 } // namespace
 
 Workspace::Workspace(WindowServices& services)
     : mnuFile(menu("&File")), mnuEdit(menu("&Edit")), mnuInsert(menu("&Insert")),
       mnuView(menu("&View")), mnuHelp(menu("&Help")), mnuExpand(menu("Expand Zolvan")),
       mnuShort(menu("Show Display only")), mnuTop(menu("Always On &Top")),
+      mnuNumber(menu("Number &Format...")), mnuNew(command("&New")), mnuOpen(command("&Open...")),
+      mnuSave(command("&Save...")), mnuPrint(command("&Print...")), mnuCut(command("Cu&t")),
+      mnuCopy(command("&Copy")), mnuPaste(command("&Paste")), mnuDelete(command("&Delete")),
       optNumber(optionButtons({"&Automatic", "&Scientific", "&Fixed"})),
       optRadDeg(optionButtons({"&Rad", "&Deg", "&Grad"})),
       optRadiani(optionButtons({"Radians", "Degrees", "Grads"})), m_services(services) {
@@ -84,7 +94,7 @@ void Workspace::txtBlank_Click() {
     focus = FocusTarget::txtUnosFormule;
 }
 
-void Workspace::txtUnosFormule_MouseMove() {
+void Workspace::hoverReset() {
     if (!maskShown) {
         return;
     }

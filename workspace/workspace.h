@@ -46,6 +46,7 @@ public:
     std::int16_t DisplayMode = 0; // 0 automatic, 1 scientific, 2 fixed
     std::string DecimalDigits = "00";
     bool cancelRequested = false;
+    bool isExpanded = false; // the window shows its right-hand panels
     bool maskShown = false;
     std::int16_t hoverIndex = -1;
     FocusTarget focus = FocusTarget::None;
@@ -62,7 +63,10 @@ public:
     MenuItem mnuExpand;                                     // "Expand Zolvan"
     MenuItem mnuShort;                                      // "Show Display only"
     MenuItem mnuTop;                                        // "Always On &Top"
-    std::array<ImageButton, 10> imgMenu;                    // image menu bar above the keypad
+    MenuItem mnuNumber;                                     // "Number &Format..."
+    // File and Edit commands that the image menu bar repeats; disabled until they are built.
+    MenuItem mnuNew, mnuOpen, mnuSave, mnuPrint, mnuCut, mnuCopy, mnuPaste, mnuDelete;
+    std::array<ImageButton, 10> imgMenu; // image menu bar above the keypad
 
     // Controls that the calculate command, the display or the keys change. The panels own the
     // handlers of their events.
@@ -82,7 +86,10 @@ public:
     void Form_Load();
     void txtBlank_Click();
     // Hides the image-menu hover mask when it is shown.
-    void txtUnosFormule_MouseMove();
+    void txtUnosFormule_MouseMove() { hoverReset(); }
+    // Moves the image-menu hover mask out of sight when it is shown; the pointer-move handlers of
+    // the input line, the keypad and the function panel run it.
+    void hoverReset();
 
     // Calculate command (Enter, the "=" button).
     LineReport convertChem2Text();

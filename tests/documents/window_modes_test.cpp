@@ -50,7 +50,7 @@ TEST_P(WindowModes, EndInTheExpectedState) {
                   s.w.mnuView.visible + s.w.mnuHelp.visible,
               c.compact ? 0 : 5);
     EXPECT_EQ(s.w.mnuShort.checked, c.compact);
-    EXPECT_EQ(s.model.windowModes.isExpanded + s.w.mnuExpand.checked, c.expanded ? 2 : 0);
+    EXPECT_EQ(s.w.isExpanded + s.w.mnuExpand.checked, c.expanded ? 2 : 0);
     EXPECT_EQ(s.w.imgMenu[9].toolTip, c.expanded ? " Shrink Zolvan " : " Expand Zolvan ");
     EXPECT_EQ(s.w.mnuTop.checked, c.topChecked);
     std::string topmost;

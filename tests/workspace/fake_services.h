@@ -17,11 +17,13 @@ public:
     unsigned seed = 12345u;
     int eventPumps = 0;
     std::vector<bool> topmostCalls;
+    std::vector<std::string> popupMenus; // captions of the menus opened as pop-ups
 
     char localeDecimalSeparator() override { return separator; }
     unsigned clockSeed() override { return seed; }
     void doEvents() override { ++eventPumps; }
     void setTopmost(bool on) override { topmostCalls.push_back(on); }
+    void showPopupMenu(const MenuItem& menu) override { popupMenus.push_back(menu.caption); }
 
     // The dialogs answer with the next queued path; an empty queue means the user cancelled.
     // Files live in `files`; a path in `unwritable` refuses to be written.

@@ -1,0 +1,126 @@
+#include "panels/constants_panel.h"
+
+#include "panels/constants_lists.h"
+#include "workspace/workspace.h"
+
+namespace zolvan {
+
+namespace {
+
+constexpr int kCustomView = 3;
+constexpr int kLoader = 4;
+constexpr int kPreselectedConstants = 3;
+constexpr int kEnter = 13;
+
+void fill(ListBox& list, std::vector<std::string> lines) {
+    list.items.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    list.listIndex = -1;
+}
+
+} // namespace
+
+ConstantsPanel::ConstantsPanel(Workspace& workspace) : m_ws(workspace) {
+    const std::string_view tabs[] = {"Classic", "SI Units", "Constants", "Prefix"};
+    for (std::size_t i = 0; i < cmdConstant.size(); ++i) {
+        cmdConstant[i].caption = tabs[i];
+    }
+    const std::string_view items[] = {"Classic Calculator", "&SI Units", "&Physical Constants",
+                                      "&Custom Constant", "&New Custom Constant..."};
+    for (std::size_t i = 0; i < mnuConstants.size(); ++i) {
+        mnuConstants[i].caption = items[i];
+        mnuConstants[i].onClick = [this, i] { mnuConstants_Click(static_cast<int>(i)); };
+    }
+    fill(lstConstants[0], siUnitsList());
+    fill(lstConstants[1], physicalConstantsList());
+    fill(lstConstants[2], siPrefixesList());
+    for (ListBox& list : lstConstants) {
+        list.visible = false;
+    }
+}
+
+void ConstantsPanel::showList(std::size_t list, TabIndicator indicator) {
+    fraOptMaska = indicator;
+    picFunction.visible = false;
+    lstConstants[list].visible = true;
+}
+
+void ConstantsPanel::mnuConstants_Click(int index) {
+    if (index < 0 || index > kLoader) {
+        return;
+    }
+    for (int i = 0; i <= kCustomView; ++i) {
+        mnuConstants[static_cast<std::size_t>(i)].checked = i == index;
+        lstConstants[static_cast<std::size_t>(i)].visible = false;
+    }
+    if (index == kLoader) {
+        mnuConstants[kLoader].checked = true;
+    }
+    if (mnuConstants[1].checked) {
+        showList(0, {890, 910});
+    } else if (mnuConstants[2].checked) {
+        showList(1, {1790, 910});
+    } else if (mnuConstants[kCustomView].checked) {
+        showList(2 + static_cast<std::size_t>(customListLoaded != 0), {2690, 890});
+    } else if (mnuConstants[kLoader].checked) {
+        loadConstantsFile();
+        return;
+    } else {
+        picFunction.visible = true;
+        fraOptMaska = {15, 890};
+        mnuConstants[0].checked = true;
+        mnuConstants[1].checked = false;
+        mnuConstants[2].checked = false;
+    }
+    if (!m_ws.isExpanded) {
+        m_ws.mnuExpand.click();
+    }
+}
+
+// Every failure (a cancelled dialog, a file that cannot be read, a name without ".") ends the
+// loader quietly with the third list view.
+void ConstantsPanel::loadConstantsFile() {
+    mnuConstants[kLoader].checked = false;
+    WindowServices& services = m_ws.services();
+    const std::optional<std::string> path =
+        services.showOpenDialog(kConstantsFilter, kPreselectedConstants);
+    if (path) {
+        customListLoaded = 1;
+        lstConstants[3].items.clear();
+        lstConstants[3].listIndex = -1;
+        if (const std::optional<std::string> bytes = services.readFile(*path)) {
+            fill(lstConstants[3], constantsFileLines(*bytes));
+            if (std::optional<std::string> name = constantsBaseName(*path)) {
+                cmdConstant[3].caption = std::move(*name);
+            }
+        }
+    }
+    mnuConstants_Click(kCustomView);
+}
+
+void ConstantsPanel::lstConstants_DblClick(int index) {
+    if (index < 0 || index >= static_cast<int>(lstConstants.size())) {
+        return;
+    }
+    ListBox& list = lstConstants[static_cast<std::size_t>(index)];
+    const int size = static_cast<int>(list.items.size());
+    if (!mnuConstants[kCustomView].checked && list.listIndex >= 0) {
+        // A name line stands for the value line after it.
+        const int value = 2 * (list.listIndex / 2) + 1;
+        list.listIndex = value < size ? value : list.listIndex;
+    }
+    if (list.listIndex >= 0 && list.listIndex < size) {
+        const std::string& text = list.items[static_cast<std::size_t>(list.listIndex)];
+        if (!text.empty()) {
+            m_ws.txtUnosFormule.insertAtCaret(text);
+        }
+    }
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void ConstantsPanel::lstConstants_KeyPress(int index, int keyAscii) {
+    if (keyAscii == kEnter) {
+        lstConstants_DblClick(index);
+    }
+}
+
+} // namespace zolvan

@@ -1,0 +1,92 @@
+#include "panels/insert_menu.h"
+
+#include "workspace/workspace.h"
+
+namespace zolvan {
+
+namespace {
+
+struct ImageMenuButton {
+    std::string_view picture;
+    std::string_view toolTip;
+    MenuItem Workspace::*item;
+};
+
+// Button 9 changes its picture and tooltip with the window width; the window modes set them.
+constexpr std::array<ImageMenuButton, kImageMenuButtons> kImageMenu{{
+    {"imgMenuNew", " New List ", &Workspace::mnuNew},
+    {"imgMenuOpen", " Open Task ", &Workspace::mnuOpen},
+    {"imgMenuSave", " Save List ", &Workspace::mnuSave},
+    {"imgMenuPrint", " Print List ", &Workspace::mnuPrint},
+    {"imgMenuCut", " Cut ", &Workspace::mnuCut},
+    {"imgMenuCopy", " Copy ", &Workspace::mnuCopy},
+    {"imgMenuPaste", " Paste ", &Workspace::mnuPaste},
+    {"imgMenuDelete", " Delete ", &Workspace::mnuDelete},
+    {"imgMenuNumber", " Number Format ", &Workspace::mnuNumber},
+    {{}, {}, &Workspace::mnuExpand},
+}};
+
+} // namespace
+
+InsertMenu::InsertMenu(Workspace& workspace) : m_ws(workspace) {
+    for (std::size_t i = 0; i < mnuIoni.size(); ++i) {
+        mnuIoni[i].caption = kIonCaptions[i];
+        if (!kIonCaptions[i].empty()) {
+            mnuIoni[i].onClick = [this, i] { mnuIoni_Click(static_cast<int>(i)); };
+        }
+    }
+    mnuSeparator.caption = "Function Separator";
+    mnuSeparator.checked = true;
+    mnuSeparator.onClick = [this] { mnuSeparator_Click(); };
+    for (std::size_t i = 0; i + 1 < kImageMenu.size(); ++i) {
+        m_ws.imgMenu[i] = {std::string(kImageMenu[i].picture), std::string(kImageMenu[i].toolTip)};
+    }
+}
+
+void InsertMenu::mnuIoni_Click(int index) {
+    if (index < 0 || index >= kIons || kIonCaptions[static_cast<std::size_t>(index)].empty()) {
+        return;
+    }
+    m_ws.txtUnosFormule.insertAtCaret("(" + mnuIoni[static_cast<std::size_t>(index)].caption + ")");
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void InsertMenu::mnuSeparator_Click() {
+    m_ws.engine.ShowSeparators = !mnuSeparator.checked;
+    mnuSeparator.checked = m_ws.engine.ShowSeparators;
+}
+
+const MenuItem& InsertMenu::imageMenuItem(int index) const {
+    const std::size_t i = index >= 0 && index < kImageMenuButtons ? static_cast<std::size_t>(index)
+                                                                  : kImageMenu.size() - 1;
+    return m_ws.*kImageMenu[i].item;
+}
+
+// Runs what the menu item runs, and nothing while that item is disabled.
+void InsertMenu::imgMenu_Click(int index) {
+    if (index < 0 || index >= kImageMenuButtons) {
+        return;
+    }
+    const MenuItem& item = imageMenuItem(index);
+    if (item.enabled) {
+        item.click();
+    }
+}
+
+void InsertMenu::imgMenu_MouseDown(int /*index*/) {
+    imgButonMask = "imgButonDn";
+}
+
+void InsertMenu::imgMenu_MouseMove(int index) {
+    if (index != m_ws.hoverIndex) {
+        m_ws.hoverIndex = static_cast<std::int16_t>(index);
+        m_ws.imgButonMaskLeft = index * kImageButtonPitch;
+    }
+    m_ws.maskShown = true;
+}
+
+void InsertMenu::imgMenu_MouseUp(int /*index*/) {
+    imgButonMask = "imgButonUp";
+}
+
+} // namespace zolvan
