@@ -3,6 +3,10 @@
 // set of commands, each bound to the workspace when it is built. The Qt window and the
 // command-line tool each hold one; it adds no behaviour of its own.
 
+#include "documents/edit_commands.h"
+#include "documents/printing.h"
+#include "documents/splash_about_help.h"
+#include "documents/task_lists.h"
 #include "documents/window_modes.h"
 #include "panels/number_settings.h"
 #include "workspace/workspace.h"
@@ -11,13 +15,19 @@ namespace zolvan {
 
 struct WindowModel {
     explicit WindowModel(WindowServices& services)
-        : workspace(services), numberSettings(workspace), windowModes(workspace) {}
+        : workspace(services), numberSettings(workspace), windowModes(workspace),
+          taskLists(workspace), printing(workspace), editCommands(workspace),
+          splashAboutHelp(workspace) {}
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
     Workspace workspace;
     NumberSettings numberSettings;
     WindowModes windowModes;
+    TaskLists taskLists;
+    Printing printing;
+    EditCommands editCommands;
+    SplashAboutHelp splashAboutHelp;
 };
 
 } // namespace zolvan

@@ -151,6 +151,13 @@ struct ListBox {
     std::deque<std::string> items;
     bool visible = true;
     void insertAtTop(std::string item) { items.push_front(std::move(item)); }
+    // Empties the list. A view that follows the list inserts new entries at the top and rebuilds
+    // only when `resets` has changed.
+    void clear() {
+        items.clear();
+        ++resets;
+    }
+    unsigned resets = 0;
 };
 
 } // namespace zolvan
