@@ -16,11 +16,25 @@ namespace zolvan {
 
 enum class MenuCommand {
     NotYet, // the item is shown but its command is not built: disabled
+    New,
+    Open,
+    Save,
+    Print,
     Exit,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
+    ClearDisplay,
     Expand,
     DisplayOnly,
     AlwaysOnTop,
     NumberFormat,
+    HelpTopics,
+    Example,
+    Splash,
+    About,
 };
 
 struct TopMenus {
