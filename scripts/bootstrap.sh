@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev libgl-dev libvulkan-dev # Qt 6 Widgets and PrintSupport
     fonts-dejavu-core                    # the window's font
+    poppler-utils                        # pdftotext, for the print-to-PDF test
 )
 
 missing=()
