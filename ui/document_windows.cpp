@@ -58,7 +58,7 @@ SplashView::SplashView(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     layout->setSpacing(8);
     auto* logo = addLabel(*this, *layout, "imgLogo_0", 30, true);
     logo->setText(QStringLiteral("Zn"));
-    logo->setStyleSheet(QStringLiteral("border: 2px solid white; padding: 6px;"));
+    logo->setStyleSheet(QStringLiteral("color: white; border: 2px solid white; padding: 6px;"));
     m_lblProductName = addLabel(*this, *layout, "lblProductName", 18, true);
     m_lblLicenseTo1 = addLabel(*this, *layout, "lblLicenseTo_1", 10, false);
     m_lblVersion = addLabel(*this, *layout, "lblVersion", 10, true);
