@@ -19,16 +19,22 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace zolvan::testing {
 namespace {
 
-// Runs `answer` on the next modal dialog of that type once it is open; it looks every 20 ms.
+// Runs `answer` on the next modal dialog of that type once its own event loop runs: the dialog
+// has to be seen open on two looks 20 ms apart, since an answer given while the dialog is still
+// being shown would leave its loop waiting for nothing.
 template <typename Dialog> void whenDialogOpens(std::function<void(Dialog&)> answer) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+    auto seen = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, seen] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        *seen = dialog != nullptr && dialog->isVisible() ? *seen + 1 : 0;
+        if (*seen == 2) {
             poll->stop();
             poll->deleteLater();
             answer(*dialog);
@@ -92,8 +98,10 @@ TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {
     w.enter("1/3");
     whenDialogOpens<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.selectedNameFilter(), q("Text Files(*.txt)"));
-        dialog.selectFile(path);
-        static_cast<QDialog&>(dialog).accept();
+        dialog.findChild<QLineEdit*>(q("fileNameEdit"))->setText(path);
+        // As the Save or Open button does, without the dialog's own checks of the file system,
+        // which its background file information may delay.
+        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
     w.key(Qt::CTRL | Qt::Key_S);
     QFile saved(path);
@@ -106,8 +114,10 @@ TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {
     w.key(Qt::CTRL | Qt::Key_N);
     whenDialogOpens<QFileDialog>([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.selectedNameFilter(), q("Task Files (*.tsk)"));
-        dialog.selectFile(path);
-        static_cast<QDialog&>(dialog).accept();
+        dialog.findChild<QLineEdit*>(q("fileNameEdit"))->setText(path);
+        // As the Save or Open button does, without the dialog's own checks of the file system,
+        // which its background file information may delay.
+        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
     w.key(Qt::CTRL | Qt::Key_O);
     auto* history = w.find<QComboBox>("cmbLista");
