@@ -86,13 +86,13 @@ void Vescal::buildDocumentWindows() {
             [this, &windows] { handle([&] { windows.Timer1_Timer(); }); });
     connect(m_splash, &SplashView::closeRequested, this,
             [this, &windows] { handle([&] { windows.closeSplash(); }); });
-    m_about = new AboutView(nullptr);
-    connect(m_about, &AboutView::clicked, this,
-            [this, &windows] { handle([&] { windows.aboutForm_Click(); }); });
-    connect(m_about, &AboutView::linkClicked, this,
-            [this, &windows] { handle([&] { windows.lblURL_Click(); }); });
-    m_help = new HelpView(nullptr);
-    m_services.setHelpHandler([this] { m_help->showContents(); });
+    // The about and help windows are built when first asked for: start-up does not pay for them.
+    m_services.setHelpHandler([this] {
+        if (m_help == nullptr) {
+            m_help = new HelpView(nullptr);
+        }
+        m_help->showContents();
+    });
     m_services.setPumpHandler([this] { refresh(); });
 
     m_busy = new BusyPanel(m_views.fraCalculator);
@@ -107,7 +107,17 @@ void Vescal::syncDocuments() {
     const SplashAboutHelp& windows = m_model.splashAboutHelp;
     m_busy->sync(m_model.taskLists);
     m_splash->sync(windows.frmSplash);
-    m_about->sync(windows.frmAbout, std::string(kWebAddress));
+    if (m_about == nullptr && windows.frmAbout.loaded) {
+        SplashAboutHelp& model = m_model.splashAboutHelp;
+        m_about = new AboutView(nullptr);
+        connect(m_about, &AboutView::clicked, this,
+                [this, &model] { handle([&] { model.aboutForm_Click(); }); });
+        connect(m_about, &AboutView::linkClicked, this,
+                [this, &model] { handle([&] { model.lblURL_Click(); }); });
+    }
+    if (m_about != nullptr) {
+        m_about->sync(windows.frmAbout, std::string(kWebAddress));
+    }
     if (windows.mainWindowShown && !isVisible()) {
         show();
         activateWindow();
