@@ -45,8 +45,8 @@ void mixedLinesCalculateCommand(benchmark::State& state) {
         ws.txtUnosFormule.setText(std::string(kMixedLines[i++ % kMixedLines.size()]));
         benchmark::DoNotOptimize(ws.convertChem2Text());
         if (ws.cmbLista.items.size() > 100000) {
-            ws.cmbLista.items.clear();
-            ws.lstRezultat.items.clear();
+            ws.cmbLista.clear();
+            ws.lstRezultat.clear();
         }
     }
     state.SetItemsProcessed(state.iterations());

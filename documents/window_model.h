@@ -3,6 +3,10 @@
 // set of commands, each bound to the workspace when it is built. The Qt window and the
 // command-line tool each hold one; it adds no behaviour of its own.
 
+#include "documents/edit_commands.h"
+#include "documents/printing.h"
+#include "documents/splash_about_help.h"
+#include "documents/task_lists.h"
 #include "documents/window_modes.h"
 #include "panels/constants_panel.h"
 #include "panels/function_panel.h"
@@ -18,7 +22,8 @@ struct WindowModel {
     explicit WindowModel(WindowServices& services)
         : workspace(services), numberSettings(workspace), windowModes(workspace), keypad(workspace),
           functionPanel(workspace, numberSettings.txtPower), constantsPanel(workspace),
-          insertMenu(workspace), squareEquationPanel(workspace) {}
+          insertMenu(workspace), squareEquationPanel(workspace), taskLists(workspace),
+          printing(workspace), editCommands(workspace), splashAboutHelp(workspace) {}
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
@@ -30,6 +35,10 @@ struct WindowModel {
     ConstantsPanel constantsPanel;
     InsertMenu insertMenu;
     SquareEquationPanel squareEquationPanel;
+    TaskLists taskLists;
+    Printing printing;
+    EditCommands editCommands;
+    SplashAboutHelp splashAboutHelp;
 };
 
 } // namespace zolvan

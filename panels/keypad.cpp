@@ -2,6 +2,7 @@
 
 #include "workspace/workspace.h"
 
+#include <array>
 #include <cmath>
 
 namespace zolvan {
@@ -81,8 +82,14 @@ const std::array<KeypadKey, kKeypadKeys> kKeypad{{
 }};
 
 std::string_view spokenName(std::string_view caption, std::string_view toolTip) {
+    // A digit is read as a word, so that every button is announced by one.
+    static constexpr std::array<std::string_view, 10> kDigitNames{
+        "Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"};
     const std::size_t first = toolTip.find_first_not_of(' ');
     if (first == std::string_view::npos) {
+        if (caption.size() == 1 && caption[0] >= '0' && caption[0] <= '9') {
+            return kDigitNames[static_cast<std::size_t>(caption[0] - '0')];
+        }
         return caption;
     }
     return toolTip.substr(first, toolTip.find_last_not_of(' ') - first + 1);

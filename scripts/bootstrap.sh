@@ -13,6 +13,7 @@ packages=(
     desktop-file-utils appstream man-db  # checks of the installed files
     dpkg-dev file                        # dpkg-shlibdeps for the package
     locales                              # de_DE.UTF-8 for the decimal-comma test
+    poppler-utils                        # pdftotext, for the print-to-PDF test
 )
 
 missing=()

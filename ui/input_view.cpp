@@ -1,6 +1,7 @@
 #include "ui/input_view.h"
 
 #include "ui/click_widgets.h"
+#include "ui/history_model.h"
 #include "ui/view_sync.h"
 #include "workspace/workspace.h"
 
@@ -9,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace zolvan {
 
@@ -22,7 +24,7 @@ constexpr int kListWidth = 230;
 
 } // namespace
 
-InputView::InputView(QWidget* parent, int width) : QWidget(parent) {
+InputView::InputView(QWidget* parent, int width, const ListBox& history) : QWidget(parent) {
     setFixedSize(width, kRowHeight);
     const int lineWidth = width - kArrowWidth - 1;
 
@@ -50,6 +52,9 @@ InputView::InputView(QWidget* parent, int width) : QWidget(parent) {
     m_cmbLista->setFocusPolicy(Qt::NoFocus);
     m_cmbLista->setGeometry(width - kArrowWidth, 0, kArrowWidth, kRowHeight);
     m_cmbLista->view()->setMinimumWidth(kListWidth);
+    m_history = new HistoryModel(history, m_cmbLista);
+    m_cmbLista->setModel(m_history);
+    m_cmbLista->setCurrentIndex(-1);
 
     connect(m_txtBlank, &ClickableFrame::clicked, this, &InputView::borderClicked);
     connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, &InputView::enterPressed);
@@ -101,7 +106,11 @@ void InputView::pull(Workspace& model) const {
 
 void InputView::sync(const Workspace& model) {
     pushTextBox(*m_txtUnosFormule, model.txtUnosFormule);
-    syncList(*m_cmbLista, model.cmbLista);
+    const QSignalBlocker blocker(m_cmbLista);
+    m_history->follow();
+    if (m_cmbLista->currentIndex() != -1) {
+        m_cmbLista->setCurrentIndex(-1);
+    }
 }
 
 } // namespace zolvan

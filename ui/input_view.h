@@ -13,12 +13,15 @@ class QLineEdit;
 namespace zolvan {
 
 class ClickableFrame;
+class HistoryModel;
+struct ListBox;
 class Workspace;
 
 class InputView : public QWidget {
     Q_OBJECT
 public:
-    InputView(QWidget* parent, int width);
+    // The drop-down shows `history` as it grows.
+    InputView(QWidget* parent, int width, const ListBox& history);
 
     QLineEdit& line() { return *m_txtUnosFormule; }
     // Copies the user's typing (text, caret, selection) into the model.
@@ -44,6 +47,7 @@ private:
     ClickableFrame* m_txtBlank = nullptr;
     QLineEdit* m_txtUnosFormule = nullptr; // formula input line
     QComboBox* m_cmbLista = nullptr;       // history of input lines, newest first
+    HistoryModel* m_history = nullptr;
     // The line's selection when the history list was opened: the list takes the focus and the
     // line may drop its selection, but a chosen entry replaces the selection the user had.
     int m_selectionStart = -1;

@@ -1,6 +1,8 @@
-// Starts the main window. With ZOLVAN_EXIT_AFTER_FIRST_PAINT set, the program ends right after
-// the window has been painted once, which is how its start-up time is measured.
+// Starts the splash window, which loads the main window behind it. With
+// ZOLVAN_EXIT_AFTER_FIRST_PAINT set, the program ends right after the splash has been painted
+// once, which is how its start-up time is measured.
 
+#include "ui/document_windows.h"
 #include "ui/vescal.h"
 
 #include <QApplication>
@@ -77,9 +79,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvid.Zolvan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.korvid.Zolvan.svg")));
     zolvan::Vescal window;
+    // The start-up window is the splash; it shows the main window after about a second.
     if (qEnvironmentVariableIsSet("ZOLVAN_EXIT_AFTER_FIRST_PAINT")) {
-        window.installEventFilter(new QuitAfterFirstPaint(&window));
+        window.splash().installEventFilter(new QuitAfterFirstPaint(&window));
     }
-    window.show();
+    window.startWithSplash();
     return QApplication::exec();
 }

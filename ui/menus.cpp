@@ -40,21 +40,21 @@ constexpr MenuRow item(Top menu, std::string_view name, std::string_view caption
 using C = MenuCommand;
 
 constexpr std::array kMenuRows{
-    item(Top::File, "mnuNew", "&New", "Ctrl+N"),
-    item(Top::File, "mnuOpen", "&Open...", "Ctrl+O"),
-    item(Top::File, "mnuSave", "&Save...", "Ctrl+S"),
+    item(Top::File, "mnuNew", "&New", "Ctrl+N", C::New),
+    item(Top::File, "mnuOpen", "&Open...", "Ctrl+O", C::Open),
+    item(Top::File, "mnuSave", "&Save...", "Ctrl+S", C::Save),
     separator(Top::File),
-    item(Top::File, "mnuPrint", "&Print...", "Ctrl+P"),
+    item(Top::File, "mnuPrint", "&Print...", "Ctrl+P", C::Print),
     separator(Top::File),
     item(Top::File, "mnuExit", "E&xit", "Ctrl+Q", C::Exit, Check::None, &MenuActions::mnuExit),
 
-    item(Top::Edit, "mnuCut", "Cu&t", "Ctrl+X"),
-    item(Top::Edit, "mnuCopy", "&Copy", "Ctrl+C"),
-    item(Top::Edit, "mnuPaste", "&Paste", "Ctrl+V"),
-    item(Top::Edit, "mnuDelete", "&Delete", "Shift+Del"),
+    item(Top::Edit, "mnuCut", "Cu&t", "Ctrl+X", C::Cut),
+    item(Top::Edit, "mnuCopy", "&Copy", "Ctrl+C", C::Copy),
+    item(Top::Edit, "mnuPaste", "&Paste", "Ctrl+V", C::Paste),
+    item(Top::Edit, "mnuDelete", "&Delete", "Shift+Del", C::Delete),
     separator(Top::Edit),
-    item(Top::Edit, "mnuSelect", "Select &All", "Ctrl+A"),
-    item(Top::Edit, "mnuClear", "Clear Displa&y", "Ctrl+Y"),
+    item(Top::Edit, "mnuSelect", "Select &All", "Ctrl+A", C::SelectAll),
+    item(Top::Edit, "mnuClear", "Clear Displa&y", "Ctrl+Y", C::ClearDisplay),
 
     item(Top::View, "mnuExpand", "Expand Zolvan", "F9", C::Expand, Check::Unchecked,
          &MenuActions::mnuExpand),
@@ -75,11 +75,11 @@ constexpr std::array kMenuRows{
     item(Top::View, "mnuTop", "Always On &Top", "Ctrl+T", C::AlwaysOnTop, Check::Unchecked,
          &MenuActions::mnuTop),
 
-    item(Top::Help, "mnuUsage", "Help &Topics", "F1"),
-    item(Top::Help, "mnuExample", "&Example"),
+    item(Top::Help, "mnuUsage", "Help &Topics", "F1", C::HelpTopics),
+    item(Top::Help, "mnuExample", "&Example", {}, C::Example),
     separator(Top::Help),
-    item(Top::Help, "mnuSplash", "&Splash Screen"),
-    item(Top::Help, "mnuAbout", "&About Zolvan"),
+    item(Top::Help, "mnuSplash", "&Splash Screen", {}, C::Splash),
+    item(Top::Help, "mnuAbout", "&About Zolvan", {}, C::About),
 };
 
 QString text(std::string_view view) {

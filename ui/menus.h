@@ -16,12 +16,26 @@ namespace zolvan {
 
 enum class MenuCommand {
     NotYet, // the item is shown but its command is not built: disabled
+    New,
+    Open,
+    Save,
+    Print,
     Exit,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
+    ClearDisplay,
     Expand,
     DisplayOnly,
     AlwaysOnTop,
     NumberFormat,
     Model, // runs the model's menu item of the same name
+    HelpTopics,
+    Example,
+    Splash,
+    About,
 };
 
 struct TopMenus {

@@ -77,6 +77,8 @@ void dressButton(QPushButton& button, std::string_view caption, std::string_view
     if (colour.isValid()) {
         QPalette palette = button.palette();
         palette.setColor(QPalette::Button, colour);
+        // The face keeps its light design colour in a dark theme too: its text stays dark.
+        palette.setColor(QPalette::ButtonText, Qt::black);
         button.setPalette(palette);
     }
 }

@@ -2,15 +2,26 @@
 
 #include "workspace/controls.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QSysInfo>
+#include <QUrl>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QSaveFile>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <utility>
 
 namespace zolvan {
 
@@ -64,6 +75,11 @@ unsigned QtServices::clockSeed() {
 }
 
 void QtServices::doEvents() {
+    constexpr qint64 kPumpRefreshMs = 50;
+    if (m_onPump && (!m_sincePump.isValid() || m_sincePump.elapsed() >= kPumpRefreshMs)) {
+        m_sincePump.start();
+        m_onPump();
+    }
     QCoreApplication::processEvents();
 }
 
@@ -124,6 +140,109 @@ bool QtServices::writeFile(const std::string& path, std::string_view bytes) {
         return false;
     }
     return file.commit();
+}
+
+std::vector<std::string> QtServices::dataFolders() {
+    std::vector<std::string> folders;
+#ifdef ZOLVAN_DATA_DIR
+    folders.emplace_back(ZOLVAN_DATA_DIR);
+#endif
+    folders.push_back(QCoreApplication::applicationDirPath().toStdString());
+    return folders;
+}
+
+void QtServices::clipboardClear() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtServices::clipboardSetText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string QtServices::clipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+std::optional<int> QtServices::showPrintDialog() {
+    QPrintDialog dialog(&m_printer, &m_window);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    // The copies are printed as documents of their own, each with one copy.
+    const int copies = std::max(1, m_printer.copyCount());
+    m_printer.setCopyCount(1);
+    startPrintJobs();
+    return copies;
+}
+
+void QtServices::printLine(std::string_view line) {
+    m_lines.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+}
+
+namespace {
+
+// "list.pdf" for the first document, "list-2.pdf" for the second...
+QString copyFileName(const QString& file, int document) {
+    if (document <= 1 || file.isEmpty()) {
+        return file;
+    }
+    const QFileInfo info(file);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-') +
+           QString::number(document) + suffix;
+}
+
+} // namespace
+
+bool QtServices::endDocument() {
+    const QStringList lines = std::exchange(m_lines, {});
+    ++m_documents;
+    if (m_documents == 1) {
+        m_outputFile = m_printer.outputFileName();
+    }
+    if (!m_outputFile.isEmpty()) {
+        m_printer.setOutputFileName(copyFileName(m_outputFile, m_documents));
+    }
+    // One line per row in the printer's default font, from the top of the page down; a line
+    // that does not fit starts a new page.
+    QPainter painter;
+    if (!painter.begin(&m_printer)) {
+        return false;
+    }
+    const QFontMetrics metrics(painter.font());
+    const QRect page = painter.viewport();
+    int y = metrics.ascent();
+    for (const QString& line : lines) {
+        if (y + metrics.descent() > page.height() && y > metrics.ascent()) {
+            if (!m_printer.newPage()) {
+                return false;
+            }
+            y = metrics.ascent();
+        }
+        painter.drawText(0, y, line);
+        y += metrics.lineSpacing();
+    }
+    return painter.end();
+}
+
+void QtServices::showHelpContents() {
+    if (m_showHelp) {
+        m_showHelp();
+    }
+}
+
+void QtServices::openUrl(std::string_view url) {
+    QDesktopServices::openUrl(
+        QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))));
+}
+
+void QtServices::exitProgram() {
+    QCoreApplication::quit();
+}
+
+std::string QtServices::platformName() {
+    return QSysInfo::prettyProductName().toStdString();
 }
 
 } // namespace zolvan

@@ -1,11 +1,16 @@
 #pragma once
 // The window-system services of the model, done with Qt: the locale's decimal separator, a clock
-// seed, the event pump, and the topmost state of the main window.
+// seed, the event pump, the topmost state of the main window, file and print dialogs, the
+// clipboard, the printer, the help and the user's browser.
 
 #include "workspace/window_services.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
+#include <QPrinter>
 #include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -31,10 +36,40 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     // Through QSaveFile: the file is replaced only once everything is written.
     bool writeFile(const std::string& path, std::string_view bytes) override;
+    std::vector<std::string> dataFolders() override;
+    void clipboardClear() override;
+    void clipboardSetText(std::string_view text) override;
+    std::string clipboardText() override;
+    // Qt's print dialog; with no printer installed it still offers printing to a PDF file.
+    std::optional<int> showPrintDialog() override;
+    void printLine(std::string_view line) override;
+    // Each document is its own print job. Printed to a PDF file, the second and later copies go to
+    // files named with "-2", "-3"... before the extension, so that no copy overwrites another.
+    bool endDocument() override;
+    void showHelpContents() override;
+    void openUrl(std::string_view url) override;
+    void exitProgram() override;
+    std::string platformName() override;
+
+    // The printer the dialog set up; tests point it at a PDF file.
+    QPrinter& printer() { return m_printer; }
+    void startPrintJobs() { m_documents = 0; }
+    // Runs for Help Topics.
+    void setHelpHandler(std::function<void()> handler) { m_showHelp = std::move(handler); }
+    // Runs at most every 50 ms from the event pump, so that a batch shows its progress without
+    // paying for a repaint per line.
+    void setPumpHandler(std::function<void()> handler) { m_onPump = std::move(handler); }
 
 private:
     QWidget& m_window;
     QLocale m_locale;
+    QPrinter m_printer;
+    QString m_outputFile; // the PDF file chosen in the dialog, or empty
+    int m_documents = 0;  // documents ended since the dialog
+    QStringList m_lines;  // of the current document
+    std::function<void()> m_showHelp;
+    std::function<void()> m_onPump;
+    QElapsedTimer m_sincePump;
 };
 
 } // namespace zolvan

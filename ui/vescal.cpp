@@ -1,6 +1,7 @@
 #include "ui/vescal.h"
 
 #include "ui/display_view.h"
+#include "ui/document_windows.h"
 #include "ui/geometry.h"
 #include "ui/input_view.h"
 #include "ui/key_preview.h"
@@ -68,9 +69,12 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     connectPanels();
     connectSidePanel();
     bindModelMenuItems();
-    m_views.input->line().installEventFilter(this);
     m_views.fraCalculator->setMouseTracking(true);
     m_views.fraCalculator->installEventFilter(this);
+    buildDocumentWindows();
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->installEventFilter(this);
+    }
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
     refresh();
     m_views.input->line().setFocus();
@@ -79,8 +83,58 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
 // The widgets go first, while the model they report to still exists: a widget that takes the
 // focus as another is deleted would otherwise run a handler on a model already gone.
 Vescal::~Vescal() {
+    m_services.setHelpHandler({});
+    m_services.setPumpHandler({});
     delete m_keyPreview;
+    delete m_splash;
+    delete m_about;
+    delete m_help;
     delete takeCentralWidget();
+}
+
+void Vescal::buildDocumentWindows() {
+    SplashAboutHelp& windows = m_model.splashAboutHelp;
+    m_splash = new SplashView(nullptr);
+    connect(m_splash, &SplashView::ticked, this,
+            [this, &windows] { handle([&] { windows.Timer1_Timer(); }); });
+    connect(m_splash, &SplashView::closeRequested, this,
+            [this, &windows] { handle([&] { windows.closeSplash(); }); });
+    // The about and help windows are built when first asked for: start-up does not pay for them.
+    m_services.setHelpHandler([this] {
+        if (m_help == nullptr) {
+            m_help = new HelpView(nullptr);
+        }
+        m_help->showContents();
+    });
+    m_services.setPumpHandler([this] { refresh(); });
+
+    m_busy = new BusyPanel(m_views.fraCalculator);
+    m_busy->setGeometry(m_views.display->geometry().adjusted(0, px(195), 0, 0));
+}
+
+void Vescal::startWithSplash() {
+    handle([&] { m_model.splashAboutHelp.splashForm_Load(); });
+}
+
+void Vescal::syncDocuments() {
+    const SplashAboutHelp& windows = m_model.splashAboutHelp;
+    m_busy->sync(m_model.taskLists);
+    m_splash->sync(windows.frmSplash);
+    if (m_about == nullptr && windows.frmAbout.loaded) {
+        SplashAboutHelp& model = m_model.splashAboutHelp;
+        m_about = new AboutView(nullptr);
+        connect(m_about, &AboutView::clicked, this,
+                [this, &model] { handle([&] { model.aboutForm_Click(); }); });
+        connect(m_about, &AboutView::linkClicked, this,
+                [this, &model] { handle([&] { model.lblURL_Click(); }); });
+    }
+    if (m_about != nullptr) {
+        m_about->sync(windows.frmAbout, std::string(kWebAddress));
+    }
+    if (windows.mainWindowShown && !isVisible()) {
+        show();
+        activateWindow();
+    }
 }
 
 void Vescal::buildCalculator(QWidget* central) {
@@ -92,7 +146,7 @@ void Vescal::buildCalculator(QWidget* central) {
     m_views.display = new DisplayView(calculator);
     m_views.display->move(px(kDisplayLeft), px(kDisplayTop));
 
-    m_views.input = new InputView(calculator, m_views.display->width());
+    m_views.input = new InputView(calculator, m_views.display->width(), m_ws.cmbLista);
     m_views.input->move(px(kDisplayLeft), m_views.display->geometry().bottom() + 1 + px(kGap));
 
     // The keypad comes here; until then only its "=" key stands in its place.
@@ -283,8 +337,50 @@ bool Vescal::eventFilter(QObject* watched, QEvent* event) {
 
 void Vescal::runMenuCommand(MenuCommand command, QAction* action) {
     switch (command) {
+    case MenuCommand::New:
+        handle([&] { m_model.taskLists.mnuNew_Click(); });
+        break;
+    case MenuCommand::Open:
+        handle([&] { m_model.taskLists.mnuOpen_Click(); });
+        break;
+    case MenuCommand::Save:
+        handle([&] { m_model.taskLists.mnuSave_Click(); });
+        break;
+    case MenuCommand::Print:
+        handle([&] { m_model.printing.mnuPrint_Click(); });
+        break;
     case MenuCommand::Exit:
-        close();
+        handle([&] { m_model.splashAboutHelp.mnuExit_Click(); });
+        break;
+    case MenuCommand::Cut:
+        handle([&] { m_model.editCommands.mnuCut_Click(); });
+        break;
+    case MenuCommand::Copy:
+        handle([&] { m_model.editCommands.mnuCopy_Click(); });
+        break;
+    case MenuCommand::Paste:
+        handle([&] { m_model.editCommands.mnuPaste_Click(); });
+        break;
+    case MenuCommand::Delete:
+        handle([&] { m_model.editCommands.mnuDelete_Click(); });
+        break;
+    case MenuCommand::SelectAll:
+        handle([&] { m_model.editCommands.mnuSelect_Click(); });
+        break;
+    case MenuCommand::ClearDisplay:
+        handle([&] { m_model.editCommands.mnuClear_Click(); });
+        break;
+    case MenuCommand::HelpTopics:
+        handle([&] { m_model.splashAboutHelp.mnuUsage_Click(); });
+        break;
+    case MenuCommand::Example:
+        handle([&] { m_model.taskLists.mnuExample_Click(); });
+        break;
+    case MenuCommand::Splash:
+        handle([&] { m_model.splashAboutHelp.mnuSplash_Click(); });
+        break;
+    case MenuCommand::About:
+        handle([&] { m_model.splashAboutHelp.mnuAbout_Click(); });
         break;
     case MenuCommand::Expand:
         handle([&] { m_ws.mnuExpand.click(); });
@@ -337,6 +433,7 @@ void Vescal::refresh() {
     m_views.numberFormat->sync(m_model);
     m_views.anglePower->sync(m_model);
     m_views.panels->sync(m_model);
+    syncDocuments();
     m_syncing = false;
     applyFocus();
 }

@@ -19,7 +19,11 @@ class QPushButton;
 
 namespace zolvan {
 
+class AboutView;
 class AnglePowerPanel;
+class BusyPanel;
+class HelpView;
+class SplashView;
 class DisplayView;
 class InputView;
 class KeyPreview;
@@ -35,6 +39,11 @@ public:
     ~Vescal() override;
 
     const WindowModel& model() const { return m_model; }
+    QtServices& services() { return m_services; }
+    SplashView& splash() { return *m_splash; }
+
+    // Start-up through the splash window, which hands over to this window.
+    void startWithSplash();
 
     // Runs one model handler and shows the model again. Widget signals raised while the model is
     // being shown run nothing.
@@ -46,6 +55,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildDocumentWindows();
+    void syncDocuments();
     void buildCalculator(QWidget* central);
     void buildSidePanel(QWidget* central);
     void connectDisplay();
@@ -80,6 +91,10 @@ private:
     // Menu items whose commands and check marks the model's units own.
     std::vector<std::pair<QAction*, MenuItem*>> m_modelItems;
     KeyPreview* m_keyPreview = nullptr;
+    SplashView* m_splash = nullptr;
+    AboutView* m_about = nullptr;
+    HelpView* m_help = nullptr;
+    BusyPanel* m_busy = nullptr;
 
     bool m_syncing = false;
     int m_shownWidth = 0; // window size in twips last applied

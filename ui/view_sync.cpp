@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -149,27 +148,6 @@ void syncMenuItem(QAction& action, const MenuItem& model, bool reachable) {
     action.setChecked(model.checked);
     action.setVisible(model.visible);
     action.setEnabled(model.enabled && reachable);
-}
-
-void syncList(QComboBox& widget, const ListBox& model) {
-    const QSignalBlocker blocker(widget);
-    const int modelCount = static_cast<int>(model.items.size());
-    const int added = modelCount - widget.count();
-    const auto sameAt = [&](int row, std::size_t item) {
-        return widget.itemText(row) == toQString(model.items[item]);
-    };
-    const bool grewAtTop =
-        added >= 0 && (widget.count() == 0 || (sameAt(0, static_cast<std::size_t>(added)) &&
-                                               sameAt(widget.count() - 1, model.items.size() - 1)));
-    if (!grewAtTop) {
-        widget.clear();
-    }
-    for (int i = modelCount - widget.count() - 1; i >= 0; --i) {
-        widget.insertItem(0, toQString(model.items[static_cast<std::size_t>(i)]));
-    }
-    if (widget.currentIndex() != -1) {
-        widget.setCurrentIndex(-1);
-    }
 }
 
 namespace {

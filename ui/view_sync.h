@@ -14,7 +14,6 @@
 
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -41,9 +40,6 @@ void syncScrollBar(QScrollBar& widget, const ScrollBar& model);
 // A menu item's shortcut runs only while the item is enabled; `reachable` is false while the item's
 // menu is hidden.
 void syncMenuItem(QAction& action, const MenuItem& model, bool reachable);
-// The history list only ever grows at the top or is emptied, so new entries are inserted at the
-// top and anything else rebuilds the list. No entry is left chosen: the box shows only its arrow.
-void syncList(QComboBox& widget, const ListBox& model);
 
 // Text, caret and selection of a text box as the user left them, into the model. Raises nothing.
 void pullTextBox(const QLineEdit& widget, TextBox& model);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zolvan {
@@ -133,6 +134,11 @@ struct MenuItem {
     bool enabled = true;
     std::function<void()> onClick;
 
+    // Gives the item its command and enables it.
+    void bind(std::function<void()> handler) {
+        onClick = std::move(handler);
+        enabled = true;
+    }
     void click() const {
         if (onClick) {
             onClick();
@@ -160,6 +166,13 @@ struct ListBox {
     bool visible = true;
     int listIndex = -1; // the selected entry, -1 for none
     void insertAtTop(std::string item) { items.push_front(std::move(item)); }
+    // Empties the list. A view that follows the list inserts new entries at the top and rebuilds
+    // only when `resets` has changed.
+    void clear() {
+        items.clear();
+        ++resets;
+    }
+    unsigned resets = 0;
 };
 
 } // namespace zolvan

@@ -1,6 +1,7 @@
 #pragma once
 // The window services as far as a run without a window has them: a chosen decimal separator,
-// the clock, plain files, and dialogs that are always cancelled, since nobody could answer them.
+// the clock, plain files, a clipboard of its own, and dialogs that are always cancelled, since
+// nobody could answer them. There is no printer, help viewer or browser.
 
 #include "workspace/window_services.h"
 
@@ -24,9 +25,21 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     // Writes a temporary file beside the target and renames it over the target.
     bool writeFile(const std::string& path, std::string_view bytes) override;
+    std::vector<std::string> dataFolders() override { return {}; }
+    void clipboardClear() override { m_clipboard.clear(); }
+    void clipboardSetText(std::string_view text) override { m_clipboard = text; }
+    std::string clipboardText() override { return m_clipboard; }
+    std::optional<int> showPrintDialog() override { return std::nullopt; }
+    void printLine(std::string_view) override {}
+    bool endDocument() override { return false; }
+    void showHelpContents() override {}
+    void openUrl(std::string_view) override {}
+    void exitProgram() override {}
+    std::string platformName() override { return "Linux"; }
 
 private:
     char m_separator;
+    std::string m_clipboard;
 };
 
 } // namespace zolvan

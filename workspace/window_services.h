@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zolvan {
 
@@ -33,6 +34,28 @@ public:
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Replaces the file as a whole or not at all: false leaves an earlier file as it was.
     virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;
+    // Folders, best first, where files delivered with the program may lie after the current
+    // directory: the installed data folder, then the program's own folder.
+    virtual std::vector<std::string> dataFolders() = 0;
+
+    // Plain-text clipboard, in UTF-8.
+    virtual void clipboardClear() = 0;
+    virtual void clipboardSetText(std::string_view text) = 0;
+    virtual std::string clipboardText() = 0;
+
+    // The print dialog: the number of copies chosen, or nothing when the user cancelled.
+    virtual std::optional<int> showPrintDialog() = 0;
+    // One line of the current print document, and its end: the lines printed since the last end
+    // go to the printer as one document. False when the printer failed.
+    virtual void printLine(std::string_view line) = 0;
+    virtual bool endDocument() = 0;
+
+    // The help at its contents page; a web address in the user's browser; the end of the program.
+    virtual void showHelpContents() = 0;
+    virtual void openUrl(std::string_view url) = 0;
+    virtual void exitProgram() = 0;
+    // The name of the system the program runs on, for the start-up window.
+    virtual std::string platformName() = 0;
 };
 
 } // namespace zolvan

@@ -66,6 +66,7 @@ TEST(ImageMenu, RunsItsMenuItemsOnlyWhileEnabled) {
     EXPECT_EQ(s.w.imgMenu[9].toolTip, " Shrink Zolvan ");
     int runs = 0;
     s.w.mnuCopy.onClick = [&runs] { ++runs; };
+    s.w.mnuCopy.enabled = false;
     bar.imgMenu_Click(5);
     EXPECT_EQ(runs, 0);
     s.w.mnuCopy.enabled = true;

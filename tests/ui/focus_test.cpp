@@ -70,9 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
         WalkCase{"FixedFormat",
                  {Qt::CTRL | Qt::Key_F, Qt::Key_F5, Qt::Key_F5},
                  "txtUnosFormule optNumber_2 txtDecimala chkTisuca optRadDeg_0 cmdHide"},
-        WalkCase{"Expanded", {Qt::Key_F9}, "txtUnosFormule txtPower optRadiani_0"},
         WalkCase{
-            "ExpandedInDegrees", {Qt::Key_F9, Qt::Key_F8}, "txtUnosFormule txtPower optRadiani_1"}),
+            "Expanded",
+            {Qt::Key_F9},
+            "txtUnosFormule txtPower optRadiani_0 txtKvadratna_2 txtKvadratna_1 txtKvadratna_0"},
+        WalkCase{
+            "ExpandedInDegrees",
+            {Qt::Key_F9, Qt::Key_F8},
+            "txtUnosFormule txtPower optRadiani_1 txtKvadratna_2 txtKvadratna_1 txtKvadratna_0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

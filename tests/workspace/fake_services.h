@@ -5,6 +5,7 @@
 #include "documents/window_model.h"
 #include "workspace/window_services.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,7 +22,12 @@ public:
 
     char localeDecimalSeparator() override { return separator; }
     unsigned clockSeed() override { return seed; }
-    void doEvents() override { ++eventPumps; }
+    void doEvents() override {
+        ++eventPumps;
+        if (onEvents) {
+            onEvents(eventPumps);
+        }
+    }
     void setTopmost(bool on) override { topmostCalls.push_back(on); }
     void showPopupMenu(const MenuItem& menu) override { popupMenus.push_back(menu.caption); }
 
@@ -36,6 +42,43 @@ public:
     std::vector<std::string> dialogAnswers;
     std::map<std::string, std::string> files;
     std::vector<std::string> unwritable;
+    std::vector<std::string> folders;
+    std::vector<std::string> dataFolders() override { return folders; }
+
+    // The clipboard holds a text, or nothing after it was cleared.
+    std::optional<std::string> clipboard;
+    void clipboardClear() override { clipboard.reset(); }
+    void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
+    std::string clipboardText() override { return clipboard.value_or(""); }
+
+    // The print dialog answers with `copies`, or cancels when it holds nothing. Each ended
+    // document is one entry of `printed`.
+    std::optional<int> copies;
+    bool printerFails = false;
+    std::vector<std::string> pending;
+    std::vector<std::vector<std::string>> printed;
+    std::optional<int> showPrintDialog() override { return copies; }
+    void printLine(std::string_view line) override { pending.emplace_back(line); }
+    bool endDocument() override {
+        if (printerFails) {
+            pending.clear();
+            return false;
+        }
+        printed.push_back(std::move(pending));
+        pending.clear();
+        return true;
+    }
+
+    int helpShown = 0;
+    std::vector<std::string> urlsOpened;
+    int exits = 0;
+    void showHelpContents() override { ++helpShown; }
+    void openUrl(std::string_view url) override { urlsOpened.emplace_back(url); }
+    void exitProgram() override { ++exits; }
+    std::string platformName() override { return "Test system"; }
+
+    // Runs between the lines of a batch, as a key pressed then would.
+    std::function<void(int pump)> onEvents;
 
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override {
         return answerDialog(false, filter, preselected);

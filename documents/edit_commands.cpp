@@ -1,0 +1,65 @@
+#include "documents/edit_commands.h"
+
+#include "workspace/workspace.h"
+
+namespace zolvan {
+
+EditCommands::EditCommands(Workspace& workspace) : m_ws(workspace) {
+    m_ws.mnuCut.bind([this] { mnuCut_Click(); });
+    m_ws.mnuCopy.bind([this] { mnuCopy_Click(); });
+    m_ws.mnuPaste.bind([this] { mnuPaste_Click(); });
+    m_ws.mnuDelete.bind([this] { mnuDelete_Click(); });
+}
+
+void EditCommands::mnuCut_Click() {
+    TextBox& line = m_ws.txtUnosFormule;
+    m_ws.services().clipboardClear();
+    if (line.selLength() == 0) {
+        m_ws.services().clipboardSetText(line.text());
+        line.setText("");
+    } else {
+        m_ws.services().clipboardSetText(line.selectedText());
+        line.insertAtCaret("");
+    }
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void EditCommands::mnuCopy_Click() {
+    const TextBox& line = m_ws.txtUnosFormule;
+    m_ws.services().clipboardClear();
+    m_ws.services().clipboardSetText(line.selLength() == 0 ? m_ws.lblRezultat[0].caption
+                                                           : line.selectedText());
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void EditCommands::mnuPaste_Click() {
+    m_ws.txtUnosFormule.insertAtCaret(m_ws.services().clipboardText());
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void EditCommands::mnuDelete_Click() {
+    TextBox& line = m_ws.txtUnosFormule;
+    if (line.selLength() == 0) {
+        line.setText("");
+    } else {
+        line.insertAtCaret("");
+    }
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void EditCommands::mnuSelect_Click() {
+    TextBox& line = m_ws.txtUnosFormule;
+    line.select(0, codePointCount(line.text()));
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+void EditCommands::mnuClear_Click() {
+    for (Label* label :
+         {&m_ws.lblUnosFormule[0], &m_ws.lblUnosFormule[1], &m_ws.lblOznaka[1], &m_ws.lblOznaka[2],
+          &m_ws.lblOznaka[3], &m_ws.lblRezultat[2], &m_ws.lblRezultat[1], &m_ws.lblRezultat[0]}) {
+        label->caption.clear();
+    }
+    m_ws.focus = FocusTarget::txtUnosFormule;
+}
+
+} // namespace zolvan
