@@ -1,6 +1,7 @@
 #include "ui/display_view.h"
 
 #include "ui/click_widgets.h"
+#include "ui/fitting_label.h"
 #include "ui/geometry.h"
 #include "ui/view_sync.h"
 #include "workspace/workspace.h"
@@ -18,6 +19,8 @@ constexpr int kIndicatorWidth = 480;
 constexpr int kDesignationWidth = 750;
 constexpr int kRowHeight = 240;
 constexpr int kValueRowHeight = 255;
+// The smallest font a value shrinks to before it is elided.
+constexpr double kMinimumValuePoints = 7.0;
 
 struct RowPlace {
     int top;
@@ -84,13 +87,17 @@ QFont displayFont(double points, bool bold) {
     return font;
 }
 
+void describe(QLabel& label, const QString& name, const QFont& font, const QString& description) {
+    label.setObjectName(name);
+    label.setFont(font);
+    label.setAccessibleDescription(description);
+    label.setTextFormat(Qt::PlainText);
+}
+
 ClickableLabel* makeLabel(QWidget* parent, const QString& name, const QFont& font,
                           const QString& description) {
     auto* label = new ClickableLabel(parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAccessibleDescription(description);
-    label->setTextFormat(Qt::PlainText);
+    describe(*label, name, font, description);
     return label;
 }
 
@@ -111,7 +118,10 @@ DisplayView::DisplayView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAutoFillBackground(true);
     QPalette paper = palette();
-    paper.setColor(QPalette::Window, Qt::white); // paper in every desktop theme
+    paper.setColor(QPalette::Window, Qt::white);
+    // The sunken border's lower and right edges are drawn in the light colour, which would vanish
+    // into the white paper.
+    paper.setColor(QPalette::Light, QColor(160, 160, 160)); // paper in every desktop theme
     setPalette(paper);
     setFixedSize(px(kDisplayWidth), px(kRows.back().top + kRows.back().height + 2 * kMargin));
     buildIndicators();
@@ -147,7 +157,8 @@ void DisplayView::buildRows() {
     };
     // Values stand at the right, clear of the designations at the left.
     const auto result = [&](std::size_t i) {
-        ClickableLabel* label = makeLabel(this, arrayName("lblRezultat", i), value, QString());
+        auto* label = new FittingLabel(this, kMinimumValuePoints);
+        describe(*label, arrayName("lblRezultat", i), value, QString());
         label->setGeometry(rowRect(kResultRow[i]));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(label, &ClickableLabel::clicked, this,
@@ -189,6 +200,7 @@ void DisplayView::sync(const Workspace& model) {
     }
     for (std::size_t i = 0; i < m_lblRezultat.size(); ++i) {
         syncLabel(*m_lblRezultat[i], model.lblRezultat[i]);
+        m_lblRezultat[i]->updateToolTip(toQString(model.lblRezultat[i].toolTip));
         syncDescription(*m_lblRezultat[i], QLatin1String(meanings.result[i]));
     }
 }

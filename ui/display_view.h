@@ -11,6 +11,7 @@
 namespace zolvan {
 
 class ClickableLabel;
+class FittingLabel;
 class Workspace;
 
 class DisplayView : public QFrame {
@@ -33,7 +34,7 @@ private:
     std::array<ClickableLabel*, 7> m_lblInfo{};        // AUTO SCI FIX MEM RAD DEG GRAD
     std::array<ClickableLabel*, 4> m_lblOznaka{};      // row designations
     std::array<ClickableLabel*, 2> m_lblUnosFormule{}; // 0 current line, 1 previous line
-    std::array<ClickableLabel*, 3> m_lblRezultat{};    // 0 current, 1 previous, 2 third value
+    std::array<FittingLabel*, 3> m_lblRezultat{};      // 0 current, 1 previous, 2 third value
 };
 
 } // namespace zolvan

@@ -1,0 +1,37 @@
+#pragma once
+// A display value that always shows whole and legible: a text wider than the label is drawn in a
+// smaller font, down to a readable minimum, and past that elided in its middle, so that both its
+// sign and exponent stay in sight. text() keeps the full value for clicks, F3 and screen readers;
+// the tooltip shows it in full whenever the label cannot.
+
+#include "ui/click_widgets.h"
+
+namespace zolvan {
+
+struct FittedText {
+    QFont font;
+    QString shown;
+    bool shrunk = false; // drawn smaller than the label's font
+    bool elided = false; // even the smallest font was too wide
+};
+
+// How text fits into width pixels, starting from font and never below minimumPoints.
+FittedText fitText(const QString& text, const QFont& font, int width, double minimumPoints);
+
+class FittingLabel : public ClickableLabel {
+    Q_OBJECT
+public:
+    explicit FittingLabel(QWidget* parent, double minimumPoints);
+
+    FittedText fitted() const;
+    // Sets the tooltip to the full text when the label cannot show it at its own size.
+    void updateToolTip(const QString& modelToolTip);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double m_minimumPoints;
+};
+
+} // namespace zolvan
