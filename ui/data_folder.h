@@ -1,7 +1,7 @@
 #pragma once
-// Where the program finds its data files (the example task file, the help): the data folder of
-// the installation its binary belongs to, or, for a program started from its build folder, the
-// resources of the source tree. It reads no file.
+// Where the program finds its data files (the example task file): the data folder of the
+// installation its binary belongs to, the program's own folder, and, for a program started from
+// its build folder, the resources of the source tree. It reads no file.
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +10,5 @@ namespace zolvan {
 
 // The folders searched, in order.
 QStringList dataFolders();
-
-// The path of `name` in the first of `folders` that holds it; empty when none does.
-QString findDataFile(const QString& name, const QStringList& folders = dataFolders());
 
 } // namespace zolvan

@@ -1,5 +1,6 @@
 #include "ui/qt_services.h"
 
+#include "ui/data_folder.h"
 #include "workspace/controls.h"
 
 #include <QApplication>
@@ -144,10 +145,9 @@ bool QtServices::writeFile(const std::string& path, std::string_view bytes) {
 
 std::vector<std::string> QtServices::dataFolders() {
     std::vector<std::string> folders;
-#ifdef ZOLVAN_DATA_DIR
-    folders.emplace_back(ZOLVAN_DATA_DIR);
-#endif
-    folders.push_back(QCoreApplication::applicationDirPath().toStdString());
+    for (const QString& folder : zolvan::dataFolders()) {
+        folders.push_back(folder.toStdString());
+    }
     return folders;
 }
 
