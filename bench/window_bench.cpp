@@ -70,8 +70,8 @@ void escapeStopsTheBatch(benchmark::State& state) {
         QTimer::singleShot(300, &window, [&] {
             auto* line = window.findChild<QLineEdit*>(QStringLiteral("txtUnosFormule"));
             sinceEscape.start();
-            QCoreApplication::postEvent(line, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
-                                                            Qt::NoModifier));
+            QCoreApplication::postEvent(
+                line, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
         });
         window.findChild<QAction*>(QStringLiteral("mnuExample"))->trigger();
         const double ms = static_cast<double>(sinceEscape.nsecsElapsed()) / 1e6;

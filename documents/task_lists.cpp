@@ -1,6 +1,7 @@
 #include "documents/task_lists.h"
 
 #include "documents/task_text.h"
+#include "workspace/text_lines.h"
 #include "workspace/workspace.h"
 
 #include <optional>
@@ -55,7 +56,7 @@ void TaskLists::mnuOpen_Click() {
     if (!bytes) {
         return;
     }
-    runBatch(splitTaskLines(decodeTaskText(*bytes)), Reading::Open);
+    runBatch(splitLines(decodeText(*bytes)), Reading::Open);
 }
 
 // Newest row first, CR LF after every line; a failed write leaves an earlier file as it was.
@@ -85,7 +86,7 @@ void TaskLists::mnuExample_Click() {
     if (!bytes) {
         return;
     }
-    runBatch(splitTaskLines(decodeTaskText(*bytes)), Reading::Example);
+    runBatch(splitLines(decodeText(*bytes)), Reading::Example);
 }
 
 // By its bare name in the current directory first, then where the program's files were

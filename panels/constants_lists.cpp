@@ -1,5 +1,7 @@
 #include "panels/constants_lists.h"
 
+#include "workspace/text_lines.h"
+
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -191,74 +193,6 @@ const std::initializer_list<Pair> kPrefixes{
     {"nano (n)", "-9"}, {"piko (p)", "-12"}, {"femto (f)", "-15"}, {"ato (a)", "-18"},
 };
 
-// The Windows-1252 characters of the bytes 0x80 to 0x9F; the five unassigned bytes keep their
-// own code point.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        int more = 0;
-        char32_t min = 0;
-        char32_t c = 0;
-        if (b < 0x80) {
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            more = 1, min = 0x80, c = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            more = 2, min = 0x800, c = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            more = 3, min = 0x10000, c = b & 0x07;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(more) >= bytes.size()) {
-            return false;
-        }
-        for (int k = 1; k <= more; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
-        }
-        i += static_cast<std::size_t>(more) + 1;
-    }
-    return true;
-}
-
-std::string fromCp1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        appendUtf8(out, b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char32_t{b});
-    }
-    return out;
-}
-
 // Cuts a line to at most `limit` bytes without splitting a UTF-8 character.
 std::string_view cutLine(std::string_view line, std::size_t limit) {
     if (line.size() <= limit) {
@@ -309,7 +243,7 @@ std::vector<std::string> siPrefixesList() {
 }
 
 std::vector<std::string> constantsFileLines(std::string_view bytes) {
-    const std::string text = isValidUtf8(bytes) ? std::string(bytes) : fromCp1252(bytes);
+    const std::string text = decodeText(bytes);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size() && lines.size() < kMaxConstantsLines) {

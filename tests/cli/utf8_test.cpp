@@ -69,7 +69,8 @@ TEST(Utf8RoundTrip, EveryScalarValue) {
         std::string bytes;
         appendUtf8(bytes, c);
         const Utf8Step step = decodeUtf8(bytes);
-        ASSERT_TRUE(step.valid && step.codePoint == c && step.length == bytes.size()) << static_cast<unsigned>(c);
+        ASSERT_TRUE(step.valid && step.codePoint == c && step.length == bytes.size())
+            << static_cast<unsigned>(c);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "documents/task_text.h"
+#include "workspace/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ struct DecodeCase {
 class DecodeTaskText : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTaskText, GivesUtf8) {
-    EXPECT_EQ(decodeTaskText(GetParam().bytes), GetParam().utf8);
+    EXPECT_EQ(decodeText(GetParam().bytes), GetParam().utf8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,7 +42,7 @@ struct SplitCase {
 class SplitTaskLines : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitTaskLines, EndsLinesAtCrCrLfAndLf) {
-    EXPECT_EQ(splitTaskLines(GetParam().text), GetParam().lines);
+    EXPECT_EQ(splitLines(GetParam().text), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SplitTaskLines,
