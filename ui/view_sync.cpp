@@ -37,10 +37,8 @@ int codePointIndex(const QString& text, int utf16) {
     return count;
 }
 
-namespace {
-
 // Relative luminance and contrast ratio as accessibility guidelines define them.
-double luminance(QColor colour) {
+static double luminance(QColor colour) {
     const auto channel = [](double c) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
@@ -48,11 +46,13 @@ double luminance(QColor colour) {
            0.0722 * channel(colour.blueF());
 }
 
-double contrast(QColor a, QColor b) {
+double contrastRatio(QColor a, QColor b) {
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+namespace {
 
 // The design's text colours were chosen for a light window. On a dark background (a dark
 // desktop theme) a colour too dark to read is mixed with white, step by step, until its text
@@ -63,7 +63,7 @@ QColor readableOn(QColor text, QColor background) {
         return text;
     }
     QColor mixed = text;
-    for (int step = 1; step <= 10 && contrast(mixed, background) < kBodyTextContrast; ++step) {
+    for (int step = 1; step <= 10 && contrastRatio(mixed, background) < kBodyTextContrast; ++step) {
         const double w = step / 10.0;
         mixed = QColor::fromRgbF(static_cast<float>(text.redF() * (1 - w) + w),
                                  static_cast<float>(text.greenF() * (1 - w) + w),

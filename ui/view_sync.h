@@ -52,4 +52,7 @@ void editTextBox(const QLineEdit& widget, TextBox& model);
 // enabled state.
 void pushTextBox(QLineEdit& widget, const TextBox& model);
 
+// Contrast ratio of two colours (1 to 21), as accessibility guidelines define it.
+double contrastRatio(QColor a, QColor b);
+
 } // namespace zolvan

@@ -3,29 +3,14 @@
 
 #include "window_fixture.h"
 
+#include "ui/view_sync.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPalette>
 
-#include <algorithm>
-#include <cmath>
-
 namespace zolvan::testing {
 namespace {
-
-double luminance(QColor colour) {
-    const auto channel = [](double c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(QColor a, QColor b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QPalette darkPalette() {
     QPalette dark;
@@ -93,7 +78,7 @@ TEST_P(Theme, EveryShownTextReadsAgainstItsBackground) {
             continue;
         }
         const QColor back = palette.color(QPalette::Active, widget->backgroundRole());
-        EXPECT_GE(contrast(fore, back), 4.5)
+        EXPECT_GE(contrastRatio(fore, back), 4.5)
             << widget->objectName().toStdString() << " \"" << text.toStdString() << "\" "
             << fore.name().toStdString() << " on " << back.name().toStdString();
         ++checked;
