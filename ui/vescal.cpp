@@ -424,6 +424,15 @@ void Vescal::handle(const std::function<void()>& handler) {
     refresh();
 }
 
+void Vescal::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // The window hears of the change before its children take the new palette: the colours are
+    // fitted once the change has reached them all.
+    if (event->type() == QEvent::PaletteChange && m_views.display != nullptr && !m_syncing) {
+        QMetaObject::invokeMethod(this, &Vescal::refresh, Qt::QueuedConnection);
+    }
+}
+
 void Vescal::refresh() {
     m_syncing = true;
     syncWindow();

@@ -53,6 +53,8 @@ public:
 protected:
     // Menu shortcuts win over the input line's own keys.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new desktop theme: the design's text colours are fitted to the new backgrounds.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildDocumentWindows();

@@ -42,20 +42,20 @@ QString textOf(QWidget* widget) {
 
 struct ThemeCase {
     const char* name;
-    bool dark;
+    bool darkAtStart;
+    bool darkWhenChecked; // differs when the desktop changes its theme while the window is open
 };
 
 class Theme : public ::testing::TestWithParam<ThemeCase> {
 protected:
     void SetUp() override {
         m_saved = QApplication::palette();
-        if (GetParam().dark) {
+        if (GetParam().darkAtStart) {
             QApplication::setPalette(darkPalette());
         }
     }
     void TearDown() override { QApplication::setPalette(m_saved); }
 
-private:
     QPalette m_saved;
 };
 
@@ -65,6 +65,12 @@ TEST_P(Theme, EveryShownTextReadsAgainstItsBackground) {
     w.key(Qt::Key_F8);                  // the angle options change colour
     w.key(QKeyCombination(Qt::Key_F9)); // the side panels
     w.key(Qt::CTRL | Qt::Key_F);        // the number-format frame
+    if (GetParam().darkWhenChecked != GetParam().darkAtStart) {
+        QApplication::setPalette(GetParam().darkWhenChecked ? darkPalette() : m_saved);
+        // The change reaches the widgets as posted events, and the window fits its colours after.
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
     int checked = 0;
     for (QWidget* widget : w.vescal.findChildren<QWidget*>()) {
         const QString text = textOf(widget);
@@ -87,7 +93,10 @@ TEST_P(Theme, EveryShownTextReadsAgainstItsBackground) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, Theme,
-                         ::testing::Values(ThemeCase{"Light", false}, ThemeCase{"Dark", true}),
+                         ::testing::Values(ThemeCase{"Light", false, false},
+                                           ThemeCase{"Dark", true, true},
+                                           ThemeCase{"SwitchedToDark", false, true},
+                                           ThemeCase{"SwitchedToLight", true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
