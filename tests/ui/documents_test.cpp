@@ -1,6 +1,7 @@
 // The document commands' bindings: menu shortcuts over the input line's own keys, the real
 // clipboard, the file and print dialogs, the splash timer, the about and help windows.
 
+#include "dialog_answers.h"
 #include "ui/document_windows.h"
 #include "window_fixture.h"
 
@@ -23,25 +24,6 @@
 
 namespace zolvan::testing {
 namespace {
-
-// Runs `answer` on the next modal dialog of that type once its own event loop runs: the dialog
-// has to be seen open on two looks 20 ms apart, since an answer given while the dialog is still
-// being shown would leave its loop waiting for nothing.
-template <typename Dialog> void whenDialogOpens(std::function<void(Dialog&)> answer) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    auto seen = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, seen] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        *seen = dialog != nullptr && dialog->isVisible() ? *seen + 1 : 0;
-        if (*seen == 2) {
-            poll->stop();
-            poll->deleteLater();
-            answer(*dialog);
-        }
-    });
-    poll->start();
-}
 
 struct ShortcutCase {
     const char* name;
@@ -96,29 +78,15 @@ TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {
     w.enter("2h2o");
     w.enter("#fix 1");
     w.enter("1/3");
-    whenDialogOpens<QFileDialog>([&](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.selectedNameFilter(), q("Text Files(*.txt)"));
-        dialog.findChild<QLineEdit*>(q("fileNameEdit"))->setText(path);
-        // As the Save or Open button does, without the dialog's own checks of the file system,
-        // which its background file information may delay.
-        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
-    });
+    whenFileDialogOpensChoose(path, q("Text Files(*.txt)"));
     w.key(Qt::CTRL | Qt::Key_S);
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("1/3 = 0.3\r\n#fix 1\r\n2*(H2O) = 36.0306\r\n"));
 
-    // The offscreen platform gives the focus back to no window when a dialog closes.
-    w.vescal.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.vescal));
+    reactivate(w);
     w.key(Qt::CTRL | Qt::Key_N);
-    whenDialogOpens<QFileDialog>([&](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.selectedNameFilter(), q("Task Files (*.tsk)"));
-        dialog.findChild<QLineEdit*>(q("fileNameEdit"))->setText(path);
-        // As the Save or Open button does, without the dialog's own checks of the file system,
-        // which its background file information may delay.
-        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
-    });
+    whenFileDialogOpensChoose(path, q("Task Files (*.tsk)"));
     w.key(Qt::CTRL | Qt::Key_O);
     auto* history = w.find<QComboBox>("cmbLista");
     ASSERT_EQ(history->count(), 3);
@@ -138,10 +106,6 @@ TEST(TaskFileDialogs, CancelledOpenChangesNothing) {
 
 // Printed to a PDF file through the print dialog: two copies, two documents, one line per row.
 TEST(PrintToPdf, EachCopyIsItsOwnDocument) {
-    const QString pdftotext = QStandardPaths::findExecutable(q("pdftotext"));
-    if (pdftotext.isEmpty()) {
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    }
     QTemporaryDir dir;
     ShownWindow w;
     w.enter("H2O");
@@ -153,17 +117,11 @@ TEST(PrintToPdf, EachCopyIsItsOwnDocument) {
     whenDialogOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     w.key(Qt::CTRL | Qt::Key_P);
     for (const char* file : {"list.pdf", "list-2.pdf"}) {
-        QProcess run;
-        run.start(pdftotext, {q("-layout"), dir.filePath(q(file)), q("-")});
-        ASSERT_TRUE(run.waitForFinished(10000)) << file;
-        const QString text = QString::fromUtf8(run.readAllStandardOutput());
-        QStringList lines;
-        for (const QString& line : text.split(QLatin1Char('\n'))) {
-            if (!line.trimmed().isEmpty()) {
-                lines.append(line.trimmed());
-            }
+        const std::optional<QStringList> lines = pdfLines(dir.filePath(q(file)));
+        if (!lines) {
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         }
-        EXPECT_EQ(lines, (QStringList{q("#auto ="), q("H2O = 18.0153")})) << file;
+        EXPECT_EQ(*lines, (QStringList{q("#auto ="), q("H2O = 18.0153")})) << file;
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(q("list-3.pdf"))));
 }

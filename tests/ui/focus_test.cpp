@@ -1,11 +1,14 @@
 // The keyboard alone: Tab walks the controls the window shows, and the control that holds the
 // focus always looks different from the same control without it.
 
+#include "dialog_answers.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace zolvan::testing {
 namespace {
@@ -77,8 +80,35 @@ INSTANTIATE_TEST_SUITE_P(
         WalkCase{
             "ExpandedInDegrees",
             {Qt::Key_F9, Qt::Key_F8},
-            "txtUnosFormule txtPower optRadiani_1 txtKvadratna_2 txtKvadratna_1 txtKvadratna_0"}),
+            "txtUnosFormule txtPower optRadiani_1 txtKvadratna_2 txtKvadratna_1 txtKvadratna_0"},
+        // A list view stands in the place of the function panel and its fields.
+        WalkCase{"SIUnits", {Qt::Key_F9, Qt::CTRL | Qt::Key_U}, "txtUnosFormule lstConstants_0"},
+        WalkCase{"PhysicalConstants", {Qt::Key_F11}, "txtUnosFormule lstConstants_1"},
+        // View > Custom Constant by its access keys, before any file was loaded: the prefixes.
+        WalkCase{"Prefixes", {Qt::ALT | Qt::Key_V, Qt::Key_C}, "txtUnosFormule lstConstants_2"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// View > New Custom Constant by its access keys: the loaded file's list takes the prefixes' place
+// on the walk, and Enter on a line inserts that line (a custom list has no name/value pairs).
+TEST(KeyboardWalkCustomList, LoadedFileIsOnTheWalk) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(q("metals.con"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Iron (g/cm3)\r\n 7.874\r\n");
+    file.close();
+    ShownWindow w;
+    whenFileDialogOpensChoose(path);
+    w.key(Qt::ALT | Qt::Key_V);
+    w.key(Qt::Key_N);
+    reactivate(w);
+    w.line()->setFocus();
+    EXPECT_EQ(tabWalk(w).join(QLatin1Char(' ')), q("txtUnosFormule lstConstants_3"));
+    w.key(Qt::Key_Tab);
+    w.key(Qt::Key_End);
+    w.key(Qt::Key_Return);
+    EXPECT_EQ(w.line()->text(), q(" 7.874"));
+}
 
 } // namespace
 } // namespace zolvan::testing
