@@ -4,7 +4,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zolvan)
 set(CPACK_PACKAGE_VENDOR "Korvid.")
-set(CPACK_PACKAGE_CONTACT "Korvid. <zolvan@korvid.org>")
+set(CPACK_PACKAGE_CONTACT "Korvid. <zolvan@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific and molecular-weight calculator")
 set(CPACK_PACKAGE_DESCRIPTION
     "Zolvan evaluates lines such as H2SO4, 2h2o+nacl or sin(30)^2: element symbols stand for\n\
@@ -20,5 +20,5 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 if(ZOLVAN_UI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 endif()
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://korvid.org/zolvan/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zolvan.example.org/")
 include(CPack)

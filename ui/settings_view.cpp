@@ -98,6 +98,8 @@ void syncCaption(QAbstractButton& button, const std::string& caption) {
 
 NumberFormatFrame::NumberFormatFrame(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("frmNumber"));
+    // It opens over the keypad: without its own background the keys would show through.
+    setAutoFillBackground(true);
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(6, 4, 6, 6);
     columns->addWidget(buildDisplayModes(), 3);

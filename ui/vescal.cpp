@@ -26,7 +26,6 @@ constexpr int kDisplayLeft = 60;
 constexpr int kDisplayTop = 45;
 constexpr int kGap = 45;
 constexpr int kNumberFrameTop = 1740;
-constexpr int kNumberFrameHeight = 2850;
 constexpr int kFunctionPanelTop = 330 + 1700; // the function panel's first row, below the tabs
 constexpr int kAnglePowerWidth = 1260;
 constexpr int kAnglePowerHeight = 1320;
@@ -166,8 +165,11 @@ void Vescal::buildCalculator(QWidget* central) {
     m_views.cmdEnter = enter;
 
     m_views.numberFormat = new NumberFormatFrame(calculator);
-    m_views.numberFormat->setGeometry(px(kDisplayLeft), px(kNumberFrameTop),
-                                      m_views.display->width(), px(kNumberFrameHeight));
+    // It covers the keys from the image bar down to the bottom row, whose "=" stays in reach.
+    const int margin = px(kKeypadColumnLeft[0]);
+    m_views.numberFormat->setGeometry(
+        QRect(QPoint(margin, px(kNumberFrameTop)),
+              QPoint(calculator->width() - 1 - margin, kEnterRect.top() - 2)));
 }
 
 void Vescal::buildSidePanel(QWidget* central) {
