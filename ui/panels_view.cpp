@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTimer>
 #include <QToolTip>
 
@@ -63,7 +65,6 @@ QFont buttonFont(ButtonFont kind) {
 // Caption or picture, colour, font and the words a screen reader says.
 void dressButton(QPushButton& button, std::string_view caption, std::string_view toolTip,
                  const ButtonLook& look) {
-    button.setFocusPolicy(Qt::NoFocus);
     button.setToolTip(text(toolTip));
     button.setAccessibleName(text(spokenName(caption, toolTip)));
     button.setFont(buttonFont(look.font));
@@ -93,9 +94,33 @@ void syncCaption(QAbstractButton& button, const std::string& caption) {
 
 } // namespace
 
+std::vector<QWidget*> PanelsView::calculatorKeys() const {
+    std::vector<QWidget*> keys(m_imgMenu.begin(), m_imgMenu.end());
+    keys.insert(keys.end(), m_cmdNum.begin(), m_cmdNum.end());
+    keys.push_back(m_chkInverse);
+    return keys;
+}
+
+std::vector<QWidget*> PanelsView::sideKeys() const {
+    std::vector<QWidget*> keys(m_cmdConstant.begin(), m_cmdConstant.end());
+    keys.insert(keys.end(), m_cmdFunction.begin(), m_cmdFunction.end());
+    keys.push_back(m_cmdKvadratna);
+    return keys;
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        QStylePainter painter(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
 PanelButton::PanelButton(QWidget* parent) : QPushButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
 }
 
 void PanelButton::mouseMoveEvent(QMouseEvent* event) {
@@ -143,7 +168,6 @@ void PanelsView::buildKeypad(QWidget& calculator) {
     m_chkInverse->setObjectName(QStringLiteral("chkInverse"));
     m_chkInverse->setToolTip(QStringLiteral(" Inverse Function "));
     m_chkInverse->setAccessibleName(QStringLiteral("Inverse function"));
-    m_chkInverse->setFocusPolicy(Qt::NoFocus);
     QFont small = buttonFont(ButtonFont::Small);
     small.setPointSizeF(8.25);
     m_chkInverse->setFont(small);
@@ -156,10 +180,9 @@ void PanelsView::buildImageMenu(QWidget& calculator) {
     bar->setObjectName(QStringLiteral("picMenu"));
     bar->setGeometry(twipRect(kImageMenuLeft, kImageMenuTop, kImageMenuWidth, kImageMenuHeight));
     for (std::size_t i = 0; i < m_imgMenu.size(); ++i) {
-        auto* button = new QPushButton(bar);
+        auto* button = new PictureButton(bar);
         button->setObjectName(arrayName("imgMenu", i));
         button->setFlat(true);
-        button->setFocusPolicy(Qt::NoFocus);
         button->setMouseTracking(true);
         button->setIconSize(QSize(px(kImageButtonSize) - 4, px(kImageButtonSize) - 4));
         button->setGeometry(twipRect(static_cast<int>(i) * kImageButtonPitch, 0, kImageButtonSize,
@@ -238,7 +261,6 @@ void PanelsView::buildSquarePanel(QWidget& function) {
     m_cmdKvadratna->setObjectName(QStringLiteral("cmdKvadratna"));
     m_cmdKvadratna->setToolTip(QStringLiteral(" Calculate square equation "));
     m_cmdKvadratna->setAccessibleName(QStringLiteral("Calculate square equation"));
-    m_cmdKvadratna->setFocusPolicy(Qt::NoFocus);
     place(m_cmdKvadratna, frame->width() - x);
     connect(m_cmdKvadratna, &QPushButton::clicked, this, &PanelsView::squareClicked);
 }
@@ -249,7 +271,6 @@ void PanelsView::buildSide(QWidget& side) {
     for (std::size_t i = 0; i < m_cmdConstant.size(); ++i) {
         auto* tab = new QPushButton(&side);
         tab->setObjectName(arrayName("cmdConstant", i));
-        tab->setFocusPolicy(Qt::NoFocus);
         tab->setFont(tabFont);
         tab->setGeometry(twipRect(kTabLeft[i], 0, kTabWidth[i], kTabHeight));
         const int index = static_cast<int>(i);

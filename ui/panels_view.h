@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -19,8 +20,8 @@ namespace zolvan {
 
 struct WindowModel;
 
-// A push button that never takes the focus and reports the pointer moving over it and the
-// release of the right button, as the keypad and the function panel need.
+// A push button that reports the pointer moving over it and the release of the right button, as
+// the keypad and the function panel need.
 class PanelButton : public QPushButton {
     Q_OBJECT
 public:
@@ -35,6 +36,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A flat picture button of the image bar. Flat buttons draw no focus mark of their own, so it
+// draws one while it has the keyboard focus.
+class PictureButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class PanelsView : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +56,10 @@ public:
     // The user's edits (coefficient boxes, list selections) into the model. Raises nothing.
     void pull(WindowModel& model) const;
     void sync(const WindowModel& model);
+
+    // The keys of the calculator (image bar, keypad, Inverse box) and of the side panel.
+    std::vector<QWidget*> calculatorKeys() const;
+    std::vector<QWidget*> sideKeys() const;
 
 signals:
     void keyClicked(int index);
@@ -75,7 +90,7 @@ private:
 
     std::array<PanelButton*, 39> m_cmdNum{};
     QCheckBox* m_chkInverse = nullptr;
-    std::array<QPushButton*, 10> m_imgMenu{};
+    std::array<PictureButton*, 10> m_imgMenu{};
     QFrame* m_imgButonMask = nullptr; // hover frame over the image button under the pointer
     std::array<PanelButton*, 36> m_cmdFunction{};
     QLabel* m_label1 = nullptr;

@@ -24,6 +24,8 @@ class NumberFormatFrame : public QGroupBox {
 public:
     explicit NumberFormatFrame(QWidget* parent);
 
+    QPushButton& closeButton() { return *m_cmdHide; }
+
     void pull(WindowModel& model) const;
     void sync(const WindowModel& model);
     // The user's edit of the decimal places, into the model (raises its change handler).

@@ -7,6 +7,7 @@
 #include "ui/key_preview.h"
 #include "ui/panels_view.h"
 #include "ui/settings_view.h"
+#include "ui/tab_order.h"
 #include "ui/view_sync.h"
 #include "workspace/window_sizes.h"
 
@@ -154,7 +155,6 @@ void Vescal::buildCalculator(QWidget* central) {
     enter->setAccessibleName(QStringLiteral("Calculate"));
     enter->setToolTip(QStringLiteral(" Enter "));
     enter->setGeometry(kEnterRect);
-    enter->setFocusPolicy(Qt::NoFocus);
     QFont large(QStringLiteral("DejaVu Sans"));
     large.setPointSizeF(12.0);
     enter->setFont(large);
@@ -188,6 +188,34 @@ void Vescal::buildSidePanel(QWidget* central) {
                                     px(kAnglePowerHeight));
     m_views.panels = new PanelsView(*m_views.fraCalculator, *function, *side);
     m_views.numberFormat->raise(); // the number-format frame opens over the keypad
+    buildKeyboardWalk();
+}
+
+// After the input line and the number-format frame come the image bar and the keypad, then the
+// side panel: its tab buttons, then the function panel's keys and fields or the list on show.
+void Vescal::buildKeyboardWalk() {
+    m_calculatorKeys = m_views.panels->calculatorKeys();
+    m_calculatorKeys.push_back(m_views.cmdEnter);
+    makeTabReachable(m_calculatorKeys);
+    makeTabReachable(m_views.panels->sideKeys());
+    QWidget* last = chainInReadingOrder(&m_views.numberFormat->closeButton(), m_calculatorKeys);
+    std::vector<QWidget*> side;
+    for (QWidget* widget : m_views.fraExpand->findChildren<QWidget*>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
+            side.push_back(widget);
+        }
+    }
+    chainInReadingOrder(last, side);
+}
+
+// Keys hidden under the open number-format frame are off the walk.
+void Vescal::syncCoveredKeys() {
+    const bool open = !m_views.numberFormat->isHidden();
+    const QRect frame = m_views.numberFormat->geometry();
+    for (QWidget* key : m_calculatorKeys) {
+        const QRect place(key->mapTo(m_views.fraCalculator, QPoint(0, 0)), key->size());
+        key->setFocusPolicy(open && frame.intersects(place) ? Qt::NoFocus : Qt::TabFocus);
+    }
 }
 
 void Vescal::connectDisplay() {
@@ -445,6 +473,7 @@ void Vescal::refresh() {
     m_views.anglePower->sync(m_model);
     m_views.panels->sync(m_model);
     syncDocuments();
+    syncCoveredKeys();
     m_syncing = false;
     applyFocus();
 }

@@ -70,6 +70,8 @@ private:
     void runMenuCommand(MenuCommand command, QAction* action);
     void previewKey(VirtualKey key);
 
+    void buildKeyboardWalk();
+    void syncCoveredKeys();
     void syncWindow();
     void syncMenus();
     void applyFocus();
@@ -90,6 +92,7 @@ private:
         QPushButton* cmdEnter = nullptr;
         PanelsView* panels = nullptr;
     } m_views;
+    std::vector<QWidget*> m_calculatorKeys; // on the keyboard walk unless the frame covers them
     // Menu items whose commands and check marks the model's units own.
     std::vector<std::pair<QAction*, MenuItem*>> m_modelItems;
     KeyPreview* m_keyPreview = nullptr;

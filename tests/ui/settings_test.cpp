@@ -3,6 +3,8 @@
 
 #include "window_fixture.h"
 
+#include <QImage>
+
 namespace zolvan::testing {
 namespace {
 
@@ -40,6 +42,19 @@ TEST(Settings, ResultAndIndicatorsFollowEachChange) {
         EXPECT_EQ(w.colour(step.lit), kActive);
         EXPECT_EQ(w.colour(step.dark), kGrey);
     }
+}
+
+// The number-format frame opens over the keypad: the keys under it must not show through.
+TEST(Settings, NumberFormatFrameHidesTheKeysUnderIt) {
+    ShownWindow w;
+    w.key(Qt::CTRL | Qt::Key_F);
+    const QWidget* frame = w.find("frmNumber");
+    QWidget* key = w.find("cmdNum_7");
+    const QRect place(key->mapTo(&w.vescal, QPoint(0, 0)), key->size());
+    ASSERT_TRUE(QRect(frame->mapTo(&w.vescal, QPoint(0, 0)), frame->size()).contains(place));
+    const QImage withKey = w.vescal.grab(place).toImage();
+    key->hide();
+    EXPECT_EQ(w.vescal.grab(place).toImage(), withKey);
 }
 
 } // namespace
