@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
-
-using testing::entries;
-using testing::StartedWorkspace;
 
 // A "#" line typed after a given result and settings, with the settings it leaves behind.
 // Plain cases (#mem after 12.5, #MEM+, #mem-, #sci 3, #auto deg, #grad, #rad) run in the golden
-// sessions.
+// sessions, the limits of the decimals box in the number-settings tests.
 struct CommandCase {
     const char* name;
     char separator;
-    bool thousands;
     const char* priorResult;
     double priorMemory;
     int priorMode, priorAngle;
@@ -30,21 +23,19 @@ struct CommandCase {
 };
 
 const CommandCase kCommands[] = {
-    {"MemWithComma", ',', false, "12,5", 0, 0, 0, "#mem", 12.5, "12,5", 0, "00", 0},
-    {"MemKeepsMemoryOnMessage", '.', false, "Syntax error!", 7, 0, 0, "#mem", 7, "7", 0, "00", 0},
-    {"MemEmptiesOnEmptyResult", '.', false, "", 7, 0, 0, "#mem", 0, "0", 0, "00", 0},
-    {"MemPlusOnEmptyResultKeeps", '.', false, "", 7, 0, 0, "#mem+", 7, "7", 0, "00", 0},
-    {"MemSkipsSettingWords", '.', false, "4", 0, 0, 0, "#mem fix 5 grad", 4, "4", 0, "00", 0},
-    {"AutoWinsOverSci", '.', false, "", 0, 2, 0, "#sci auto", 0, "", 0, "00", 0},
-    {"FixAloneGivesNoPlaces", '.', false, "", 0, 0, 0, "#fix", 0, "", 2, "", 0},
-    {"FixWithThousandsKeepsTwo", '.', true, "", 0, 0, 0, "#fix", 0, "", 2, "00", 0},
-    {"FixFifteenBecomesTwelve", '.', false, "", 0, 0, 0, "#fix 15", 0, "", 2, "000000000000", 0},
-    {"FixCommaHalfRoundsToEven", ',', false, "", 0, 0, 0, "#fix 2,5", 0, "", 2, "00", 0},
-    {"FixBeyondDoubleRange", '.', false, "", 0, 0, 0, "#fix 1e999", 0, "", 2, "000000000000", 0},
-    {"FixNegativeKeepsPlaces", '.', false, "", 0, 0, 0, "#fix -3", 0, "", 2, "00", 0},
-    {"SciGradNoNumber", '.', false, "", 0, 0, 0, "#sci grad", 0, "", 1, "", 2},
-    {"WordsAreSubstringsInAnyCase", '.', false, "", 0, 0, 0, "#xDEGx", 0, "", 0, "00", 1},
-    {"HashAloneChangesNothing", '.', false, "9", 0, 1, 1, "#", 0, "", 1, "00", 1},
+    {"MemWithComma", ',', "12,5", 0, 0, 0, "#mem", 12.5, "12,5", 0, "00", 0},
+    {"MemKeepsMemoryOnMessage", '.', "Syntax error!", 7, 0, 0, "#mem", 7, "7", 0, "00", 0},
+    {"MemEmptiesOnEmptyResult", '.', "", 7, 0, 0, "#mem", 0, "0", 0, "00", 0},
+    {"MemPlusOnEmptyResultKeeps", '.', "", 7, 0, 0, "#mem+", 7, "7", 0, "00", 0},
+    {"MemSkipsSettingWords", '.', "4", 0, 0, 0, "#mem fix 5 grad", 4, "4", 0, "00", 0},
+    {"AutoWinsOverSci", '.', "", 0, 2, 0, "#sci auto", 0, "", 0, "00", 0},
+    {"FixAloneGivesNoPlaces", '.', "", 0, 0, 0, "#fix", 0, "", 2, "", 0},
+    {"FixCommaHalfRoundsToEven", ',', "", 0, 0, 0, "#fix 2,5", 0, "", 2, "00", 0},
+    {"FixBeyondDoubleRange", '.', "", 0, 0, 0, "#fix 1e999", 0, "", 2, "000000000000", 0},
+    {"FixNegativeKeepsPlaces", '.', "", 0, 0, 0, "#fix -3", 0, "", 2, "00", 0},
+    {"SciGradNoNumber", '.', "", 0, 0, 0, "#sci grad", 0, "", 1, "", 2},
+    {"WordsAreSubstringsInAnyCase", '.', "", 0, 0, 0, "#xDEGx", 0, "", 0, "00", 1},
+    {"HashAloneChangesNothing", '.', "9", 0, 1, 1, "#", 0, "", 1, "00", 1},
 };
 
 class CommandLine : public ::testing::TestWithParam<CommandCase> {};
@@ -53,7 +44,6 @@ TEST_P(CommandLine, ChangesOnlyItsSettingAndRecordsOnePair) {
     const CommandCase& c = GetParam();
     StartedWorkspace s(c.separator);
     Workspace& w = s.w;
-    s.model.numberSettings.chkTisuca.setChecked(c.thousands);
     w.optNumber.select(c.priorMode);
     w.optRadDeg.select(c.priorAngle);
     w.engine.ResultText = c.priorResult;
@@ -85,33 +75,26 @@ TEST(Calculation, TrimsEchoesAndRecordsNewestPairFirst) {
     s.w.txtUnosFormule.setText("2+2");
     s.w.txtUnosFormule_KeyPress('a'); // only a carriage return calculates
     s.w.txtUnosFormule_KeyPress(13);
-    const Workspace& w = s.w;
-    EXPECT_EQ(entries(w.cmbLista), (std::vector<std::string>{"2+2", "1+1", ""}));
-    EXPECT_EQ(entries(w.lstRezultat), (std::vector<std::string>{"4", "2", ""}));
-    EXPECT_EQ(w.lblUnosFormule[1].toolTip, " 1+1 ");
-    EXPECT_EQ(w.lblRezultat[1].caption, "2");
-    EXPECT_EQ(w.lblUnosFormule[0].caption, "2+2");
+    EXPECT_EQ(entries(s.w.cmbLista), (std::vector<std::string>{"2+2", "1+1", ""}));
+    EXPECT_EQ(entries(s.w.lstRezultat), (std::vector<std::string>{"4", "2", ""}));
+    EXPECT_EQ(s.w.lblUnosFormule[1].toolTip, " 1+1 ");
+    EXPECT_EQ(captions(s.w.lblUnosFormule) + captions(s.w.lblRezultat), "2+2|1+1|4|2||");
 }
 
+// Rows: designations 1-4, values (4, 2, 3), echoes (3, 1).
 TEST(Calculation, StatisticsTableThenBackToOrdinaryRows) {
     StartedWorkspace s;
     const Workspace& w = s.w;
     s.enter(":sum(1+2+3+4)");
-    EXPECT_EQ(w.lblOznaka[1].caption + "|" + w.lblOznaka[2].caption + "|" + w.lblOznaka[3].caption,
-              "n = 4|s =|Mean =");
-    EXPECT_EQ(w.lblRezultat[1].caption + "|" + w.lblRezultat[2].caption + "|" +
-                  w.lblRezultat[0].caption,
-              "10|1.29099444873581|2.5");
-    EXPECT_EQ(w.lblUnosFormule[0].caption, "") << "row 3 belongs to the deviation";
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat) + captions(w.lblUnosFormule),
+              "|n = 4|s =|Mean =|2.5|10|1.29099444873581||:sum(1+2+3+4)|")
+        << "row 3 belongs to the deviation";
     EXPECT_EQ(entries(w.lstRezultat),
               std::vector<std::string>{"10; n = 4; s = 1.29099444873581; Mean = 2.5"});
 
     EXPECT_EQ(s.enter(":ans+1").result, "11");
-    EXPECT_EQ(w.lblOznaka[1].caption + w.lblOznaka[2].caption + w.lblOznaka[3].caption +
-                  w.lblRezultat[2].caption,
-              "");
-    EXPECT_EQ(w.lblUnosFormule[1].caption, ":sum(1+2+3+4)");
-    EXPECT_EQ(w.lblRezultat[1].caption, "10");
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat) + captions(w.lblUnosFormule),
+              "||||11|10||:ans+1|:sum(1+2+3+4)|");
 }
 
 TEST(Calculation, SquareEquationRowsAndHistoryInTheDisplayFormat) {
@@ -119,14 +102,12 @@ TEST(Calculation, SquareEquationRowsAndHistoryInTheDisplayFormat) {
     const Workspace& w = s.w;
     s.enter("#fix 1");
     s.enter("x^2-3x+2");
-    EXPECT_EQ(w.lblOznaka[1].caption + "|" + w.lblOznaka[2].caption + "|" + w.lblOznaka[3].caption,
-              "x1 =||x2 =");
-    EXPECT_EQ(w.lblRezultat[1].caption + "|" + w.lblRezultat[0].caption, "2.0|1.0");
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "|x1 =||x2 =|1.0|2.0||");
     EXPECT_EQ(w.lstRezultat.items[0], "x1 = 2.0; x2 = 1.0");
 
     s.enter("1+1");
-    EXPECT_EQ(w.lblOznaka[1].caption + w.lblOznaka[3].caption, "");
-    EXPECT_EQ(w.lblRezultat[1].caption, "2.0") << ":ans is x1 after the roots";
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "||||2.0|2.0||")
+        << ":ans is x1 after the roots";
 }
 
 TEST(Calculation, UnknownSymbolRefillsTheLineWithTheSymbolSelected) {
@@ -178,4 +159,4 @@ INSTANTIATE_TEST_SUITE_P(Lines, AfterFault, ::testing::ValuesIn(kAfterFault),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing

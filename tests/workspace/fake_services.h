@@ -5,8 +5,10 @@
 #include "documents/window_model.h"
 #include "workspace/window_services.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -14,72 +16,37 @@ namespace zolvan::testing {
 
 class FakeServices : public WindowServices {
 public:
+    // What the system answers: the decimal separator, the clock seed, the paths the file dialogs
+    // return in turn (none left: cancelled), the files, the data folders, the clipboard (nothing
+    // after it was cleared), and the copies of the print dialog (nothing: cancelled).
     char separator = '.';
     unsigned seed = 12345u;
-    int eventPumps = 0;
-    std::vector<bool> topmostCalls;
-    std::vector<std::string> popupMenus; // captions of the menus opened as pop-ups
+    std::vector<std::string> dialogAnswers, folders;
+    std::map<std::string, std::string> files;
+    std::vector<std::string> unwritable; // paths that refuse to be written
+    std::optional<std::string> clipboard;
+    std::optional<int> copies;
+    bool printerFails = false;
+    std::function<void(int pump)> onEvents = [](int) {}; // runs as a key pressed mid-batch would
 
-    char localeDecimalSeparator() override { return separator; }
-    unsigned clockSeed() override { return seed; }
-    void doEvents() override {
-        ++eventPumps;
-        if (onEvents) {
-            onEvents(eventPumps);
-        }
-    }
-    void setTopmost(bool on) override { topmostCalls.push_back(on); }
-    void showPopupMenu(const MenuItem& menu) override { popupMenus.push_back(menu.caption); }
-
-    // The dialogs answer with the next queued path; an empty queue means the user cancelled.
-    // Files live in `files`; a path in `unwritable` refuses to be written.
+    // What the handlers asked for. Each ended print document is one entry of `printed`; a failing
+    // printer drops it.
     struct DialogCall {
         bool save;
         std::string filter;
         int preselected;
     };
     std::vector<DialogCall> dialogCalls;
-    std::vector<std::string> dialogAnswers;
-    std::map<std::string, std::string> files;
-    std::vector<std::string> unwritable;
-    std::vector<std::string> folders;
-    std::vector<std::string> dataFolders() override { return folders; }
-
-    // The clipboard holds a text, or nothing after it was cleared.
-    std::optional<std::string> clipboard;
-    void clipboardClear() override { clipboard.reset(); }
-    void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
-    std::string clipboardText() override { return clipboard.value_or(""); }
-
-    // The print dialog answers with `copies`, or cancels when it holds nothing. Each ended
-    // document is one entry of `printed`.
-    std::optional<int> copies;
-    bool printerFails = false;
-    std::vector<std::string> pending;
+    int eventPumps = 0, helpShown = 0, exits = 0;
+    std::vector<bool> topmostCalls;
+    std::vector<std::string> popupMenus, urlsOpened, pending; // pending: lines not yet ended
     std::vector<std::vector<std::string>> printed;
-    std::optional<int> showPrintDialog() override { return copies; }
-    void printLine(std::string_view line) override { pending.emplace_back(line); }
-    bool endDocument() override {
-        if (printerFails) {
-            pending.clear();
-            return false;
-        }
-        printed.push_back(std::move(pending));
-        pending.clear();
-        return true;
-    }
 
-    int helpShown = 0;
-    std::vector<std::string> urlsOpened;
-    int exits = 0;
-    void showHelpContents() override { ++helpShown; }
-    void openUrl(std::string_view url) override { urlsOpened.emplace_back(url); }
-    void exitProgram() override { ++exits; }
-    std::string platformName() override { return "Test system"; }
-
-    // Runs between the lines of a batch, as a key pressed then would.
-    std::function<void(int pump)> onEvents;
-
+    char localeDecimalSeparator() override { return separator; }
+    unsigned clockSeed() override { return seed; }
+    void doEvents() override { onEvents(++eventPumps); }
+    void setTopmost(bool on) override { topmostCalls.push_back(on); }
+    void showPopupMenu(const MenuItem& menu) override { popupMenus.push_back(menu.caption); }
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override {
         return answerDialog(false, filter, preselected);
     }
@@ -91,14 +58,29 @@ public:
         return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
     }
     bool writeFile(const std::string& path, std::string_view bytes) override {
-        for (const std::string& refused : unwritable) {
-            if (refused == path) {
-                return false;
-            }
+        const bool refused = std::ranges::count(unwritable, path) > 0;
+        if (!refused) {
+            files[path] = std::string(bytes);
         }
-        files[path] = std::string(bytes);
-        return true;
+        return !refused;
     }
+    std::vector<std::string> dataFolders() override { return folders; }
+    void clipboardClear() override { clipboard.reset(); }
+    void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
+    std::string clipboardText() override { return clipboard.value_or(""); }
+    std::optional<int> showPrintDialog() override { return copies; }
+    void printLine(std::string_view line) override { pending.emplace_back(line); }
+    bool endDocument() override {
+        if (!printerFails) {
+            printed.push_back(pending);
+        }
+        pending.clear();
+        return !printerFails;
+    }
+    void showHelpContents() override { ++helpShown; }
+    void openUrl(std::string_view url) override { urlsOpened.emplace_back(url); }
+    void exitProgram() override { ++exits; }
+    std::string platformName() override { return "Test system"; }
 
 private:
     std::optional<std::string> answerDialog(bool save, std::string_view filter, int preselected) {
@@ -106,7 +88,7 @@ private:
         if (dialogAnswers.empty()) {
             return std::nullopt;
         }
-        std::string answer = dialogAnswers.front();
+        const std::string answer = dialogAnswers.front();
         dialogAnswers.erase(dialogAnswers.begin());
         return answer;
     }
@@ -134,6 +116,12 @@ struct StartedWorkspace {
 // The entries of a history list, newest first.
 inline std::vector<std::string> entries(const ListBox& list) {
     return {list.items.begin(), list.items.end()};
+}
+
+// The captions of a row of labels, each followed by "|".
+template <std::size_t N> std::string captions(const std::array<Label, N>& labels) {
+    return std::accumulate(labels.begin(), labels.end(), std::string(),
+                           [](std::string row, const Label& l) { return row + l.caption + "|"; });
 }
 
 } // namespace zolvan::testing
