@@ -1,27 +1,32 @@
-#include "tests/workspace/fake_services.h"
-
-#include <gtest/gtest.h>
+#include "tests/panels/panel_test.h"
 
 #include <optional>
-#include <string>
 
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
 
-using testing::StartedWorkspace;
-
-enum class Command { Cut, Copy, Paste, Delete, SelectAll };
+using E = EditCommands;
 
 // The input line "2+30" with a selection, after the calculation of 5*5 (displayed result 25), the
 // clipboard holding "7": the line, selection and clipboard after the command.
 struct EditCase {
-    const char* name;
-    Command command;
+    std::string name;
+    void (E::*command)();
     int selStart, selLength;
-    const char* line;
-    int caret;
-    int selectedAfter;
+    std::string line;
+    int caret, selectedAfter;
     std::optional<std::string> clipboard;
+};
+
+const EditCase kEdits[] = {
+    {"CutSelection", &E::mnuCut_Click, 1, 2, "20", 1, 0, "+3"},
+    {"CutWholeLine", &E::mnuCut_Click, 2, 0, "", 0, 0, "2+30"},
+    {"CopySelection", &E::mnuCopy_Click, 2, 2, "2+30", 2, 2, "30"},
+    {"CopyDisplayedResult", &E::mnuCopy_Click, 4, 0, "2+30", 4, 0, "25"},
+    {"PasteOverSelection", &E::mnuPaste_Click, 0, 3, "70", 1, 0, "7"},
+    {"DeleteSelection", &E::mnuDelete_Click, 0, 2, "30", 0, 0, "7"},
+    {"DeleteWholeLine", &E::mnuDelete_Click, 3, 0, "", 0, 0, "7"},
+    {"SelectAll", &E::mnuSelect_Click, 3, 0, "2+30", 0, 4, "7"},
 };
 
 class EditCommand : public ::testing::TestWithParam<EditCase> {};
@@ -34,24 +39,7 @@ TEST_P(EditCommand, WorksOnTheInputLineAndTheClipboard) {
     s.w.txtUnosFormule.setText("2+30");
     s.w.txtUnosFormule.select(c.selStart, c.selLength);
     s.w.focus = FocusTarget::None;
-    EditCommands& edit = s.model.editCommands;
-    switch (c.command) {
-    case Command::Cut:
-        edit.mnuCut_Click();
-        break;
-    case Command::Copy:
-        edit.mnuCopy_Click();
-        break;
-    case Command::Paste:
-        edit.mnuPaste_Click();
-        break;
-    case Command::Delete:
-        edit.mnuDelete_Click();
-        break;
-    case Command::SelectAll:
-        edit.mnuSelect_Click();
-        break;
-    }
+    (s.model.editCommands.*c.command)();
     EXPECT_EQ(s.w.txtUnosFormule.text(), c.line);
     EXPECT_EQ(s.w.txtUnosFormule.selStart(), c.caret);
     EXPECT_EQ(s.w.txtUnosFormule.selLength(), c.selectedAfter);
@@ -59,40 +47,19 @@ TEST_P(EditCommand, WorksOnTheInputLineAndTheClipboard) {
     EXPECT_EQ(s.w.focus, FocusTarget::txtUnosFormule);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, EditCommand,
-    ::testing::Values(EditCase{"CutSelection", Command::Cut, 1, 2, "20", 1, 0, "+3"},
-                      EditCase{"CutWholeLine", Command::Cut, 2, 0, "", 0, 0, "2+30"},
-                      EditCase{"CopySelection", Command::Copy, 2, 2, "2+30", 2, 2, "30"},
-                      EditCase{"CopyDisplayedResult", Command::Copy, 4, 0, "2+30", 4, 0, "25"},
-                      EditCase{"PasteAtCaret", Command::Paste, 1, 0, "27+30", 2, 0, "7"},
-                      EditCase{"PasteOverSelection", Command::Paste, 0, 3, "70", 1, 0, "7"},
-                      EditCase{"DeleteSelection", Command::Delete, 0, 2, "30", 0, 0, "7"},
-                      EditCase{"DeleteWholeLine", Command::Delete, 3, 0, "", 0, 0, "7"},
-                      EditCase{"SelectAll", Command::SelectAll, 3, 0, "2+30", 0, 4, "7"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Commands, EditCommand, ::testing::ValuesIn(kEdits), rowName);
 
-TEST(EditCommand, PasteOfAnEmptyClipboardRemovesTheSelection) {
-    StartedWorkspace s;
-    s.w.txtUnosFormule.setText("abc");
-    s.w.txtUnosFormule.select(1, 1);
-    s.model.editCommands.mnuPaste_Click();
-    EXPECT_EQ(s.w.txtUnosFormule.text(), "ac");
-}
-
+// Clear display empties the rows shown but keeps the workspace texts and the history.
 TEST(EditCommand, CopyAfterClearDisplayCopiesAnEmptyText) {
     StartedWorkspace s;
     s.enter("1+1");
     s.enter(":sum(1+2+3+4)");
     s.model.editCommands.mnuClear_Click();
-    for (const Label& label : s.w.lblRezultat) {
-        EXPECT_EQ(label.caption, "");
-    }
-    for (const Label& label : s.w.lblUnosFormule) {
-        EXPECT_EQ(label.caption, "");
-    }
-    EXPECT_EQ(s.w.lblOznaka[1].caption + s.w.lblOznaka[2].caption + s.w.lblOznaka[3].caption, "");
-    // The workspace texts and the history stay.
+    const Workspace& w = s.w;
+    EXPECT_EQ(w.lblRezultat[0].caption + w.lblRezultat[1].caption + w.lblRezultat[2].caption +
+                  w.lblUnosFormule[0].caption + w.lblUnosFormule[1].caption +
+                  w.lblOznaka[1].caption + w.lblOznaka[2].caption + w.lblOznaka[3].caption,
+              "");
     EXPECT_EQ(s.w.engine.ResultText, "2.5");
     EXPECT_EQ(s.w.cmbLista.items.size(), 2u);
     s.model.editCommands.mnuCopy_Click();
@@ -100,4 +67,4 @@ TEST(EditCommand, CopyAfterClearDisplayCopiesAnEmptyText) {
 }
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing

@@ -1,52 +1,52 @@
-#include "tests/workspace/fake_services.h"
+#include "tests/panels/panel_test.h"
 
-#include <gtest/gtest.h>
+#include <optional>
 
-#include <string>
-#include <vector>
-
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
-
-using testing::entries;
-using testing::StartedWorkspace;
 
 using Lines = std::vector<std::string>;
 
-// Typed lines, then Save: the file's text.
-struct SaveCase {
-    const char* name;
+// Typed lines, then Save and Print: the file's text, and each copy printed as its own document
+// (copies: nothing when the print dialog is cancelled).
+struct OutputCase {
+    std::string name;
     Lines typed;
     std::string file;
+    std::optional<int> copies;
+    bool printerFails;
+    std::vector<Lines> printed;
 };
 
-class SaveTaskList : public ::testing::TestWithParam<SaveCase> {};
+const Lines kRows{"2*3 = 6", "1+1 = 2"};
 
-TEST_P(SaveTaskList, WritesNewestRowFirstWithCrLf) {
+const OutputCase kOutputs[] = {
+    {"EmptyList", {}, "", 2, false, {{}, {}}},
+    {"NewestFirstTwoCopies", {"1+1", "2*3"}, "2*3 = 6\r\n1+1 = 2\r\n", 2, false, {kRows, kRows}},
+    {"EmptyResultSavedWithoutEquals", {"#auto"}, "#auto\r\n", 1, false, {{"#auto = "}}},
+    {"PrintCancelled", {"1"}, "1 = 1\r\n", std::nullopt, false, {}},
+    {"PrinterErrorEndsPrinting", {"1"}, "1 = 1\r\n", 3, true, {}},
+};
+
+class SaveAndPrint : public ::testing::TestWithParam<OutputCase> {};
+
+TEST_P(SaveAndPrint, WriteNewestRowFirst) {
+    const OutputCase& c = GetParam();
     StartedWorkspace s;
-    for (const std::string& line : GetParam().typed) {
+    for (const std::string& line : c.typed) {
         s.enter(line);
     }
     s.services.dialogAnswers = {"list.txt"};
     s.model.taskLists.mnuSave_Click();
-    ASSERT_EQ(s.services.dialogCalls.size(), 1u);
-    EXPECT_TRUE(s.services.dialogCalls[0].save);
-    EXPECT_EQ(s.services.dialogCalls[0].filter,
-              "All Files (*.*)|*.*|Text Files(*.txt)|*.txt|Task Files (*.tsk)|*.tsk");
-    EXPECT_EQ(s.services.dialogCalls[0].preselected, 2);
-    EXPECT_EQ(s.services.files["list.txt"], GetParam().file);
+    EXPECT_EQ(s.services.files["list.txt"], c.file);
+    s.services.copies = c.copies;
+    s.services.printerFails = c.printerFails;
+    s.model.printing.mnuPrint_Click();
+    EXPECT_EQ(s.services.printed, c.printed);
+    EXPECT_TRUE(s.services.pending.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, SaveTaskList,
-    ::testing::Values(SaveCase{"EmptyListEmptyFile", {}, ""},
-                      SaveCase{"NewestFirst", {"1+1", "2*3"}, "2*3 = 6\r\n1+1 = 2\r\n"},
-                      SaveCase{"EmptyResultWithoutEquals",
-                               {"2+2", "#auto", "3+3"},
-                               "3+3 = 6\r\n#auto\r\n2+2 = 4\r\n"},
-                      SaveCase{"MessageIsAResult", {"1/0"}, "1/0 = Cannot divide by zero!\r\n"},
-                      SaveCase{"CanonicalTextSaved", {"2h2o"}, "2*(H2O) = 36.0306\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lists, SaveAndPrint, ::testing::ValuesIn(kOutputs), rowName);
 
 TEST(SaveTaskList, CancelledOrRefusedWritesNothing) {
     StartedWorkspace s;
@@ -60,112 +60,58 @@ TEST(SaveTaskList, CancelledOrRefusedWritesNothing) {
     EXPECT_EQ(s.services.files["old.tsk"], "kept");
 }
 
-// A file's bytes run by Open or by Example: the history afterwards, newest first, as
-// "input | result".
+// A file's bytes run by Open or by Example after "1+1" was entered: the events pumped (one
+// before each line) and the history afterwards, newest first, as "input | result". A file that
+// cannot be read changes nothing.
 struct BatchCase {
-    const char* name;
+    std::string name;
     bool example;
-    std::string file;
+    std::optional<std::string> file;
+    int pumps;
     Lines history;
+};
+
+const BatchCase kBatches[] = {
+    // Open hands the whole line on; the normalizer drops everything from "=".
+    {"OpenRecomputesSavedRows", false, "2*3 = 7\r\n5 = 2\r\n", 2, {"5 | 5", "2*3 | 6", "1+1 | 2"}},
+    {"OpenSkipsEmptyLines", false, "3\n\n\n2+2\n", 4, {"2+2 | 4", "3 | 3", "1+1 | 2"}},
+    {"ExampleKeepsEmptyLines", true, "3\n\n2+2", 3, {"2+2 | 4", " | ", "3 | 3", "1+1 | 2"}},
+    {"ExampleTakesTextBeforeEquals", true, "=5\r\n3+3 = 6", 2, {"3+3 | 6", "1+1 | 2"}},
+    {"Windows1252Read", false, "4\xB2\r\n", 1, {"4 | 4", "1+1 | 2"}},
+    {"OpenUnreadable", false, std::nullopt, 0, {"1+1 | 2"}},
+    {"ExampleMissing", true, std::nullopt, 0, {"1+1 | 2"}},
 };
 
 class RunTaskFile : public ::testing::TestWithParam<BatchCase> {};
 
-Lines pairs(const Workspace& w) {
-    Lines out;
-    for (std::size_t i = 0; i < w.cmbLista.items.size(); ++i) {
-        out.push_back(w.cmbLista.items[i] + " | " + w.lstRezultat.items[i]);
-    }
-    return out;
-}
-
 TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
     const BatchCase& c = GetParam();
     StartedWorkspace s;
-    if (c.example) {
-        s.services.files["Example.tsk"] = c.file;
-        s.model.taskLists.mnuExample_Click();
-    } else {
-        s.services.files["in.tsk"] = c.file;
-        s.services.dialogAnswers = {"in.tsk"};
-        s.model.taskLists.mnuOpen_Click();
-        EXPECT_EQ(s.services.dialogCalls.at(0).preselected, 3);
-    }
-    EXPECT_EQ(pairs(s.w), c.history);
-    EXPECT_FALSE(s.model.taskLists.fraWait.visible);
-    EXPECT_TRUE(s.w.lblRezultat[0].visible);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, RunTaskFile,
-    ::testing::Values(
-        // Open hands the whole line on; the normalizer drops everything from "=".
-        BatchCase{
-            "OpenRecomputesSavedRows", false, "2*3 = 7\r\n1+1 = 2\r\n", {"1+1 | 2", "2*3 | 6"}},
-        BatchCase{"OpenSkipsEmptyLines", false, "1+1\n\n\n2+2\n", {"2+2 | 4", "1+1 | 2"}},
-        BatchCase{"ExampleKeepsEmptyLines", true, "1+1\n\n2+2", {"2+2 | 4", " | ", "1+1 | 2"}},
-        BatchCase{"ExampleSkipsLeadingEquals", true, "=5\r\n3+3 = 6", {"3+3 | 6"}},
-        BatchCase{"ExampleTakesTextBeforeEquals", true, "2^3=x", {"2^3 | 8"}},
-        BatchCase{"OpenRunsCommandLines", false, "5\r#mem\r", {"#mem | 5", "5 | 5"}},
-        BatchCase{"Windows1252Read", false, "4\xB2\r\n", {"4 | 4"}},
-        BatchCase{"EmptyFile", false, "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RunTaskFile, OpenAppendsToTheListAndPumpsEventsOncePerLine) {
-    StartedWorkspace s;
-    s.enter("7");
-    s.services.files["in.tsk"] = "1\r\n2\r\n3\r\n";
-    s.services.dialogAnswers = {"in.tsk"};
-    const int before = s.services.eventPumps;
-    s.model.taskLists.mnuOpen_Click();
-    EXPECT_EQ(entries(s.w.cmbLista), (Lines{"3", "2", "1", "7"}));
-    EXPECT_EQ(s.services.eventPumps - before, 3);
-}
-
-// The busy panel and the hidden rows as a line of the batch sees them.
-TEST(RunTaskFile, OpenShowsTheBusyPanelAndHidesTheRowsWhileItRuns) {
-    for (const bool example : {false, true}) {
-        StartedWorkspace s;
-        s.services.files["Example.tsk"] = "1";
-        s.services.dialogAnswers = {"Example.tsk"};
-        bool busy = false;
-        bool rowsShown = true;
-        s.services.onEvents = [&](int) {
-            busy = s.model.taskLists.fraWait.visible;
-            rowsShown = s.w.lblRezultat[0].visible && s.w.lblUnosFormule[1].visible;
-        };
-        example ? s.model.taskLists.mnuExample_Click() : s.model.taskLists.mnuOpen_Click();
-        EXPECT_TRUE(busy) << example;
-        EXPECT_EQ(rowsShown, example);
-    }
-}
-
-struct FailureCase {
-    const char* name;
-    bool example;
-    bool answer; // the open dialog picks a file
-};
-
-class TaskFileFailure : public ::testing::TestWithParam<FailureCase> {};
-
-// A cancelled dialog or a file that cannot be read changes nothing.
-TEST_P(TaskFileFailure, EndsTheCommandQuietly) {
-    StartedWorkspace s;
     s.enter("1+1");
-    if (GetParam().answer) {
-        s.services.dialogAnswers = {"missing.tsk"};
+    if (c.file) {
+        s.services.files[c.example ? "Example.tsk" : "in.tsk"] = *c.file;
     }
-    GetParam().example ? s.model.taskLists.mnuExample_Click() : s.model.taskLists.mnuOpen_Click();
-    EXPECT_EQ(entries(s.w.cmbLista), Lines{"1+1"});
+    s.services.dialogAnswers = {"in.tsk"};
+    // While a line runs the busy panel shows, and Open hides the rows as well.
+    int pumps = 0;
+    s.services.onEvents = [&](int) {
+        ++pumps;
+        EXPECT_TRUE(s.model.taskLists.fraWait.visible);
+        EXPECT_EQ(s.w.lblRezultat[0].visible && s.w.lblUnosFormule[1].visible, c.example);
+    };
+    c.example ? s.model.taskLists.mnuExample_Click() : s.model.taskLists.mnuOpen_Click();
+    EXPECT_EQ(pumps, c.pumps);
+    Lines history;
+    for (std::size_t i = 0; i < s.w.cmbLista.items.size(); ++i) {
+        history.push_back(s.w.cmbLista.items[i] + " | " + s.w.lstRezultat.items[i]);
+    }
+    EXPECT_EQ(history, c.history);
+    EXPECT_EQ(s.services.dialogCalls.size(), c.example ? 0u : 1u);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
     EXPECT_TRUE(s.w.lblRezultat[0].visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Failures, TaskFileFailure,
-                         ::testing::Values(FailureCase{"OpenCancelled", false, false},
-                                           FailureCase{"OpenUnreadable", false, true},
-                                           FailureCase{"ExampleMissing", true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RunTaskFile, ::testing::ValuesIn(kBatches), rowName);
 
 TEST(RunTaskFile, ExampleIsFoundInTheDataFoldersAfterTheCurrentDirectory) {
     StartedWorkspace s;
@@ -180,40 +126,45 @@ TEST(RunTaskFile, ExampleIsFoundInTheDataFoldersAfterTheCurrentDirectory) {
 }
 
 // Escape pressed during the pump before line `escapeAt` (1-based): the lines before it stay.
+// Exit stops a batch the same way.
 struct EscapeCase {
-    const char* name;
+    std::string name;
     int escapeAt;
+    bool exit;
     Lines history;
 };
 
-class EscapeBatch : public ::testing::TestWithParam<EscapeCase> {};
+const EscapeCase kEscapes[] = {
+    {"BeforeFirst", 1, false, {}},
+    {"AfterTwo", 3, false, {"2", "1"}},
+    {"ExitAfterOne", 2, true, {"1"}},
+};
 
-TEST_P(EscapeBatch, StopsBeforeTheNextLine) {
+class StopBatch : public ::testing::TestWithParam<EscapeCase> {};
+
+TEST_P(StopBatch, StopsBeforeTheNextLine) {
+    const EscapeCase& c = GetParam();
     StartedWorkspace s;
     s.services.files["Example.tsk"] = "1\n2\n3\n4";
     s.services.onEvents = [&](int pump) {
-        if (pump == GetParam().escapeAt) {
-            s.w.Form_KeyDown(27, 0);
+        if (pump == c.escapeAt) {
+            c.exit ? s.model.splashAboutHelp.mnuExit_Click() : s.w.Form_KeyDown(27, 0);
         }
     };
     s.w.cancelRequested = true; // left over from an earlier Escape: cleared by the batch
     s.model.taskLists.mnuExample_Click();
-    EXPECT_EQ(entries(s.w.cmbLista), GetParam().history);
+    EXPECT_EQ(entries(s.w.cmbLista), c.history);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
+    EXPECT_EQ(s.services.exits, c.exit ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, EscapeBatch,
-                         ::testing::Values(EscapeCase{"BeforeFirst", 1, {}},
-                                           EscapeCase{"AfterTwo", 3, {"2", "1"}},
-                                           EscapeCase{"Never", 0, {"4", "3", "2", "1"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, StopBatch, ::testing::ValuesIn(kEscapes), rowName);
 
 TEST(NewTaskList, EmptiesListAndDisplayButKeepsMemoryAndSettings) {
     StartedWorkspace s;
-    s.enter("12");
-    s.enter("#mem");
-    s.enter("#fix 3");
-    s.enter("2+2");
+    for (const char* line : {"12", "#mem", "#fix 3", "2+2"}) {
+        s.enter(line);
+    }
     s.w.txtUnosFormule.setText("typed");
     s.model.taskLists.mnuNew_Click();
     EXPECT_TRUE(s.w.cmbLista.items.empty());
@@ -230,4 +181,4 @@ TEST(NewTaskList, EmptiesListAndDisplayButKeepsMemoryAndSettings) {
 }
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing

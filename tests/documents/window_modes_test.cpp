@@ -1,24 +1,17 @@
-#include "tests/workspace/fake_services.h"
+#include "tests/panels/panel_test.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
-
-using testing::StartedWorkspace;
 
 // A sequence of commands, E expand (F9), K the F12 key, T always on top (Ctrl+T), and the window
 // state it ends in; `topmost` lists the topmost requests made, 1 on and 0 off.
 struct ModeCase {
-    const char* name;
-    const char* commands;
+    std::string name, commands;
     int width;
     bool compact;
-    const char* caption;
+    std::string caption;
     bool expanded, topChecked;
-    const char* topmost;
+    std::string topmost;
 };
 
 const ModeCase kSequences[] = {
@@ -34,10 +27,10 @@ class WindowModes : public ::testing::TestWithParam<ModeCase> {};
 TEST_P(WindowModes, EndInTheExpectedState) {
     const ModeCase& c = GetParam();
     StartedWorkspace s;
-    for (const char* command = c.commands; *command != '\0'; ++command) {
-        if (*command == 'E') {
+    for (const char command : c.commands) {
+        if (command == 'E') {
             s.model.windowModes.mnuExpand_Click();
-        } else if (*command == 'K') {
+        } else if (command == 'K') {
             s.w.Form_KeyDown(123, 0);
         } else {
             s.model.windowModes.mnuTop_Click();
@@ -60,8 +53,7 @@ TEST_P(WindowModes, EndInTheExpectedState) {
     EXPECT_EQ(topmost, c.topmost);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, WindowModes, ::testing::ValuesIn(kSequences),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sequences, WindowModes, ::testing::ValuesIn(kSequences), rowName);
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing

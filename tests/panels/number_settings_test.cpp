@@ -1,21 +1,13 @@
-#include "tests/workspace/fake_services.h"
+#include "tests/panels/panel_test.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
-
-using testing::StartedWorkspace;
 
 // A text typed into the decimals box (starts at 2) or the power box (starts at 3).
 struct TypedCase {
-    const char* name;
-    bool fixedWithSeparator;
-    bool power;
-    const char* typed;
-    const char* text;
+    std::string name;
+    bool fixedWithSeparator, power;
+    std::string typed, text;
     int scroll;
 };
 
@@ -36,29 +28,17 @@ TEST_P(TypedNumber, IsAcceptedLimitedOrKept) {
     const TypedCase& c = GetParam();
     StartedWorkspace s;
     Workspace& w = s.w;
+    NumberSettings& n = s.model.numberSettings;
     w.optNumber.select(c.fixedWithSeparator ? 2 : 0);
-    s.model.numberSettings.chkTisuca.setChecked(c.fixedWithSeparator);
-    TextBox& box = c.power ? s.model.numberSettings.txtPower : w.txtDecimala;
+    n.chkTisuca.setChecked(c.fixedWithSeparator);
+    TextBox& box = c.power ? n.txtPower : w.txtDecimala;
     box.setText(c.typed);
     EXPECT_EQ(box.text(), c.text);
-    EXPECT_EQ(
-        (c.power ? s.model.numberSettings.vsbPower : s.model.numberSettings.vsbDecimala).value(),
-        c.scroll);
-    EXPECT_EQ(
-        w.DecimalDigits,
-        std::string(static_cast<std::size_t>(s.model.numberSettings.vsbDecimala.value()), '0'));
+    EXPECT_EQ((c.power ? n.vsbPower : n.vsbDecimala).value(), c.scroll);
+    EXPECT_EQ(w.DecimalDigits, std::string(static_cast<std::size_t>(n.vsbDecimala.value()), '0'));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, TypedNumber, ::testing::ValuesIn(kTyped),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ScrollBars, WriteTheirBoxes) {
-    StartedWorkspace s;
-    s.model.numberSettings.vsbDecimala.setValue(3);
-    s.model.numberSettings.vsbPower.setValue(42);
-    EXPECT_EQ(s.w.txtDecimala.text(), "3");
-    EXPECT_EQ(s.model.numberSettings.txtPower.text(), "42");
-}
+INSTANTIATE_TEST_SUITE_P(Texts, TypedNumber, ::testing::ValuesIn(kTyped), rowName);
 
 // Each step sets the 1000 separator, selects a display mode and checks what the mode enables,
 // which indicator it lights and how it shows the result again.
@@ -78,16 +58,16 @@ TEST(DisplayModeOption, EnablesItsControlsLightsItsIndicatorAndRedisplays) {
     };
     StartedWorkspace s;
     Workspace& w = s.w;
+    NumberSettings& n = s.model.numberSettings;
     w.engine.ResultText = "1234.5678";
     w.txtDecimala.setText("6");
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        s.model.numberSettings.chkTisuca.setChecked(step.thousands);
+        n.chkTisuca.setChecked(step.thousands);
         w.optNumber.select(step.mode);
-        EXPECT_EQ(w.txtDecimala.enabled + s.model.numberSettings.lblDecimala.enabled +
-                      s.model.numberSettings.vsbDecimala.enabled,
+        EXPECT_EQ(w.txtDecimala.enabled + n.lblDecimala.enabled + n.vsbDecimala.enabled,
                   step.decimalsEnabled ? 3 : 0);
-        EXPECT_EQ(s.model.numberSettings.chkTisuca.enabled, step.checkEnabled);
+        EXPECT_EQ(n.chkTisuca.enabled, step.checkEnabled);
         EXPECT_EQ(w.lblRezultat[0].caption, step.shown);
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(w.lblInfo[k].foreColour, k == step.mode ? kActiveColour : kGreyColour) << k;
@@ -114,4 +94,4 @@ TEST(OptionEvents, ShownOptionRunsNothingAndAngleGroupsFollowEachOther) {
 }
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing

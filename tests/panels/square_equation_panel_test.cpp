@@ -1,23 +1,13 @@
-#include "tests/workspace/fake_services.h"
+#include "tests/panels/panel_test.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-namespace zolvan {
+namespace zolvan::testing {
 namespace {
 
-using testing::StartedWorkspace;
-
+// The coefficients typed, Enter in a box or the button, and the line and roots it gives.
 struct SquareCase {
-    const char* name;
-    const char* a;
-    const char* b;
-    const char* c;
-    bool enter; // Enter in a box instead of the button
-    const char* line;
-    const char* x1;
-    const char* x2;
+    std::string name, a, b, c;
+    bool enter;
+    std::string line, x1, x2;
 };
 
 const SquareCase kSquares[] = {
@@ -47,17 +37,7 @@ TEST_P(SquarePanel, WritesTheLineAndSolves) {
     EXPECT_EQ(s.w.engine.InputLine, c.line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Coefficients, SquarePanel, ::testing::ValuesIn(kSquares),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SquarePanel, FocusSelectsTheWholeBox) {
-    StartedWorkspace s;
-    TextBox& box = s.model.squareEquationPanel.txtKvadratna[1];
-    box.setText("-3.5");
-    s.model.squareEquationPanel.txtKvadratna_GotFocus(1);
-    EXPECT_EQ(box.selStart(), 0);
-    EXPECT_EQ(box.selLength(), 4);
-}
+INSTANTIATE_TEST_SUITE_P(Coefficients, SquarePanel, ::testing::ValuesIn(kSquares), rowName);
 
 } // namespace
-} // namespace zolvan
+} // namespace zolvan::testing
