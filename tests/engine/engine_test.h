@@ -19,6 +19,7 @@ namespace zolvan::test {
 // Names a parameterised case after its row, so that a failure says what broke.
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
+// The unit written `count` times.
 inline std::string repeated(std::string_view unit, std::size_t count) {
     std::string text;
     while (count-- > 0) {

@@ -73,7 +73,6 @@ const LineRow kLines[] = {
     {"ThousandsKeepsComma", "1,5", "1,5", true, 0, "5", '.', true},
     {"ContinuesCommaNumber", "*2", "2,5*2", false, 0, "2,5", ','},
     {"MessageIsNoNumber", "*2", "???*2", false, 0, "Syntax error!"},
-    {"LeadingMinusIsSign", "-2", "-2", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, NormalizeLineTest, testing::ValuesIn(kLines), test::kRowName);

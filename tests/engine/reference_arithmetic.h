@@ -100,11 +100,9 @@ inline std::string reduced(EngineState& state, std::string inner) {
 }
 
 inline std::string evaluateArithmetic(EngineState& state, std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
     std::string work = "1*" + std::string(text);
     try {
+        finishIf(text.empty(), ""); // an empty text has an empty result
         for (std::size_t close; (close = work.find(')')) != npos;) {
             const std::size_t open = work.find('(');
             finishIf(open == npos, msg::MissingLeftBracket);

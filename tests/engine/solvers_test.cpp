@@ -7,7 +7,6 @@ namespace zolvan {
 namespace {
 
 using Rows = std::vector<std::string>;
-using Series = std::vector<double>;
 
 constexpr std::string_view kEarlier = "earlier result";
 
@@ -45,7 +44,6 @@ const SquareRow kSquares[] = {
     {"DecimalComma", "2X^2-1,5X", "2x^2 - 1,5x = 0", "0,75", "0", kEarlier, ','},
     {"CoefficientInsideBracket", "(2X^2-8)", "2x^2 - 8 = 0", "2", "-2"},
     {"SquareTermAlone", "X^2", "x^2 = 0", "0", "0"},
-    {"ColonBeforeSquare", ":X^2-4", "x^2 - 4 = 0", "2", "-2"},
     {"NoSquareTermMeansZeroA", "2X+1", "2X+1", "Error: a = 0", ""},
     {"ZeroA", "0X^2+2X+1", "0x^2 + 2x + 1 = 0", "", "", fault::InvalidOperation},
     {"ProductBeforeSquare", "2*X^2+1", "2*X^2+1", "", "", fault::NotANumber},
@@ -74,7 +72,7 @@ EngineState statisticsState(const std::string& line, char separator = '.') {
 struct StatisticsRow {
     const char* name;
     const char* line;
-    Series series;
+    std::vector<double> series;
     Rows rows;
     std::string_view text = kEarlier;
     const char* after = nullptr;
@@ -127,7 +125,7 @@ TEST(StatisticsLengthTest, LongestWalkableLine) {
     statisticsOfData(state);
     EXPECT_EQ(state.ResultText, fault::LineTooLong);
     EXPECT_EQ(state.CalcKind, -2);
-    EXPECT_EQ(state.DataValues, (Series{0, 4, 6}));
+    EXPECT_EQ(state.DataValues, (std::vector<double>{0, 4, 6}));
 }
 
 } // namespace
