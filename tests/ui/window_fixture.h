@@ -1,18 +1,27 @@
 #pragma once
 // A shown, active main window and the user's ways of working it: keys through the window system
-// (as the desktop delivers them, menu shortcuts included), clicks on widgets found by name.
+// (as the desktop delivers them, menu shortcuts included), clicks on widgets found by name,
+// answers to its modal dialogs, and the text of a printed PDF file.
 
 #include "ui/vescal.h"
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 
@@ -27,16 +36,14 @@ inline QString q(const char* text) {
     return QString::fromUtf8(text);
 }
 
-const QColor kActive(0, 92, 64);
-const QColor kGrey(192, 192, 192);
+// Names the rows of a table by their `name` field.
+inline constexpr auto byName = [](const auto& info) { return std::string(info.param.name); };
 
 class ShownWindow {
 public:
     explicit ShownWindow(const QLocale& locale = QLocale::c()) : vescal(locale) {
         vescal.show();
-        if (!QTest::qWaitForWindowActive(&vescal)) {
-            ADD_FAILURE() << "the window did not become active";
-        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&vescal)) << "the window did not become active";
     }
 
     // A missing widget ends the test with its name rather than with a null pointer.
@@ -53,18 +60,26 @@ public:
         const QWidget* widget = find(name);
         return widget->palette().color(QPalette::Active, widget->foregroundRole());
     }
+    QStringList history() {
+        auto* box = find<QComboBox>("cmbLista");
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i) {
+            items << box->itemText(i);
+        }
+        return items;
+    }
 
     // A key pressed and released on the keyboard, delivered to the focused control.
     void key(QKeyCombination stroke) {
         QTest::keyClick(vescal.windowHandle(), stroke.key(), stroke.keyboardModifiers());
     }
-    void type(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c) {
-            QTest::keyClick(vescal.windowHandle(), *c);
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            QTest::keyClick(vescal.windowHandle(), c.toLatin1());
         }
     }
     // Types a line into the input line and presses Enter.
-    void enter(const char* text) {
+    void enter(const QString& text) {
         line()->setFocus();
         type(text);
         key(Qt::Key_Return);
@@ -74,14 +89,88 @@ public:
     void click(const char* name) {
         QWidget* widget = find(name);
         QPoint point = widget->rect().center();
-        if (qobject_cast<QRadioButton*>(widget) != nullptr ||
-            qobject_cast<QCheckBox*>(widget) != nullptr) {
+        if (widget->inherits("QRadioButton") || widget->inherits("QCheckBox")) {
             point.setX(8);
         }
         QTest::mouseClick(widget, Qt::LeftButton, {}, point);
     }
+    // What a screen reader says for a widget: its name, then its meaning after " | ".
+    static QString spoken(QObject* widget) {
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(widget);
+        const QString description = item->text(QAccessible::Description);
+        const QString name = item->text(QAccessible::Name);
+        return description.isEmpty() ? name : name + QStringLiteral(" | ") + description;
+    }
+    QString spoken(const char* name) { return spoken(find(name)); }
+    // The offscreen platform gives the focus back to no window when a dialog closes.
+    void reactivate() {
+        vescal.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&vescal));
+    }
 
     Vescal vescal;
 };
+
+// Runs `answer` on the next modal dialog of that type once its own event loop runs: the dialog
+// has to be seen open on two looks 20 ms apart, since an answer given while the dialog is still
+// being shown would leave its loop waiting for nothing.
+template <typename Dialog> void whenDialogOpens(std::function<void(Dialog&)> answer) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, seen = 0]() mutable {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        seen = dialog != nullptr && dialog->isVisible() ? seen + 1 : 0;
+        if (seen == 2) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start();
+}
+
+// Presses the keys that open a file dialog, which then chooses `path` as typing it and pressing
+// Save or Open does, without the dialog's own checks of the file system, which its background
+// file information may delay.
+inline void chooseFile(ShownWindow& w, std::initializer_list<QKeyCombination> keys,
+                       const QString& path, const QString& expectedFilter = QString()) {
+    whenDialogOpens<QFileDialog>([path, expectedFilter](QFileDialog& dialog) {
+        if (!expectedFilter.isEmpty()) {
+            EXPECT_EQ(dialog.selectedNameFilter(), expectedFilter);
+        }
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog&>(dialog).done(QDialog::Accepted);
+    });
+    for (QKeyCombination stroke : keys) {
+        w.key(stroke);
+    }
+}
+
+// Prints the list with Ctrl+P, the print dialog accepted, into PDF files named after `file`.
+inline void printToPdf(ShownWindow& w, const QString& file, int copies = 1) {
+    QPrinter& printer = w.vescal.services().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setCopyCount(copies);
+    whenDialogOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    w.key(Qt::CTRL | Qt::Key_P);
+}
+
+// The non-empty lines of a PDF file's text, trimmed. The set-up installs pdftotext.
+inline QStringList pdfLines(const QString& file) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        return {QStringLiteral("(pdftotext is missing: install poppler-utils)")};
+    }
+    QProcess run;
+    run.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    run.waitForFinished(10000); // else the lines are missing
+    QStringList lines = QString::fromUtf8(run.readAllStandardOutput()).split('\n');
+    for (QString& line : lines) {
+        line = line.trimmed();
+    }
+    lines.removeAll(QString());
+    return lines;
+}
 
 } // namespace zolvan::testing
