@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build needs, when any is missing.
+# Installs the Debian 12 packages the build needs, when any is missing; packages named as
+# arguments are installed too (tools of scripts that are not part of the build).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
     dpkg-dev file                        # dpkg-shlibdeps for the package
     locales                              # de_DE.UTF-8 for the decimal-comma test
     poppler-utils                        # pdftotext, for the print-to-PDF test
+    "$@"
 )
 
 missing=()
