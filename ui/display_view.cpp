@@ -6,6 +6,10 @@
 #include "ui/view_sync.h"
 #include "workspace/workspace.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace zolvan {
 
 namespace {
@@ -203,6 +207,36 @@ void DisplayView::sync(const Workspace& model) {
         m_lblRezultat[i]->updateToolTip(toQString(model.lblRezultat[i].toolTip));
         syncDescription(*m_lblRezultat[i], QLatin1String(meanings.result[i]));
     }
+}
+
+QString DisplayView::spokenResult(const Workspace& model) {
+    const RowMeanings& meanings = rowMeanings(model.engine.CalcKind);
+    if (&meanings == &kLineMeanings) {
+        return toQString(model.lblRezultat[0].caption).trimmed();
+    }
+    QStringList said;
+    for (int row = 0; row < static_cast<int>(kRows.size()); ++row) {
+        const auto found = std::find(kResultRow.begin(), kResultRow.end(), row);
+        if (found == kResultRow.end()) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(found - kResultRow.begin());
+        const QString value = toQString(model.lblRezultat[index].caption).trimmed();
+        if (value.isEmpty()) {
+            continue;
+        }
+        // "x1 =" and "Mean =" name the value; "n = 8" is a value of its own beside it.
+        const QString designation =
+            toQString(model.lblOznaka[static_cast<std::size_t>(row)].caption).trimmed();
+        if (designation.endsWith(QLatin1Char('='))) {
+            said << designation + QLatin1Char(' ') + value;
+        } else {
+            const QString meaning = QLatin1String(meanings.result[index]);
+            const QString named = meaning.isEmpty() ? value : meaning + QLatin1Char(' ') + value;
+            said << (designation.isEmpty() ? named : designation + QStringLiteral(", ") + named);
+        }
+    }
+    return said.join(QStringLiteral(", "));
 }
 
 // An indicator is on while it is painted in any colour but the grey of a setting not in force,

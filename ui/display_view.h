@@ -21,6 +21,10 @@ public:
 
     void sync(const Workspace& model);
 
+    // What the display now tells, as a screen reader says it after a calculation: the result of
+    // a line, or the rows of a table with their values ("x1 = 2, x2 = 1").
+    static QString spokenResult(const Workspace& model);
+
 signals:
     void resultClicked(int index);    // lblRezultat
     void echoClicked(int index);      // lblUnosFormule

@@ -218,6 +218,16 @@ void Vescal::syncCoveredKeys() {
     }
 }
 
+// A screen reader tells the description of the control with the focus when asked where it is
+// and when the focus comes back to it: the input line's says what the display now tells.
+void Vescal::syncSpokenResult() {
+    const QString told = DisplayView::spokenResult(m_ws);
+    QLineEdit& line = m_views.input->line();
+    if (line.accessibleDescription() != told) {
+        line.setAccessibleDescription(told);
+    }
+}
+
 void Vescal::connectDisplay() {
     DisplayView* display = m_views.display;
     connect(display, &DisplayView::resultClicked, this,
@@ -474,6 +484,7 @@ void Vescal::refresh() {
     m_views.panels->sync(m_model);
     syncDocuments();
     syncCoveredKeys();
+    syncSpokenResult();
     m_syncing = false;
     applyFocus();
 }

@@ -72,6 +72,7 @@ private:
 
     void buildKeyboardWalk();
     void syncCoveredKeys();
+    void syncSpokenResult();
     void syncWindow();
     void syncMenus();
     void applyFocus();

@@ -178,16 +178,21 @@ struct RowsCase {
     const char* name;
     std::vector<const char*> lines;
     const char* expected; // the spoken rows, joined by " / "
+    const char* told;     // what the input line's description says after the last line
 };
 
 class AccessibleDisplay : public ::testing::TestWithParam<RowsCase> {};
 
+// The rows read in order with their meanings; and the input line, which keeps the focus, says in
+// its description what the display now tells, which a screen reader gives when asked where it is
+// or when the focus comes back to the line.
 TEST_P(AccessibleDisplay, ReadsEveryRowWithItsMeaningInReadingOrder) {
     ShownWindow w;
     for (const char* line : GetParam().lines) {
         w.enter(line);
     }
     EXPECT_EQ(readRows(w), q(GetParam().expected));
+    EXPECT_EQ(w.line()->accessibleDescription(), q(GetParam().told));
 }
 
 // The meanings change with the kind of result shown, and change back after a table to those of
@@ -196,16 +201,19 @@ const RowsCase kRows[] = {
     {"SquareEquation",
      {"x^2-3x+2"},
      "x^2 - 3x + 2 = 0 | Square equation input line / x1 = / 2 | First root x1 / x2 = / "
-     "1 | Second root x2"},
+     "1 | Second root x2",
+     "x1 = 2, x2 = 1"},
     {"Statistics",
      {"sum(2+4+6)"},
      ":sum(2+4+6) | Statistics input line / n = 3 | Number of data values n / "
      "12 | Sum of the data / s = / 2 | Standard deviation s of the data / Mean = / "
-     "4 | Mean of the data"},
+     "4 | Mean of the data",
+     "n = 3, Sum of the data 12, s = 2, Mean = 4"},
     {"LineAfterATable",
      {"sum(2+4+6)", "2+3"},
      ":sum(2+4+6) | Previous input line / 12 | Previous result / 2+3 | Current input line / "
-     "5 | Current result"},
+     "5 | Current result",
+     "5"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Results, AccessibleDisplay, ::testing::ValuesIn(kRows), byName);
