@@ -7,6 +7,7 @@
 #include "workspace/headless_services.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -62,6 +63,11 @@ public:
     bool run(std::string_view line) {
         m_ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
         const LineReport report = m_ws.convertChem2Text();
+        // The tool shows no history, so it keeps none: its memory stays flat however many lines
+        // it runs. What carries from line to line (the last answer, the memory, the data series,
+        // the settings) lives in the engine state and the settings, not in the history.
+        m_ws.cmbLista.clear();
+        m_ws.lstRezultat.clear();
         m_out.clear();
         if (m_json) {
             cli::appendJsonLine(m_out, report, m_ws);
@@ -144,6 +150,8 @@ int writeOrComplain(std::string_view text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Output past a file-size limit becomes a write error that is reported, not a killing signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = zolvan::cli::parseOptions(args);
     if (const auto* error = std::get_if<zolvan::cli::UsageError>(&parsed)) {
