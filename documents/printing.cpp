@@ -24,7 +24,8 @@ void Printing::mnuPrint_Click() {
                 i < m_ws.lstRezultat.items.size() ? m_ws.lstRezultat.items[i] : std::string();
             services.printLine(m_ws.cmbLista.items[i] + " = " + result);
         }
-        if (!services.endDocument()) {
+        if (const ServiceOutcome printed = services.endDocument(); !printed.ok) {
+            services.reportError("Print", "Could not print to " + printed.reason);
             return;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Prints the task list: one line per row, "input = result" even for an empty result, newest row
-// first, each copy its own document. A cancelled dialog or a printer error ends the command
-// without a message.
+// first, each copy its own document. A cancelled dialog ends the command silently; a printer
+// error ends it with a message that names the printer or file and the reason.
 
 namespace zolvan {
 

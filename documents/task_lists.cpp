@@ -15,6 +15,10 @@ constexpr std::string_view kTaskFilter =
 constexpr int kOpenPreselected = 3; // task files
 constexpr int kSavePreselected = 2; // text files
 constexpr std::string_view kExampleName = "Example.tsk";
+// Titles of the messages that report a failed file command.
+constexpr std::string_view kOpenTitle = "Open";
+constexpr std::string_view kSaveTitle = "Save";
+constexpr std::string_view kExampleTitle = "Example";
 
 } // namespace
 
@@ -52,11 +56,12 @@ void TaskLists::mnuOpen_Click() {
     if (!path) {
         return;
     }
-    const std::optional<std::string> bytes = m_ws.services().readFile(*path);
-    if (!bytes) {
+    const OpenedFile opened = m_ws.services().openFile(*path);
+    if (!opened.file) {
+        m_ws.services().reportFileError(kOpenTitle, "open", *path, opened.reason);
         return;
     }
-    runBatch(splitLines(decodeText(*bytes)), Reading::Open);
+    runFile(*opened.file, kOpenTitle, *path, Reading::Open);
 }
 
 // Newest row first, CR LF after every line; a failed write leaves an earlier file as it was.
@@ -75,54 +80,82 @@ void TaskLists::mnuSave_Click() {
         text += taskLine(m_ws.cmbLista.items[i], result);
         text += "\r\n";
     }
-    m_ws.services().writeFile(*path, text);
+    const ServiceOutcome saved = m_ws.services().writeFile(*path, text);
+    if (!saved.ok) {
+        m_ws.services().reportFileError(kSaveTitle, "save", *path, saved.reason);
+    }
 }
 
 void TaskLists::mnuExample_Click() {
     if (m_running) {
         return;
     }
-    const std::optional<std::string> bytes = readExample();
-    if (!bytes) {
+    std::string path;
+    const OpenedFile opened = openExample(path);
+    if (!opened.file) {
+        m_ws.services().reportFileError(kExampleTitle, "open", path, opened.reason);
         return;
     }
-    runBatch(splitLines(decodeText(*bytes)), Reading::Example);
+    runFile(*opened.file, kExampleTitle, path, Reading::Example);
 }
 
 // By its bare name in the current directory first, then where the program's files were
 // installed, so that the command also works when the program was started from a desktop menu.
-std::optional<std::string> TaskLists::readExample() {
-    std::optional<std::string> bytes = m_ws.services().readFile(std::string(kExampleName));
+// When no place has it, the reason given is the one for the bare name.
+OpenedFile TaskLists::openExample(std::string& path) {
+    path = kExampleName;
+    OpenedFile opened = m_ws.services().openFile(path);
     for (const std::string& folder : m_ws.services().dataFolders()) {
-        if (bytes) {
+        if (opened.file) {
             break;
         }
-        bytes = m_ws.services().readFile(folder + "/" + std::string(kExampleName));
+        const std::string installed = folder + "/" + std::string(kExampleName);
+        if (OpenedFile found = m_ws.services().openFile(installed); found.file) {
+            path = installed;
+            opened = std::move(found);
+        }
     }
-    return bytes;
+    return opened;
+}
+
+void TaskLists::runFile(InputFile& file, std::string_view title, const std::string& path,
+                        Reading reading) {
+    TextFileLines lines(file);
+    runBatch([&lines] { return lines.next(); }, reading);
+    if (!lines.failure().empty()) {
+        m_ws.services().reportFileError(title, "read", path, lines.failure());
+    }
 }
 
 void TaskLists::runBatch(const std::vector<std::string>& lines, Reading reading) {
+    std::size_t next = 0;
+    runBatch(
+        [&]() -> std::optional<std::string> {
+            return next < lines.size() ? std::optional<std::string>(lines[next++]) : std::nullopt;
+        },
+        reading);
+}
+
+void TaskLists::runBatch(const LineSource& nextLine, Reading reading) {
     m_running = true;
     m_ws.cancelRequested = false;
     showBusy(true, reading == Reading::Open);
-    for (const std::string& line : lines) {
+    while (std::optional<std::string> line = nextLine()) {
         m_ws.services().doEvents();
         if (m_ws.cancelRequested) {
             break;
         }
-        std::string input = line;
         if (reading == Reading::Open) {
-            if (line.empty()) {
+            if (line->empty()) {
                 continue;
             }
-        } else if (const std::size_t equals = line.find('='); equals != std::string::npos) {
+        } else if (const std::size_t equals = line->find('='); equals != std::string::npos) {
             if (equals == 0) {
                 continue;
             }
-            input.resize(equals);
+            line->resize(equals);
         }
-        m_ws.txtUnosFormule.setText(std::move(input));
+        m_ws.txtUnosFormule.setText(std::move(*line));
         m_ws.convertChem2Text();
     }
     showBusy(false, reading == Reading::Open);

@@ -1,12 +1,16 @@
 #pragma once
 // Task lists: New empties the history, Save writes it to a task file, Open and Example feed a
-// file's lines through the calculate command again as a batch. A batch lets pending window events
-// run once per line, which is where Escape sets cancelRequested and stops it before its next
-// line. File errors and cancelled dialogs end a command without a message.
+// file's lines through the calculate command again as a batch, reading the file a line at a time.
+// A batch lets pending window events run once per line, which is where Escape sets
+// cancelRequested and stops it before its next line. A cancelled dialog ends a command silently;
+// a file that cannot be written, opened or read is reported to the user, naming the file and the
+// system's reason, and changes nothing else (a batch keeps the rows it ran before a read error).
 
 #include "workspace/controls.h"
+#include "workspace/window_services.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,9 +37,15 @@ public:
 
 private:
     enum class Reading { Open, Example };
+    // The next line of a batch, or nothing at its end.
+    using LineSource = std::function<std::optional<std::string>()>;
     // Runs the lines; the event pump may start other commands between lines, but not a batch.
+    void runBatch(const LineSource& nextLine, Reading reading);
     void runBatch(const std::vector<std::string>& lines, Reading reading);
-    std::optional<std::string> readExample();
+    // Runs an opened file as a batch and reports a read error that stopped it.
+    void runFile(InputFile& file, std::string_view title, const std::string& path, Reading reading);
+    // Example.tsk from the first place that has it; `path` becomes the one opened.
+    OpenedFile openExample(std::string& path);
     void showBusy(bool busy, bool hideRows);
 
     Workspace& m_ws;

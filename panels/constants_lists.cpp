@@ -1,7 +1,5 @@
 #include "panels/constants_lists.h"
 
-#include "workspace/text_lines.h"
-
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -193,18 +191,6 @@ const std::initializer_list<Pair> kPrefixes{
     {"nano (n)", "-9"}, {"piko (p)", "-12"}, {"femto (f)", "-15"}, {"ato (a)", "-18"},
 };
 
-// Cuts a line to at most `limit` bytes without splitting a UTF-8 character.
-std::string_view cutLine(std::string_view line, std::size_t limit) {
-    if (line.size() <= limit) {
-        return line;
-    }
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return line.substr(0, end);
-}
-
 } // namespace
 
 std::vector<std::string> siUnitsList() {
@@ -240,26 +226,6 @@ std::vector<std::string> siPrefixesList() {
         list.push_back(" 1 E" + std::string(exponent));
     }
     return list;
-}
-
-std::vector<std::string> constantsFileLines(std::string_view bytes) {
-    const std::string text = decodeText(bytes);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size() && lines.size() < kMaxConstantsLines) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        const std::size_t stop = end == std::string::npos ? text.size() : end;
-        lines.emplace_back(
-            cutLine(std::string_view(text).substr(start, stop - start), kMaxConstantsLineBytes));
-        if (end == std::string::npos) {
-            break;
-        }
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
-    }
-    return lines;
 }
 
 std::optional<std::string> constantsBaseName(std::string_view path) {

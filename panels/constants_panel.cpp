@@ -1,6 +1,7 @@
 #include "panels/constants_panel.h"
 
 #include "panels/constants_lists.h"
+#include "workspace/text_lines.h"
 #include "workspace/workspace.h"
 
 namespace zolvan {
@@ -11,6 +12,7 @@ constexpr int kCustomView = 3;
 constexpr int kLoader = 4;
 constexpr int kPreselectedConstants = 3;
 constexpr int kEnter = 13;
+constexpr std::string_view kLoaderTitle = "Custom Constants";
 
 void fill(ListBox& list, std::vector<std::string> lines) {
     list.items.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
@@ -77,24 +79,47 @@ void ConstantsPanel::mnuConstants_Click(int index) {
 }
 
 // Every failure (a cancelled dialog, a file that cannot be read, a name without ".") ends the
-// loader quietly with the third list view.
+// loader with the third list view. A file that cannot be read is reported and leaves the list
+// and the tab caption as they were.
 void ConstantsPanel::loadConstantsFile() {
     mnuConstants[kLoader].checked = false;
-    WindowServices& services = m_ws.services();
     const std::optional<std::string> path =
-        services.showOpenDialog(kConstantsFilter, kPreselectedConstants);
+        m_ws.services().showOpenDialog(kConstantsFilter, kPreselectedConstants);
     if (path) {
-        customListLoaded = 1;
-        lstConstants[3].items.clear();
-        lstConstants[3].listIndex = -1;
-        if (const std::optional<std::string> bytes = services.readFile(*path)) {
-            fill(lstConstants[3], constantsFileLines(*bytes));
+        if (std::optional<std::vector<std::string>> lines = readConstantsFile(*path)) {
+            customListLoaded = 1;
+            fill(lstConstants[3], std::move(*lines));
             if (std::optional<std::string> name = constantsBaseName(*path)) {
                 cmdConstant[3].caption = std::move(*name);
             }
         }
     }
     mnuConstants_Click(kCustomView);
+}
+
+// At most kMaxConstantsLines lines of at most kMaxConstantsLineBytes bytes: the rest of a huge
+// file is left unread.
+std::optional<std::vector<std::string>> ConstantsPanel::readConstantsFile(const std::string& path) {
+    WindowServices& services = m_ws.services();
+    const OpenedFile opened = services.openFile(path);
+    if (!opened.file) {
+        services.reportFileError(kLoaderTitle, "open", path, opened.reason);
+        return std::nullopt;
+    }
+    TextFileLines reader(*opened.file, kMaxConstantsLineBytes);
+    std::vector<std::string> lines;
+    while (lines.size() < kMaxConstantsLines) {
+        std::optional<std::string> line = reader.next();
+        if (!line) {
+            break;
+        }
+        lines.push_back(std::move(*line));
+    }
+    if (!reader.failure().empty()) {
+        services.reportFileError(kLoaderTitle, "read", path, reader.failure());
+        return std::nullopt;
+    }
+    return lines;
 }
 
 void ConstantsPanel::lstConstants_DblClick(int index) {

@@ -3,13 +3,17 @@
 // menu's constants items: Classic (the function panel), SI units, physical constants, and the
 // third list (SI prefixes, or a loaded constants file). A double-click or Enter on a list entry
 // inserts a value line at the caret. The lists are fixed data, except the custom list, which is
-// read from a file the user picks; no file is ever written here.
+// read from a file the user picks; no file is ever written here. A file that cannot be read is
+// reported to the user and leaves the custom list as it was.
 
 #include "workspace/controls.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zolvan {
 
@@ -46,6 +50,8 @@ public:
 
 private:
     void loadConstantsFile();
+    // The lines of a constants file, or nothing (reported to the user) when it cannot be read.
+    std::optional<std::vector<std::string>> readConstantsFile(const std::string& path);
     void showList(std::size_t list, TabIndicator indicator);
 
     Workspace& m_ws;

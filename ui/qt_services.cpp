@@ -2,6 +2,7 @@
 
 #include "ui/data_folder.h"
 #include "workspace/controls.h"
+#include "workspace/local_files.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +19,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
-#include <QSaveFile>
+#include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -118,29 +119,24 @@ std::optional<std::string> QtServices::showSaveDialog(std::string_view filter, i
     return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected);
 }
 
-std::optional<std::string> QtServices::readFile(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes.toStdString();
+// Files are local files: the same code as the headless services, which never blocks on a FIFO
+// and never leaves a half-written file, where QFile would block and QSaveFile could miss a
+// write error that only shows when the file is closed.
+OpenedFile QtServices::openFile(const std::string& path) {
+    return openRegularFile(path);
 }
 
-bool QtServices::writeFile(const std::string& path, std::string_view bytes) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+ServiceOutcome QtServices::writeFile(const std::string& path, std::string_view bytes) {
+    return replaceFile(path, bytes);
+}
+
+void QtServices::reportError(std::string_view title, std::string_view text) {
+    if (m_onPump) {
+        m_onPump();
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QMessageBox::warning(&m_window,
+                         QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::vector<std::string> QtServices::dataFolders() {
@@ -195,7 +191,27 @@ QString copyFileName(const QString& file, int document) {
 
 } // namespace
 
-bool QtServices::endDocument() {
+// Qt tells only that printing failed. Printed to a PDF file, the reason is the file's own, which
+// opening it for writing tells; a printer gives none.
+ServiceOutcome QtServices::printFailure() {
+    const QString file = m_printer.outputFileName();
+    if (file.isEmpty()) {
+        return ServiceOutcome::failed(m_printer.printerName().toStdString() +
+                                      ": The printer did not accept the document");
+    }
+    QFile probe(file);
+    const bool existed = probe.exists();
+    QString reason = QStringLiteral("The file could not be written");
+    if (!probe.open(QIODevice::Append)) {
+        reason = probe.errorString();
+    } else if (!existed) {
+        probe.remove();
+    }
+    return ServiceOutcome::failed(
+        (QFileInfo(file).fileName() + QStringLiteral(": ") + reason).toStdString());
+}
+
+ServiceOutcome QtServices::endDocument() {
     const QStringList lines = std::exchange(m_lines, {});
     ++m_documents;
     if (m_documents == 1) {
@@ -208,7 +224,7 @@ bool QtServices::endDocument() {
     // that does not fit starts a new page.
     QPainter painter;
     if (!painter.begin(&m_printer)) {
-        return false;
+        return printFailure();
     }
     const QFontMetrics metrics(painter.font());
     const QRect page = painter.viewport();
@@ -216,14 +232,14 @@ bool QtServices::endDocument() {
     for (const QString& line : lines) {
         if (y + metrics.descent() > page.height() && y > metrics.ascent()) {
             if (!m_printer.newPage()) {
-                return false;
+                return printFailure();
             }
             y = metrics.ascent();
         }
         painter.drawText(0, y, line);
         y += metrics.lineSpacing();
     }
-    return painter.end();
+    return painter.end() ? ServiceOutcome{} : printFailure();
 }
 
 void QtServices::showHelpContents() {

@@ -33,9 +33,9 @@ public:
     void showPopupMenu(const MenuItem& menu) override;
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;
-    std::optional<std::string> readFile(const std::string& path) override;
-    // Through QSaveFile: the file is replaced only once everything is written.
-    bool writeFile(const std::string& path, std::string_view bytes) override;
+    OpenedFile openFile(const std::string& path) override;
+    // Written beside the file, flushed and renamed over it once everything is on the disk.
+    ServiceOutcome writeFile(const std::string& path, std::string_view bytes) override;
     std::vector<std::string> dataFolders() override;
     void clipboardClear() override;
     void clipboardSetText(std::string_view text) override;
@@ -45,7 +45,10 @@ public:
     void printLine(std::string_view line) override;
     // Each document is its own print job. Printed to a PDF file, the second and later copies go to
     // files named with "-2", "-3"... before the extension, so that no copy overwrites another.
-    bool endDocument() override;
+    ServiceOutcome endDocument() override;
+    // A warning message box over the main window, shown after the window has caught up with the
+    // model, so that a batch stopped by a read error shows the rows it ran behind the message.
+    void reportError(std::string_view title, std::string_view text) override;
     void showHelpContents() override;
     void openUrl(std::string_view url) override;
     void exitProgram() override;
@@ -61,6 +64,8 @@ public:
     void setPumpHandler(std::function<void()> handler) { m_onPump = std::move(handler); }
 
 private:
+    ServiceOutcome printFailure();
+
     QWidget& m_window;
     QLocale m_locale;
     QPrinter m_printer;

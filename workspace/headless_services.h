@@ -1,7 +1,8 @@
 #pragma once
 // The window services as far as a run without a window has them: a chosen decimal separator,
 // the clock, plain files, a clipboard of its own, and dialogs that are always cancelled, since
-// nobody could answer them. There is no printer, help viewer or browser.
+// nobody could answer them. Errors go to standard error. There is no printer, help viewer or
+// browser.
 
 #include "workspace/window_services.h"
 
@@ -22,16 +23,17 @@ public:
     std::optional<std::string> showSaveDialog(std::string_view, int) override {
         return std::nullopt;
     }
-    std::optional<std::string> readFile(const std::string& path) override;
-    // Writes a temporary file beside the target and renames it over the target.
-    bool writeFile(const std::string& path, std::string_view bytes) override;
+    OpenedFile openFile(const std::string& path) override;
+    ServiceOutcome writeFile(const std::string& path, std::string_view bytes) override;
     std::vector<std::string> dataFolders() override { return {}; }
     void clipboardClear() override { m_clipboard.clear(); }
     void clipboardSetText(std::string_view text) override { m_clipboard = text; }
     std::string clipboardText() override { return m_clipboard; }
     std::optional<int> showPrintDialog() override { return std::nullopt; }
     void printLine(std::string_view) override {}
-    bool endDocument() override { return false; }
+    ServiceOutcome endDocument() override { return ServiceOutcome::failed("no printer"); }
+    // One line on standard error.
+    void reportError(std::string_view title, std::string_view text) override;
     void showHelpContents() override {}
     void openUrl(std::string_view) override {}
     void exitProgram() override {}

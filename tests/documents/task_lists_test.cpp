@@ -44,31 +44,39 @@ TEST_P(SaveAndPrint, WriteNewestRowFirst) {
     s.model.printing.mnuPrint_Click();
     EXPECT_EQ(s.services.printed, c.printed);
     EXPECT_TRUE(s.services.pending.empty());
+    EXPECT_EQ(s.services.errors, c.printerFails
+                                     ? Lines{"Print | Could not print to Lab printer: Out of paper"}
+                                     : Lines{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, SaveAndPrint, ::testing::ValuesIn(kOutputs), rowName);
 
-TEST(SaveTaskList, CancelledOrRefusedWritesNothing) {
+TEST(SaveTaskList, CancelledWritesNothingAndRefusedIsReported) {
     StartedWorkspace s;
     s.enter("1+1");
-    s.services.files["old.tsk"] = "kept";
+    s.services.files["/home/ana/old.tsk"] = "kept";
     s.model.taskLists.mnuSave_Click(); // cancelled: no answer queued
-    s.services.unwritable = {"old.tsk"};
-    s.services.dialogAnswers = {"old.tsk"};
+    EXPECT_EQ(s.services.errors, Lines{});
+    s.services.writeFailures["/home/ana/old.tsk"] = "No space left on device";
+    s.services.dialogAnswers = {"/home/ana/old.tsk"};
     s.model.taskLists.mnuSave_Click();
     EXPECT_EQ(s.services.files.size(), 1u);
-    EXPECT_EQ(s.services.files["old.tsk"], "kept");
+    EXPECT_EQ(s.services.files["/home/ana/old.tsk"], "kept");
+    EXPECT_EQ(s.services.errors, Lines{"Save | Could not save old.tsk: No space left on device"});
+    EXPECT_EQ(entries(s.w.cmbLista), Lines{"1+1"});
 }
 
 // A file's bytes run by Open or by Example after "1+1" was entered: the events pumped (one
-// before each line) and the history afterwards, newest first, as "input | result". A file that
-// cannot be read changes nothing.
+// before each line), the history afterwards, newest first, as "input | result", and what the user
+// was told. A file that cannot be opened changes nothing; a read error keeps the rows run before.
 struct BatchCase {
     std::string name;
     bool example;
     std::optional<std::string> file;
     int pumps;
     Lines history;
+    std::string openFailure = "", readFailure = "";
+    Lines errors = {};
 };
 
 const BatchCase kBatches[] = {
@@ -78,8 +86,38 @@ const BatchCase kBatches[] = {
     {"ExampleKeepsEmptyLines", true, "3\n\n2+2", 3, {"2+2 | 4", " | ", "3 | 3", "1+1 | 2"}},
     {"ExampleTakesTextBeforeEquals", true, "=5\r\n3+3 = 6", 2, {"3+3 | 6", "1+1 | 2"}},
     {"Windows1252Read", false, "4\xB2\r\n", 1, {"4 | 4", "1+1 | 2"}},
-    {"OpenUnreadable", false, std::nullopt, 0, {"1+1 | 2"}},
-    {"ExampleMissing", true, std::nullopt, 0, {"1+1 | 2"}},
+    {"Utf16Read",
+     false,
+     std::string("\xFF\xFE"
+                 "2\0*\0"
+                 "3\0",
+                 8),
+     1,
+     {"2*3 | 6", "1+1 | 2"}},
+    {"OpenRefused",
+     false,
+     "3",
+     0,
+     {"1+1 | 2"},
+     "Not a regular file",
+     "",
+     {"Open | Could not open in.tsk: Not a regular file"}},
+    {"ExampleMissing",
+     true,
+     std::nullopt,
+     0,
+     {"1+1 | 2"},
+     "",
+     "",
+     {"Example | Could not open Example.tsk: No such file or directory"}},
+    {"ReadErrorKeepsRowsRun",
+     false,
+     "3\n4\n5",
+     2,
+     {"4 | 4", "3 | 3", "1+1 | 2"},
+     "",
+     "Input/output error",
+     {"Open | Could not read in.tsk: Input/output error"}},
 };
 
 class RunTaskFile : public ::testing::TestWithParam<BatchCase> {};
@@ -88,10 +126,17 @@ TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
     const BatchCase& c = GetParam();
     StartedWorkspace s;
     s.enter("1+1");
+    const std::string path = c.example ? "Example.tsk" : "/home/ana/in.tsk";
     if (c.file) {
-        s.services.files[c.example ? "Example.tsk" : "in.tsk"] = *c.file;
+        s.services.files[path] = *c.file;
     }
-    s.services.dialogAnswers = {"in.tsk"};
+    if (!c.openFailure.empty()) {
+        s.services.openFailures[path] = c.openFailure;
+    }
+    if (!c.readFailure.empty()) {
+        s.services.readFailures[path] = c.readFailure;
+    }
+    s.services.dialogAnswers = {path};
     // While a line runs the busy panel shows, and Open hides the rows as well.
     int pumps = 0;
     s.services.onEvents = [&](int) {
@@ -106,6 +151,7 @@ TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
         history.push_back(s.w.cmbLista.items[i] + " | " + s.w.lstRezultat.items[i]);
     }
     EXPECT_EQ(history, c.history);
+    EXPECT_EQ(s.services.errors, c.errors);
     EXPECT_EQ(s.services.dialogCalls.size(), c.example ? 0u : 1u);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
     EXPECT_TRUE(s.w.lblRezultat[0].visible);

@@ -75,12 +75,17 @@ const FileCase kFiles[] = {
     {"Empty", "", {}},
     {"OnlyLineEnd", "\r\n", {""}},
     {"Windows1252DegreeAndEuro", "T (\xB0) \x80\n", {"T (°) €"}},
+    {"Utf8MarkNotPartOfTheFirstConstant", "\xEF\xBB\xBF 1.5\n", {" 1.5"}},
 };
 
 class ConstantsFileLines : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(ConstantsFileLines, SplitAndDecode) {
-    EXPECT_EQ(constantsFileLines(GetParam().bytes), GetParam().lines);
+    StartedWorkspace s;
+    s.services.dialogAnswers = {"/tmp/lab.con"};
+    s.services.files["/tmp/lab.con"] = GetParam().bytes;
+    s.model.constantsPanel.mnuConstants_Click(4);
+    EXPECT_EQ(entries(s.model.constantsPanel.lstConstants[3]), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ConstantsFileLines, ::testing::ValuesIn(kFiles), rowName);
@@ -101,8 +106,9 @@ TEST(ConstantsFile, LoadsIntoTheCustomViewNamedAfterTheFile) {
     EXPECT_FALSE(panel.mnuConstants[4].checked);
 }
 
-// Failures end quietly on the third view: the prefixes before any file, the custom list after.
-TEST(ConstantsFile, FailuresShowTheThirdView) {
+// Failures end on the third view: the prefixes before any file, the custom list after. A file
+// that cannot be opened or read is reported and keeps the list and caption loaded before.
+TEST(ConstantsFile, FailuresShowTheThirdViewAndKeepTheList) {
     StartedWorkspace s;
     ConstantsPanel& panel = s.model.constantsPanel;
     panel.mnuConstants_Click(4); // cancelled
@@ -110,15 +116,29 @@ TEST(ConstantsFile, FailuresShowTheThirdView) {
     EXPECT_EQ(panel.cmdConstant[3].caption, "Prefix");
 
     s.services.dialogAnswers = {"/tmp/missing.con"};
-    panel.mnuConstants_Click(4); // unreadable
-    EXPECT_TRUE(panel.lstConstants[3].visible);
-    EXPECT_TRUE(panel.lstConstants[3].items.empty());
+    panel.mnuConstants_Click(4); // before any file: the prefixes stay
+    EXPECT_TRUE(panel.lstConstants[2].visible);
+    EXPECT_EQ(panel.customListLoaded, 0);
 
     s.services.dialogAnswers = {"/tmp/noextension"};
     s.services.files["/tmp/noextension"] = "7\n";
     panel.mnuConstants_Click(4); // no "." in the name: filled, caption kept
     EXPECT_EQ(entries(panel.lstConstants[3]), std::vector<std::string>{"7"});
     EXPECT_EQ(panel.cmdConstant[3].caption, "Prefix");
+
+    s.services.dialogAnswers = {"/tmp/lab.con", "/tmp/broken.con"};
+    s.services.files["/tmp/lab.con"] = "1.5";
+    s.services.files["/tmp/broken.con"] = "8\n9\n";
+    s.services.readFailures["/tmp/broken.con"] = "Input/output error";
+    panel.mnuConstants_Click(4);
+    panel.mnuConstants_Click(4); // fails after two lines: lab's list and caption stay
+    EXPECT_EQ(entries(panel.lstConstants[3]), std::vector<std::string>{"1.5"});
+    EXPECT_EQ(panel.cmdConstant[3].caption, "lab");
+    EXPECT_TRUE(panel.lstConstants[3].visible);
+    EXPECT_EQ(s.services.errors,
+              (std::vector<std::string>{
+                  "Custom Constants | Could not open missing.con: No such file or directory",
+                  "Custom Constants | Could not read broken.con: Input/output error"}));
 }
 
 TEST(ConstantsFile, HugeBinaryFileIsCutNotSwallowed) {
@@ -126,9 +146,14 @@ TEST(ConstantsFile, HugeBinaryFileIsCutNotSwallowed) {
     for (std::size_t i = 0; i < bytes.size(); i += 7) {
         bytes[i] = static_cast<char>(i % 3 == 0 ? '\n' : 0xFF);
     }
-    const std::vector<std::string> lines = constantsFileLines(bytes);
-    EXPECT_EQ(lines.size(), kMaxConstantsLines);
-    for (const std::string& line : lines) {
+    StartedWorkspace s;
+    s.services.readPiece = std::size_t{1} << 16;
+    s.services.dialogAnswers = {"/tmp/huge.con"};
+    s.services.files["/tmp/huge.con"] = std::move(bytes);
+    s.model.constantsPanel.mnuConstants_Click(4);
+    const ListBox& list = s.model.constantsPanel.lstConstants[3];
+    EXPECT_EQ(list.items.size(), kMaxConstantsLines);
+    for (const std::string& line : list.items) {
         EXPECT_LE(line.size(), kMaxConstantsLineBytes);
     }
 }

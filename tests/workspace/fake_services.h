@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -23,7 +24,10 @@ public:
     unsigned seed = 12345u;
     std::vector<std::string> dialogAnswers, folders;
     std::map<std::string, std::string> files;
-    std::vector<std::string> unwritable; // paths that refuse to be written
+    // Paths that cannot be opened or written, or that fail after their content was read, with
+    // the system's reason.
+    std::map<std::string, std::string> openFailures, writeFailures, readFailures;
+    std::size_t readPiece = 7; // the most bytes one read gives, so lines straddle the pieces
     std::optional<std::string> clipboard;
     std::optional<int> copies;
     bool printerFails = false;
@@ -41,6 +45,7 @@ public:
     std::vector<bool> topmostCalls;
     std::vector<std::string> popupMenus, urlsOpened, pending; // pending: lines not yet ended
     std::vector<std::vector<std::string>> printed;
+    std::vector<std::string> errors; // reported to the user, as "title | text"
 
     char localeDecimalSeparator() override { return separator; }
     unsigned clockSeed() override { return seed; }
@@ -53,16 +58,23 @@ public:
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override {
         return answerDialog(true, filter, preselected);
     }
-    std::optional<std::string> readFile(const std::string& path) override {
+    OpenedFile openFile(const std::string& path) override {
         const auto found = files.find(path);
-        return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    bool writeFile(const std::string& path, std::string_view bytes) override {
-        const bool refused = std::ranges::count(unwritable, path) > 0;
-        if (!refused) {
-            files[path] = std::string(bytes);
+        if (openFailures.contains(path) || found == files.end()) {
+            return {nullptr,
+                    openFailures.contains(path) ? openFailures[path] : "No such file or directory"};
         }
-        return !refused;
+        const auto failure = readFailures.find(path);
+        return {std::make_unique<StringFile>(found->second, readPiece,
+                                             failure == readFailures.end() ? "" : failure->second),
+                {}};
+    }
+    ServiceOutcome writeFile(const std::string& path, std::string_view bytes) override {
+        if (writeFailures.contains(path)) {
+            return ServiceOutcome::failed(writeFailures[path]);
+        }
+        files[path] = std::string(bytes);
+        return {};
     }
     std::vector<std::string> dataFolders() override { return folders; }
     void clipboardClear() override { clipboard.reset(); }
@@ -70,12 +82,16 @@ public:
     std::string clipboardText() override { return clipboard.value_or(""); }
     std::optional<int> showPrintDialog() override { return copies; }
     void printLine(std::string_view line) override { pending.emplace_back(line); }
-    bool endDocument() override {
+    ServiceOutcome endDocument() override {
         if (!printerFails) {
             printed.push_back(pending);
         }
         pending.clear();
-        return !printerFails;
+        return printerFails ? ServiceOutcome::failed("Lab printer: Out of paper")
+                            : ServiceOutcome{};
+    }
+    void reportError(std::string_view title, std::string_view text) override {
+        errors.push_back(std::string(title) + " | " + std::string(text));
     }
     void showHelpContents() override { ++helpShown; }
     void openUrl(std::string_view url) override { urlsOpened.emplace_back(url); }
@@ -83,6 +99,29 @@ public:
     std::string platformName() override { return "Test system"; }
 
 private:
+    // A file's bytes in pieces; with a failure, reading fails where the end would be.
+    class StringFile final : public InputFile {
+    public:
+        StringFile(std::string bytes, std::size_t piece, std::string failure)
+            : m_bytes(std::move(bytes)), m_piece(piece), m_failure(std::move(failure)) {}
+        std::optional<std::size_t> read(std::span<char> buffer) override {
+            const std::size_t count = std::min({buffer.size(), m_piece, m_bytes.size() - m_at});
+            if (count == 0 && !m_failure.empty()) {
+                return std::nullopt;
+            }
+            std::copy_n(m_bytes.data() + m_at, count, buffer.data());
+            m_at += count;
+            return count;
+        }
+        const std::string& failure() const override { return m_failure; }
+
+    private:
+        std::string m_bytes;
+        std::size_t m_piece;
+        std::size_t m_at = 0;
+        std::string m_failure;
+    };
+
     std::optional<std::string> answerDialog(bool save, std::string_view filter, int preselected) {
         dialogCalls.push_back({save, std::string(filter), preselected});
         if (dialogAnswers.empty()) {
