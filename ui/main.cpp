@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -75,6 +76,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answerInformationOptions(argc, argv)) {
         return *status;
     }
+    // A save past a file-size limit fails with a message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvid.Zolvan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.korvid.Zolvan.svg")));

@@ -9,10 +9,15 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+
+#include <string_view>
+#include <sys/stat.h>
 
 namespace zolvan::testing {
 namespace {
@@ -86,6 +91,62 @@ TEST(TaskFileDialogs, CancelledOpenChangesNothing) {
     w.key(Qt::CTRL | Qt::Key_O);
     EXPECT_EQ(w.history(), QStringList{q("1+1")});
 }
+
+// A file command that fails shows a warning that names the file and the reason, and changes
+// nothing else: the history stays and the window goes on working. The file lies in a temporary
+// folder that holds a folder "folder" and a FIFO "pipe.tsk" without a writer.
+struct FailedFileCase {
+    const char* name;
+    const char* item; // the menu item chosen
+    const char* file;
+    const char* message;
+};
+
+const FailedFileCase kFailedFiles[] = {
+    {"SaveIntoMissingFolder", "mnuSave", "gone/day.tsk",
+     "Could not save day.tsk: No such file or directory"},
+    {"OpenFolder", "mnuOpen", "folder", "Could not open folder: Is a directory"},
+    {"OpenFifo", "mnuOpen", "pipe.tsk", "Could not open pipe.tsk: Not a regular file"},
+    {"ConstantsFromFifo", "mnuConstants_4", "pipe.tsk",
+     "Could not open pipe.tsk: Not a regular file"},
+    {"PrintIntoMissingFolder", "mnuPrint", "gone/list.pdf",
+     "Could not print to list.pdf: No such file or directory"},
+};
+
+class FailedFileCommand : public ::testing::TestWithParam<FailedFileCase> {};
+
+TEST_P(FailedFileCommand, ShowsAWarningAndKeepsTheHistory) {
+    const FailedFileCase& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(q("folder")));
+    ASSERT_EQ(::mkfifo(dir.filePath(q("pipe.tsk")).toLocal8Bit().constData(), 0600), 0);
+    ShownWindow w;
+    w.enter("1+1");
+    QString shown;
+    whenDialogOpens<QMessageBox>([&shown](QMessageBox& box) {
+        shown = box.text();
+        box.accept();
+    });
+    const QString path = dir.filePath(q(c.file));
+    if (std::string_view(c.item) == "mnuPrint") {
+        w.vescal.services().printer().setOutputFormat(QPrinter::PdfFormat);
+        w.vescal.services().printer().setOutputFileName(path);
+        whenDialogOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
+    } else {
+        whenDialogOpens<QFileDialog>([path](QFileDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog&>(dialog).done(QDialog::Accepted);
+        });
+    }
+    w.find<QAction>(c.item)->trigger();
+    EXPECT_EQ(shown, q(c.message));
+    EXPECT_EQ(w.history(), QStringList{q("1+1")});
+    w.reactivate();
+    w.enter("2+2");
+    EXPECT_EQ(w.text("lblRezultat_0"), q("4"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FailedFileCommand, ::testing::ValuesIn(kFailedFiles), byName);
 
 // Printed to a PDF file through the print dialog: two copies, two documents, one line per row.
 TEST(PrintToPdf, EachCopyIsItsOwnDocument) {
