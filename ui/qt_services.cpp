@@ -196,8 +196,10 @@ QString copyFileName(const QString& file, int document) {
 ServiceOutcome QtServices::printFailure() {
     const QString file = m_printer.outputFileName();
     if (file.isEmpty()) {
-        return ServiceOutcome::failed(m_printer.printerName().toStdString() +
-                                      ": The printer did not accept the document");
+        const QString printer = m_printer.printerName();
+        return ServiceOutcome::failed(
+            (printer.isEmpty() ? QStringLiteral("the printer") : printer).toStdString() +
+            ": The printer did not accept the document");
     }
     QFile probe(file);
     const bool existed = probe.exists();
