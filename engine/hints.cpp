@@ -1,0 +1,428 @@
+#include "engine/hints.h"
+
+#include "engine/ascii.h"
+#include "engine/calculate.h"
+#include "engine/engine_state.h"
+#include "engine/normalizer.h"
+#include "engine/number_text.h"
+#include "engine/typed_characters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace zolvan {
+
+using namespace ascii;
+
+namespace {
+
+// Each other reading a hint tries runs the engine once; a line may offer many places to try
+// (a long pasted list of products), so only the first few are tried.
+constexpr int kReadingsPerLine = 8;
+
+// Lower-case lines of two letters that read as one element but also name a compound of the two
+// one-letter elements, written in that order.
+struct TwoLetterCompound {
+    std::string_view typed;
+    std::string_view element;
+    std::string_view elementName;
+    std::string_view compound;
+    std::string_view compoundName;
+};
+constexpr TwoLetterCompound kTwoLetterCompounds[] = {
+    {"co", "Co", "cobalt", "CO", "carbon monoxide"},
+    {"no", "No", "nobelium", "NO", "nitric oxide"},
+    {"hf", "Hf", "hafnium", "HF", "hydrogen fluoride"},
+    {"cs", "Cs", "caesium", "CS", "carbon monosulfide"},
+    {"sn", "Sn", "tin", "SN", "sulfur mononitride"},
+    {"ho", "Ho", "holmium", "HO", "hydroxyl radical"},
+};
+
+// One typed character and what the reading makes of it.
+struct Typed {
+    std::string_view text; // the bytes as typed
+    char32_t code;
+    char read; // readCharacter(code): '\0' when dropped
+};
+
+bool isOpening(char c) {
+    return c == '(' || c == '{' || c == '[';
+}
+bool isClosing(char c) {
+    return c == ')' || c == '}' || c == ']';
+}
+bool isOperator(char c) {
+    return c != '\0' && std::string_view("+-*/^%").find(c) != std::string_view::npos;
+}
+bool isLetter(char c) {
+    return isUpper(c) || isLower(c);
+}
+
+// Characters that no one sees: a hint cannot name them usefully.
+bool isInvisible(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || (code >= 0x200B && code <= 0x200F) ||
+           (code >= 0x2028 && code <= 0x202E) || (code >= 0x2060 && code <= 0x2064) ||
+           code == 0xFEFF;
+}
+
+// Rounds to `digits` significant digits, for values that are no molar mass.
+double significant(double value, int digits) {
+    if (value == 0.0) {
+        return value;
+    }
+    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::fabs(value))));
+    const double rounded = std::round(value * scale) / scale;
+    return std::isfinite(rounded) ? rounded : value;
+}
+
+class HintFinder {
+public:
+    HintFinder(const EngineState& state, std::string_view line) : m_state(state), m_line(line) {
+        for (std::size_t pos = 0; pos < line.size();) {
+            const CodePoint code = decodeAt(line, pos);
+            if (code.value == U'=') {
+                break; // the first "=" ends every line
+            }
+            m_chars.push_back(
+                {line.substr(pos, code.length), code.value, readCharacter(code.value)});
+            pos += code.length;
+        }
+    }
+
+    std::vector<std::string> find() {
+        for (std::size_t i = 0; i < m_chars.size(); ++i) {
+            multipliedMasses(i);
+        }
+        for (std::size_t i = 0; i < m_chars.size(); ++i) {
+            joiningBlank(i);
+            decimalPoint(i);
+        }
+        twoLetters();
+        capitalFunctions();
+        ignoredCharacters();
+        return std::move(m_hints);
+    }
+
+private:
+    char readAt(std::size_t i) const { return i < m_chars.size() ? m_chars[i].read : '\0'; }
+    bool blankAt(std::size_t i) const {
+        return i < m_chars.size() && isBlankCharacter(m_chars[i].code);
+    }
+
+    // First character of the term that ends before `at`: back to an operator or an opening
+    // bracket that is not closed inside the term.
+    std::size_t termStart(std::size_t at) const {
+        int depth = 0;
+        for (; at > 0; --at) {
+            const char c = m_chars[at - 1].read;
+            if (isClosing(c)) {
+                ++depth;
+            } else if (isOpening(c) && depth-- == 0) {
+                break;
+            } else if (depth == 0 && isOperator(c)) {
+                break;
+            }
+        }
+        return at;
+    }
+
+    // One past the last character of the term that starts at `at`.
+    std::size_t termEnd(std::size_t at) const {
+        int depth = 0;
+        for (; at < m_chars.size(); ++at) {
+            const char c = m_chars[at].read;
+            if (isOpening(c)) {
+                ++depth;
+            } else if (isClosing(c) && depth-- == 0) {
+                break;
+            } else if (depth == 0 && isOperator(c)) {
+                break;
+            }
+        }
+        return at;
+    }
+
+    // The characters from..to as typed, without the blanks around them and without characters
+    // the reading dropped, which a hint of their own names.
+    std::string typedText(std::size_t from, std::size_t to) const {
+        std::vector<std::size_t> shown;
+        for (std::size_t k = from; k < to; ++k) {
+            if (m_chars[k].read != '\0' || (blankAt(k) && !shown.empty())) {
+                shown.push_back(k);
+            }
+        }
+        while (!shown.empty() && blankAt(shown.back())) {
+            shown.pop_back();
+        }
+        std::string text;
+        for (const std::size_t k : shown) {
+            text += m_chars[k].text;
+        }
+        return text;
+    }
+
+    // The characters from..to as the reading has them, dropped ones left out.
+    std::string readText(std::size_t from, std::size_t to) const {
+        std::string text;
+        for (std::size_t k = from; k < to; ++k) {
+            if (m_chars[k].read != '\0') {
+                text += m_chars[k].read;
+            }
+        }
+        return text;
+    }
+
+    std::size_t digitsBefore(std::size_t end) const {
+        while (end > 0 && isDigit(m_chars[end - 1].read)) {
+            --end;
+        }
+        return end;
+    }
+
+    std::size_t digitsAfter(std::size_t start) const {
+        while (start < m_chars.size() && isDigit(m_chars[start].read)) {
+            ++start;
+        }
+        return start;
+    }
+
+    // A count written after a symbol or a bracket that a dot or blank may have cut: never 1 and
+    // never with a leading zero, which are written only as parts of a decimal count.
+    bool isPlainCount(std::size_t from, std::size_t to) const {
+        const std::string digits = readText(from, to);
+        const char before = from > 0 ? m_chars[from - 1].read : '\0';
+        return !digits.empty() && digits != "1" && digits.front() != '0' &&
+               (isLetter(before) || isClosing(before));
+    }
+
+    bool spendReading() { return m_readingsLeft-- > 0; }
+
+    // True when the text, read alone, joins its dotted parts into a formula unit.
+    bool formsUnit(const std::string& text) const {
+        EngineState scratch;
+        scratch.DecimalSeparator = m_state.DecimalSeparator;
+        scratch.ThousandsSeparator = m_state.ThousandsSeparator;
+        return canonicalForm(scratch, text).formulaUnits > 0;
+    }
+
+    // The value of a line read on a copy of the state, as the engine would have shown it when
+    // typed instead: a molar mass with two decimals (fewer when its elements have fewer), any
+    // other number to six significant digits. Nothing for a message, an unknown symbol or a
+    // table.
+    std::optional<std::string> valueOf(std::string line) const {
+        EngineState scratch = m_state;
+        scratch.InputLine = std::move(line);
+        scratch.CalcKind = 0;
+        scratch.ResultText = m_state.AnsText; // the line's ":ans" stays what it was
+        scratch.UnknownSymbolFlag = false;
+        calculateExpression(scratch);
+        const char separator = scratch.DecimalSeparator;
+        const std::optional<double> value = readNumber(scratch.ResultText, separator);
+        if (scratch.UnknownSymbolFlag || scratch.CalcKind != 0 || !value ||
+            !std::isfinite(*value)) {
+            return std::nullopt;
+        }
+        if (scratch.ElementPrecision && scratch.ElementDecimals < 10) {
+            return fixedText(*value, std::min<int>(2, scratch.ElementDecimals), separator);
+        }
+        return numberText(significant(*value, 6), separator);
+    }
+
+    // The hydrate that the line may have meant, with its value: nothing unless the text with a
+    // dot joins into a formula unit.
+    std::optional<std::string> hydrate(const std::string& dotted) {
+        if (!spendReading() || !formsUnit(dotted)) {
+            return std::nullopt;
+        }
+        const std::optional<std::string> value = valueOf(dotted);
+        return value ? std::optional("the hydrate " + dotted + " is " + *value) : std::nullopt;
+    }
+
+    // CuSO4*5H2O: a "*" (or "×") between two formulas.
+    void multipliedMasses(std::size_t i) {
+        if (readAt(i) != '*' || (i > 0 && readAt(i - 1) == '*') || readAt(i + 1) == '*') {
+            return; // "**" is a power
+        }
+        const std::string left = typedText(termStart(i), i);
+        const std::string right = typedText(i + 1, termEnd(i + 1));
+        if (left.empty() || right.empty()) {
+            return;
+        }
+        if (const auto meant = hydrate(left + "\u00B7" + right)) {
+            m_hints.push_back(left + std::string(m_chars[i].text) + right +
+                              " multiplies two molar masses; " + *meant);
+        }
+    }
+
+    // CuSO4 5H2O: a blank between a formula and the count of the next one joins the digits.
+    void joiningBlank(std::size_t i) {
+        if (!blankAt(i) || i == 0 || blankAt(i - 1)) {
+            return;
+        }
+        std::size_t after = i;
+        while (blankAt(after)) {
+            ++after;
+        }
+        const char before = m_chars[i - 1].read;
+        if (!isDigit(readAt(after)) || !(isLetter(before) || isClosing(before) ||
+                                         (isDigit(before) && isPlainCount(digitsBefore(i), i)))) {
+            return;
+        }
+        const std::size_t from = termStart(i);
+        const std::size_t to = termEnd(after);
+        if (const auto meant = hydrate(typedText(from, i) + "\u00B7" + typedText(after, to))) {
+            m_hints.push_back(typedText(from, to) + " was read as " + readText(from, to) + "; " +
+                              *meant);
+        }
+    }
+
+    // CuSO4.5H2O: a decimal point between a count and the count of the next formula.
+    void decimalPoint(std::size_t i) {
+        const char c = readAt(i);
+        if ((c != '.' && c != ',') || m_state.ThousandsSeparator) {
+            return;
+        }
+        std::size_t end = i;
+        while (end > 0 && blankAt(end - 1)) {
+            --end;
+        }
+        const std::size_t start = digitsBefore(end);
+        std::size_t next = i + 1;
+        while (blankAt(next)) {
+            ++next;
+        }
+        std::size_t afterDigits = digitsAfter(next);
+        std::size_t formula = afterDigits;
+        while (blankAt(formula)) {
+            ++formula;
+        }
+        if (start == end || afterDigits == next || !isPlainCount(start, end) ||
+            !(isLetter(readAt(formula)) || isOpening(readAt(formula)))) {
+            return;
+        }
+        const std::size_t from = termStart(i);
+        const std::size_t to = termEnd(i + 1);
+        if (holdsOtherDecimal(from, to, i)) {
+            return; // a formula written with decimal counts throughout
+        }
+        const std::string count =
+            readText(start, end) + m_state.DecimalSeparator + readText(next, afterDigits);
+        if (const auto meant = hydrate(typedText(from, i) + "\u00B7" + typedText(i + 1, to))) {
+            m_hints.push_back(typedText(from, to) + " was read with the count " + count + "; " +
+                              *meant);
+        }
+    }
+
+    bool holdsOtherDecimal(std::size_t from, std::size_t to, std::size_t except) const {
+        for (std::size_t k = from + 1; k + 1 < to; ++k) {
+            const char c = m_chars[k].read;
+            if (k != except && (c == '.' || c == ',') && isDigit(m_chars[k - 1].read) &&
+                isDigit(m_chars[k + 1].read)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // co: cobalt, where carbon monoxide may have been meant.
+    void twoLetters() {
+        for (const TwoLetterCompound& pair : kTwoLetterCompounds) {
+            if (m_line != pair.typed || m_state.NormalizedLine != pair.element) {
+                continue;
+            }
+            const auto element = valueOf(std::string(pair.element));
+            const auto compound = valueOf(std::string(pair.compound));
+            if (element && compound) {
+                m_hints.push_back(std::string(pair.typed) + " was read as " +
+                                  std::string(pair.element) + " (" + std::string(pair.elementName) +
+                                  ", " + *element + "); " + std::string(pair.compoundName) + " " +
+                                  std::string(pair.compound) + " is " + *compound);
+            }
+        }
+    }
+
+    // SIN(30): function names are read only in lower case; in capitals they are symbols.
+    void capitalFunctions() {
+        std::string words;
+        std::string lowered;
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < m_chars.size();) {
+            std::size_t end = i;
+            while (end < m_chars.size() && m_chars[end].code < 128 && isLetter(m_chars[end].read)) {
+                ++end;
+            }
+            if (end == i) {
+                lowered += m_chars[i++].text;
+                continue;
+            }
+            std::string word = readText(i, end);
+            std::string lower = word;
+            std::transform(lower.begin(), lower.end(), lower.begin(), toLower);
+            const bool capitals =
+                word.size() >= 2 && std::all_of(word.begin(), word.end(), isUpper);
+            if (capitals && isFunctionName(lower)) {
+                words += (count++ > 0 ? ", " : "") + word;
+                word = lower;
+            }
+            lowered += word;
+            i = end;
+        }
+        if (count == 0) {
+            return;
+        }
+        lowered = typedTextOf(lowered);
+        const std::string said =
+            words + (count == 1 ? " was" : " were") + " read as element symbols; ";
+        const auto value = spendReading() ? valueOf(lowered) : std::nullopt;
+        m_hints.push_back(said + (value ? "in lower case, " + lowered + " is " + *value
+                                        : "functions are typed in lower case: " + lowered));
+    }
+
+    // Trims the blanks that the typed line keeps around its text.
+    static std::string typedTextOf(std::string text) {
+        const std::size_t first = text.find_first_not_of(" \t");
+        if (first == std::string::npos) {
+            return {};
+        }
+        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    }
+
+    // ignored: ?, →: characters the reading dropped that no rule gives a meaning to.
+    void ignoredCharacters() {
+        std::vector<std::string> names;
+        for (const Typed& c : m_chars) {
+            const bool droppedByRule = c.code >= 33 && c.code <= 126;
+            if (c.read != '\0' || droppedByRule || isBlankCharacter(c.code) ||
+                isInvisible(c.code)) {
+                continue;
+            }
+            std::string name = c.code == kInvalidByte ? "\uFFFD" : std::string(c.text);
+            if (std::find(names.begin(), names.end(), name) == names.end()) {
+                names.push_back(std::move(name));
+            }
+        }
+        if (names.empty()) {
+            return;
+        }
+        std::string hint = "ignored: ";
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            hint += (k > 0 ? ", " : "") + names[k];
+        }
+        m_hints.push_back(std::move(hint));
+    }
+
+    const EngineState& m_state;
+    std::string_view m_line;
+    std::vector<Typed> m_chars;
+    std::vector<std::string> m_hints;
+    int m_readingsLeft = kReadingsPerLine;
+};
+
+} // namespace
+
+std::vector<std::string> lineHints(const EngineState& state, std::string_view typedLine) {
+    return HintFinder(state, typedLine).find();
+}
+
+} // namespace zolvan
