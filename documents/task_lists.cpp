@@ -38,6 +38,7 @@ void TaskLists::mnuNew_Click() {
     m_ws.engine.ResultText.clear();
     m_ws.engine.NormalizedLine.clear();
     m_ws.engine.PrevNormalizedLine.clear();
+    m_ws.hints.clear();
     m_ws.cmbLista.clear();
     m_ws.lstRezultat.clear();
     m_ws.focus = FocusTarget::txtUnosFormule;
@@ -100,6 +101,12 @@ std::optional<std::string> TaskLists::readExample() {
         bytes = m_ws.services().readFile(folder + "/" + std::string(kExampleName));
     }
     return bytes;
+}
+
+void TaskLists::runPastedLines(const std::vector<std::string>& lines) {
+    if (!m_running) {
+        runBatch(lines, Reading::Open);
+    }
 }
 
 void TaskLists::runBatch(const std::vector<std::string>& lines, Reading reading) {
