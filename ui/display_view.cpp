@@ -189,9 +189,8 @@ void DisplayView::buildRows() {
     result(0);
     // The hint covers the previous line and its result, which the history keeps, and leaves the
     // current line and result in sight.
-    m_hint = new HintStrip(this);
-    m_hint->setGeometry(
-        QRect(rowRect(0).topLeft(), QPoint(rowRect(0).right(), rowRect(2).top() - 1)));
+    const QRect place(rowRect(0).topLeft(), QPoint(rowRect(0).right(), rowRect(2).top() - 1));
+    m_hint = new HintStrip(this, place, place.top() - px(kMargin));
     connect(m_hint, &ClickableLabel::clicked, this, &DisplayView::hintClicked);
 }
 

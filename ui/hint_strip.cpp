@@ -4,12 +4,16 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+#include <array>
+
 namespace zolvan {
 
 namespace {
 
-constexpr double kPoints = 7.5;
-constexpr double kSmallPoints = 6.5;
+// The display's own size first, then smaller steps that stay readable.
+constexpr std::array<double, 4> kPoints{7.5, 7.0, 6.5, 6.0};
+constexpr int kPadding = 2; // frame and margin, each side
 
 QFont stripFont(double points) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -17,9 +21,16 @@ QFont stripFont(double points) {
     return font;
 }
 
+int wrappedHeight(const QString& text, double points, int width) {
+    return QFontMetrics(stripFont(points))
+        .boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text)
+        .height();
+}
+
 } // namespace
 
-HintStrip::HintStrip(QWidget* parent) : ClickableLabel(parent) {
+HintStrip::HintStrip(QWidget* parent, QRect place, int roomAbove)
+    : ClickableLabel(parent), m_place(place), m_roomAbove(roomAbove) {
     setObjectName(QStringLiteral("hintStrip"));
     setAccessibleDescription(QStringLiteral("Hint"));
     setTextFormat(Qt::PlainText);
@@ -27,12 +38,12 @@ HintStrip::HintStrip(QWidget* parent) : ClickableLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setFocusPolicy(Qt::NoFocus);
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setMargin(1);
-    // The desktop's tooltip colours: a note beside the paper, readable in every theme.
+    setMargin(kPadding - 1);
+    // The desktop's tooltip colours: a note laid on the paper, readable in every theme.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
-    setFont(stripFont(kPoints));
+    setGeometry(m_place);
     hide();
 }
 
@@ -43,14 +54,28 @@ void HintStrip::showHints(const std::vector<std::string>& hints) {
     }
     const QString text = lines.join(QLatin1Char('\n'));
     if (text != this->text()) {
-        const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-        const QRect needed =
-            QFontMetrics(stripFont(kPoints)).boundingRect(room, Qt::TextWordWrap, text);
-        setFont(stripFont(needed.height() > room.height() ? kSmallPoints : kPoints));
+        fit(text);
         setText(text);
         setToolTip(text);
     }
     setVisible(!text.isEmpty());
+}
+
+// The largest font whose wrapped text fits the strip; at the smallest, the strip grows upwards.
+void HintStrip::fit(const QString& text) {
+    const int width = m_place.width() - 2 * kPadding;
+    const int room = m_place.height() - 2 * kPadding;
+    double points = kPoints.back();
+    for (const double candidate : kPoints) {
+        if (wrappedHeight(text, candidate, width) <= room) {
+            points = candidate;
+            break;
+        }
+    }
+    setFont(stripFont(points));
+    const int needed = wrappedHeight(text, points, width) + 2 * kPadding;
+    const int above = std::clamp(needed - m_place.height(), 0, m_roomAbove);
+    setGeometry(m_place.adjusted(0, -above, 0, 0));
 }
 
 } // namespace zolvan

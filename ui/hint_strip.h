@@ -13,11 +13,18 @@ namespace zolvan {
 class HintStrip : public ClickableLabel {
     Q_OBJECT
 public:
-    explicit HintStrip(QWidget* parent);
+    // `place` is where it normally lies; a text that does not fit even in a smaller font may
+    // take `roomAbove` more pixels above it.
+    HintStrip(QWidget* parent, QRect place, int roomAbove);
 
-    // One hint a line; hidden when there is none. The font steps down once when the text would
-    // not fit, and the tooltip always holds the whole text.
+    // One hint a line; hidden when there is none. The tooltip always holds the whole text.
     void showHints(const std::vector<std::string>& hints);
+
+private:
+    void fit(const QString& text);
+
+    QRect m_place;
+    int m_roomAbove;
 };
 
 } // namespace zolvan
