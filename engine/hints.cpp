@@ -17,9 +17,13 @@ using namespace ascii;
 
 namespace {
 
-// Each other reading a hint tries runs the engine once; a line may offer many places to try
-// (a long pasted list of products), so only the first few are tried.
+// Each place a hint tries walks the line to find its term and runs the engine on another reading;
+// a long line may offer a place every few characters, so only the first few are tried.
 constexpr int kReadingsPerLine = 8;
+// A hint names this many ignored characters at most; a line of pasted symbols gets an ellipsis.
+constexpr std::size_t kIgnoredNamed = 8;
+// A hint quotes the line in lower case up to this length.
+constexpr std::size_t kLineTold = 80;
 
 // Lower-case lines of two letters that read as one element but also name a compound of the two
 // one-letter elements, written in that order.
@@ -79,6 +83,7 @@ double significant(double value, int digits) {
 class HintFinder {
 public:
     HintFinder(const EngineState& state, std::string_view line) : m_state(state), m_line(line) {
+        m_chars.reserve(line.size());
         for (std::size_t pos = 0; pos < line.size();) {
             const CodePoint code = decodeAt(line, pos);
             if (code.value == U'=') {
@@ -91,10 +96,12 @@ public:
     }
 
     std::vector<std::string> find() {
-        for (std::size_t i = 0; i < m_chars.size(); ++i) {
+        // A place is tried only while readings are left: finding a term walks the line, and a
+        // long line may hold a place to try at every few characters.
+        for (std::size_t i = 0; i < m_chars.size() && m_readingsLeft > 0; ++i) {
             multipliedMasses(i);
         }
-        for (std::size_t i = 0; i < m_chars.size(); ++i) {
+        for (std::size_t i = 0; i < m_chars.size() && m_readingsLeft > 0; ++i) {
             joiningBlank(i);
             decimalPoint(i);
         }
@@ -198,6 +205,15 @@ private:
 
     bool spendReading() { return m_readingsLeft-- > 0; }
 
+    bool holdsLetter(std::size_t from, std::size_t to) const {
+        for (; from < to; ++from) {
+            if (isLetter(m_chars[from].read)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // True when the text, read alone, joins its dotted parts into a formula unit.
     bool formsUnit(const std::string& text) const {
         EngineState scratch;
@@ -232,7 +248,7 @@ private:
     // The hydrate that the line may have meant, with its value: nothing unless the text with a
     // dot joins into a formula unit.
     std::optional<std::string> hydrate(const std::string& dotted) {
-        if (!spendReading() || !formsUnit(dotted)) {
+        if (!formsUnit(dotted)) {
             return std::nullopt;
         }
         const std::optional<std::string> value = valueOf(dotted);
@@ -244,11 +260,16 @@ private:
         if (readAt(i) != '*' || (i > 0 && readAt(i - 1) == '*') || readAt(i + 1) == '*') {
             return; // "**" is a power
         }
-        const std::string left = typedText(termStart(i), i);
-        const std::string right = typedText(i + 1, termEnd(i + 1));
-        if (left.empty() || right.empty()) {
+        if (!spendReading()) {
             return;
         }
+        const std::size_t from = termStart(i);
+        const std::size_t to = termEnd(i + 1);
+        if (!holdsLetter(from, i) || !holdsLetter(i + 1, to)) {
+            return; // a number on either side: an ordinary product
+        }
+        const std::string left = typedText(from, i);
+        const std::string right = typedText(i + 1, to);
         if (const auto meant = hydrate(left + "\u00B7" + right)) {
             m_hints.push_back(left + std::string(m_chars[i].text) + right +
                               " multiplies two molar masses; " + *meant);
@@ -265,8 +286,10 @@ private:
             ++after;
         }
         const char before = m_chars[i - 1].read;
-        if (!isDigit(readAt(after)) || !(isLetter(before) || isClosing(before) ||
-                                         (isDigit(before) && isPlainCount(digitsBefore(i), i)))) {
+        if (!isDigit(readAt(after)) ||
+            !(isLetter(before) || isClosing(before) ||
+              (isDigit(before) && isPlainCount(digitsBefore(i), i))) ||
+            !spendReading()) {
             return;
         }
         const std::size_t from = termStart(i);
@@ -298,7 +321,7 @@ private:
             ++formula;
         }
         if (start == end || afterDigits == next || !isPlainCount(start, end) ||
-            !(isLetter(readAt(formula)) || isOpening(readAt(formula)))) {
+            !(isLetter(readAt(formula)) || isOpening(readAt(formula))) || !spendReading()) {
             return;
         }
         const std::size_t from = termStart(i);
@@ -344,39 +367,88 @@ private:
 
     // SIN(30): function names are read only in lower case; in capitals they are symbols.
     void capitalFunctions() {
-        std::string words;
-        std::string lowered;
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < m_chars.size();) {
-            std::size_t end = i;
-            while (end < m_chars.size() && m_chars[end].code < 128 && isLetter(m_chars[end].read)) {
-                ++end;
+        if (!holdsCapitalName()) {
+            return;
+        }
+        std::vector<std::string> words;
+        const std::string lowered = lowerFunctionNames(words);
+        if (words.empty()) {
+            return;
+        }
+        std::string said;
+        for (const std::string& word : words) {
+            said += (said.empty() ? "" : ", ") + word;
+        }
+        said += words.size() == 1 ? " was" : " were";
+        said += " read as element symbols; ";
+        // The line in lower case is told only while it is short enough to read in a sentence.
+        const bool tellLine = lowered.size() <= kLineTold;
+        const auto value = tellLine && spendReading() ? valueOf(lowered) : std::nullopt;
+        if (value) {
+            said += "in lower case, " + lowered + " is " + *value;
+        } else {
+            said += "functions are typed in lower case";
+            said += tellLine ? ": " + lowered : "";
+        }
+        m_hints.push_back(std::move(said));
+    }
+
+    // A word of ASCII letters from..to, all capitals, that is a function name in lower case.
+    bool isCapitalName(std::size_t from, std::size_t to) const {
+        constexpr std::size_t kLongestName = 6;
+        if (to - from < 2 || to - from > kLongestName) {
+            return false;
+        }
+        char lower[kLongestName];
+        for (std::size_t k = from; k < to; ++k) {
+            if (!isUpper(m_chars[k].read)) {
+                return false;
             }
+            lower[k - from] = toLower(m_chars[k].read);
+        }
+        return isFunctionName(std::string_view(lower, to - from));
+    }
+
+    std::size_t wordEnd(std::size_t from) const {
+        while (from < m_chars.size() && m_chars[from].code < 128 && isLetter(m_chars[from].read)) {
+            ++from;
+        }
+        return from;
+    }
+
+    bool holdsCapitalName() const {
+        for (std::size_t i = 0; i < m_chars.size();) {
+            const std::size_t end = wordEnd(i);
+            if (isCapitalName(i, end)) {
+                return true;
+            }
+            i = end == i ? i + 1 : end;
+        }
+        return false;
+    }
+
+    // The typed line with every function name in capitals written in lower case, the dropped
+    // characters left out; the names as typed go to `words`, each once.
+    std::string lowerFunctionNames(std::vector<std::string>& words) const {
+        std::string lowered;
+        for (std::size_t i = 0; i < m_chars.size();) {
+            const std::size_t end = wordEnd(i);
             if (end == i) {
-                lowered += m_chars[i++].text;
+                lowered += m_chars[i].read != '\0' || blankAt(i) ? m_chars[i].text : "";
+                ++i;
                 continue;
             }
             std::string word = readText(i, end);
-            std::string lower = word;
-            std::transform(lower.begin(), lower.end(), lower.begin(), toLower);
-            const bool capitals =
-                word.size() >= 2 && std::all_of(word.begin(), word.end(), isUpper);
-            if (capitals && isFunctionName(lower)) {
-                words += (count++ > 0 ? ", " : "") + word;
-                word = lower;
+            if (isCapitalName(i, end)) {
+                if (std::find(words.begin(), words.end(), word) == words.end()) {
+                    words.push_back(word);
+                }
+                std::transform(word.begin(), word.end(), word.begin(), toLower);
             }
             lowered += word;
             i = end;
         }
-        if (count == 0) {
-            return;
-        }
-        lowered = typedTextOf(lowered);
-        const std::string said =
-            words + (count == 1 ? " was" : " were") + " read as element symbols; ";
-        const auto value = spendReading() ? valueOf(lowered) : std::nullopt;
-        m_hints.push_back(said + (value ? "in lower case, " + lowered + " is " + *value
-                                        : "functions are typed in lower case: " + lowered));
+        return typedTextOf(lowered);
     }
 
     // Trims the blanks that the typed line keeps around its text.
@@ -401,13 +473,19 @@ private:
             if (std::find(names.begin(), names.end(), name) == names.end()) {
                 names.push_back(std::move(name));
             }
+            if (names.size() > kIgnoredNamed) {
+                break;
+            }
         }
         if (names.empty()) {
             return;
         }
         std::string hint = "ignored: ";
-        for (std::size_t k = 0; k < names.size(); ++k) {
+        for (std::size_t k = 0; k < names.size() && k < kIgnoredNamed; ++k) {
             hint += (k > 0 ? ", " : "") + names[k];
+        }
+        if (names.size() > kIgnoredNamed) {
+            hint += ", \u2026"; // and more
         }
         m_hints.push_back(std::move(hint));
     }
@@ -419,9 +497,48 @@ private:
     int m_readingsLeft = kReadingsPerLine;
 };
 
+// A word of capitals that spells a function name: the bytes from..to are ASCII letters.
+bool isCapitalNameText(std::string_view word) {
+    if (word.size() < 2 || word.size() > 6 ||
+        !std::all_of(word.begin(), word.end(), [](char c) { return isUpper(c); })) {
+        return false;
+    }
+    char lower[6];
+    std::transform(word.begin(), word.end(), lower, toLower);
+    return isFunctionName(std::string_view(lower, word.size()));
+}
+
+// Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
+// before the line is decoded: a character beyond ASCII, "*", a blank, a decimal point, two
+// letters alone, or a function name in capitals.
+bool mayHint(std::string_view line) {
+    line = line.substr(0, line.find('='));
+    if (line.size() == 2) {
+        return true;
+    }
+    std::size_t wordStart = 0;
+    for (std::size_t k = 0; k <= line.size(); ++k) {
+        const char c = k < line.size() ? line[k] : '\0';
+        if (static_cast<unsigned char>(c) >= 0x80 || c == '*' || c == ' ' || c == '\t' ||
+            c == '.' || c == ',') {
+            return true;
+        }
+        if (!isLetter(c)) {
+            if (isCapitalNameText(line.substr(wordStart, k - wordStart))) {
+                return true;
+            }
+            wordStart = k + 1;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::vector<std::string> lineHints(const EngineState& state, std::string_view typedLine) {
+    if (!mayHint(typedLine)) {
+        return {};
+    }
     return HintFinder(state, typedLine).find();
 }
 
