@@ -151,6 +151,27 @@ BENCHMARK_CAPTURE(longLineBench, longSum, '+')->Apply(lineLengths);
 BENCHMARK_CAPTURE(longLineBench, longDifference, '-')->Apply(lineLengths);
 BENCHMARK_CAPTURE(longLineBench, longBrackets, '(')->Apply(lineLengths);
 
+// Hints on a long line that offers a place to try every few characters: products of formulas,
+// blanks inside counts, brackets that make every term run to the start of the line. The engine
+// has run the line once before; only the hints are timed.
+void longHintsBench(benchmark::State& state, std::string_view unit) {
+    std::string line;
+    while (line.size() + unit.size() < 32766) {
+        line += unit;
+    }
+    EngineState engine;
+    engine.InputLine = line;
+    calculateExpression(engine);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lineHints(engine, line));
+    }
+}
+
+BENCHMARK_CAPTURE(longHintsBench, longHintedProducts, "CuSO4*5H2O+")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longBlankCounts, "H2 2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longClosedProducts, ")*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longCapitalNames, "SIN+")->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -22,6 +22,8 @@ namespace {
 constexpr int kReadingsPerLine = 8;
 // A hint names this many ignored characters at most; a line of pasted symbols gets an ellipsis.
 constexpr std::size_t kIgnoredNamed = 8;
+// A term longer than this is no formula anyone meant as a hydrate, and too long to quote.
+constexpr std::size_t kLongestTerm = 120;
 // A hint quotes the line in lower case up to this length.
 constexpr std::size_t kLineTold = 80;
 
@@ -265,7 +267,7 @@ private:
         }
         const std::size_t from = termStart(i);
         const std::size_t to = termEnd(i + 1);
-        if (!holdsLetter(from, i) || !holdsLetter(i + 1, to)) {
+        if (to - from > kLongestTerm || !holdsLetter(from, i) || !holdsLetter(i + 1, to)) {
             return; // a number on either side: an ordinary product
         }
         const std::string left = typedText(from, i);
@@ -294,6 +296,9 @@ private:
         }
         const std::size_t from = termStart(i);
         const std::size_t to = termEnd(after);
+        if (to - from > kLongestTerm) {
+            return;
+        }
         if (const auto meant = hydrate(typedText(from, i) + "\u00B7" + typedText(after, to))) {
             m_hints.push_back(typedText(from, to) + " was read as " + readText(from, to) + "; " +
                               *meant);
@@ -326,7 +331,7 @@ private:
         }
         const std::size_t from = termStart(i);
         const std::size_t to = termEnd(i + 1);
-        if (holdsOtherDecimal(from, to, i)) {
+        if (to - from > kLongestTerm || holdsOtherDecimal(from, to, i)) {
             return; // a formula written with decimal counts throughout
         }
         const std::string count =
