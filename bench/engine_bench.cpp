@@ -2,6 +2,7 @@
 #include "documents/window_model.h"
 #include "engine/calculate.h"
 #include "engine/engine_state.h"
+#include "engine/hints.h"
 #include "workspace/headless_services.h"
 
 #include <benchmark/benchmark.h>
@@ -9,6 +10,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,60 @@ void mixedLinesCalculateCommand(benchmark::State& state) {
 }
 BENCHMARK(mixedLinesCalculateCommand);
 
+// The same command with the hints turned off, as zolvan-cli --no-hints runs it: the difference
+// is what looking for hints costs a line that gets none.
+void mixedLinesCalculateCommandNoHints(benchmark::State& state) {
+    HeadlessServices services;
+    WindowModel model(services);
+    Workspace& ws = model.workspace;
+    ws.Form_Load();
+    ws.hintsEnabled = false;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        ws.txtUnosFormule.setText(std::string(kMixedLines[i++ % kMixedLines.size()]));
+        benchmark::DoNotOptimize(ws.convertChem2Text());
+        if (ws.cmbLista.items.size() > 100000) {
+            ws.cmbLista.clear();
+            ws.lstRezultat.clear();
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(mixedLinesCalculateCommandNoHints);
+
+// Looking for hints alone, after each of the mixed lines ran: what every line pays.
+void mixedLinesHints(benchmark::State& state) {
+    std::vector<EngineState> ran(kMixedLines.size());
+    for (std::size_t k = 0; k < ran.size(); ++k) {
+        ran[k].InputLine = kMixedLines[k];
+        calculateExpression(ran[k]);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const EngineState& engine = ran[i++ % ran.size()];
+        benchmark::DoNotOptimize(lineHints(engine, engine.InputLine));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(mixedLinesHints);
+
+// Lines that get a hint: each tries another reading through the engine.
+constexpr std::array<std::string_view, 6> kHintedLines{
+    "CuSO4*5H2O", "CuSO4 5H2O", "CuSO4.5H2O", "co", "SIN(30)", "2H2 + O2 \u2192 2H2O"};
+
+void hintedLines(benchmark::State& state) {
+    EngineState engine;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        engine.InputLine = kHintedLines[i++ % kHintedLines.size()];
+        engine.CalcKind = 0;
+        calculateExpression(engine);
+        benchmark::DoNotOptimize(lineHints(engine, engine.InputLine));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(hintedLines);
+
 // A line of `length` characters: operands joined by one operator, or nested brackets.
 std::string longLine(char op, std::size_t length) {
     std::string line;
@@ -94,6 +150,27 @@ BENCHMARK_CAPTURE(longLineBench, longPercent, '%')->Apply(lineLengths);
 BENCHMARK_CAPTURE(longLineBench, longSum, '+')->Apply(lineLengths);
 BENCHMARK_CAPTURE(longLineBench, longDifference, '-')->Apply(lineLengths);
 BENCHMARK_CAPTURE(longLineBench, longBrackets, '(')->Apply(lineLengths);
+
+// Hints on a long line that offers a place to try every few characters: products of formulas,
+// blanks inside counts, brackets that make every term run to the start of the line. The engine
+// has run the line once before; only the hints are timed.
+void longHintsBench(benchmark::State& state, std::string_view unit) {
+    std::string line;
+    while (line.size() + unit.size() < 32766) {
+        line += unit;
+    }
+    EngineState engine;
+    engine.InputLine = line;
+    calculateExpression(engine);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lineHints(engine, line));
+    }
+}
+
+BENCHMARK_CAPTURE(longHintsBench, longHintedProducts, "CuSO4*5H2O+")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longBlankCounts, "H2 2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longClosedProducts, ")*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(longHintsBench, longCapitalNames, "SIN+")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

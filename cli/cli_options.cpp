@@ -77,6 +77,8 @@ std::optional<UsageError> Parser::takeOption(std::string_view arg) {
         options.showSeparators = false;
     } else if (arg == "--json") {
         options.json = true;
+    } else if (arg == "--no-hints") {
+        options.hints = false;
     } else if (arg == "--help" || arg == "-h") {
         options.help = true;
     } else if (arg == "--version") {
@@ -134,6 +136,7 @@ from line to line; lines that begin with "#" are commands (#mem, #mem+, #mem-, #
   --decimal-separator .|,     the decimal separator (default .)
   --no-separators             show function names without their ":" marks
   --json                      one JSON object per line instead of the history line
+  --no-hints                  no hints (see below)
   --help                      show this help and exit
   --version                   show the version and exit
 
@@ -142,6 +145,9 @@ result (or the line alone when the result is empty). CR, CR LF and LF all end a 
 in standard input and inside an EXPR. Control characters are shown as their control
 pictures (U+2400...), bytes that are no UTF-8 as U+FFFD. A line of standard input is
 kept up to 1 MiB; the rest of a longer one is left out, with a note on standard error.
+When a line was probably not what was meant (CuSO4*5H2O, co, SIN(30), a dropped
+character), a hint says so: one line "hint: ..." on standard error after the output
+line, or the array "hints" in JSON. A hint never changes a result.
 Exit status: 0 on success, 1 when reading or writing fails, 2 for a bad option.
 )";
 }

@@ -16,6 +16,7 @@ struct Options {
     char decimalSeparator = '.';
     bool showSeparators = true;
     bool json = false;
+    bool hints = true;
     bool help = false;
     bool version = false;
     std::vector<std::string> expressions; // each is one input line

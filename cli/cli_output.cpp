@@ -142,6 +142,14 @@ void appendEngineFields(std::string& out, const LineReport& report) {
 
 } // namespace
 
+void appendHintLines(std::string& out, const LineReport& report) {
+    for (const std::string& hint : report.hints) {
+        out += "hint: ";
+        appendVisible(out, hint);
+        out.push_back('\n');
+    }
+}
+
 void appendTaskLine(std::string& out, const LineReport& report) {
     appendVisible(out, report.historyInput);
     if (!report.historyResult.empty()) {
@@ -171,6 +179,15 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendJsonNumber(out, workspace.engine.MemoryValue);
     appendKey(out, "data_count");
     out += std::to_string(workspace.engine.DataCount);
+    appendKey(out, "hints");
+    out.push_back('[');
+    for (std::size_t i = 0; i < report.hints.size(); ++i) {
+        if (i > 0) {
+            out.push_back(',');
+        }
+        appendJsonString(out, report.hints[i]);
+    }
+    out.push_back(']');
     out.push_back('}');
 }
 

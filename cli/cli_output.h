@@ -15,4 +15,7 @@ void appendTaskLine(std::string& out, const LineReport& report);
 // the workspace after the line ran. Appends to `out` without a line end.
 void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace);
 
+// One line "hint: ..." for each hint of the line, each ended by a line feed, for standard error.
+void appendHintLines(std::string& out, const LineReport& report);
+
 } // namespace zolvan::cli

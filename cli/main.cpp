@@ -23,6 +23,7 @@ using namespace zolvan;
 void applySettings(WindowModel& model, const cli::Options& options) {
     Workspace& ws = model.workspace;
     ws.engine.ShowSeparators = options.showSeparators;
+    ws.hintsEnabled = options.hints;
     ws.optNumber.select(options.mode);
     if (options.decimals) {
         ws.txtDecimala.setText(std::to_string(*options.decimals));
@@ -75,13 +76,23 @@ public:
             cli::appendTaskLine(m_out, report);
         }
         m_out.push_back('\n');
-        return writeOut(m_out);
+        if (!writeOut(m_out)) {
+            return false;
+        }
+        if (!m_json) {
+            // Standard output keeps one line per input line; hints go beside it.
+            m_hintText.clear();
+            cli::appendHintLines(m_hintText, report);
+            std::fwrite(m_hintText.data(), 1, m_hintText.size(), stderr);
+        }
+        return true;
     }
 
 private:
     Workspace& m_ws;
     bool m_json;
     std::string m_out;
+    std::string m_hintText;
 };
 
 int runArguments(LineRunner& runner, const std::vector<std::string>& expressions) {

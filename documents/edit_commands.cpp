@@ -1,10 +1,15 @@
 #include "documents/edit_commands.h"
 
+#include "documents/task_lists.h"
+#include "workspace/text_lines.h"
 #include "workspace/workspace.h"
+
+#include <algorithm>
 
 namespace zolvan {
 
-EditCommands::EditCommands(Workspace& workspace) : m_ws(workspace) {
+EditCommands::EditCommands(Workspace& workspace, TaskLists& taskLists)
+    : m_ws(workspace), m_taskLists(taskLists) {
     m_ws.mnuCut.bind([this] { mnuCut_Click(); });
     m_ws.mnuCopy.bind([this] { mnuCopy_Click(); });
     m_ws.mnuPaste.bind([this] { mnuPaste_Click(); });
@@ -33,7 +38,17 @@ void EditCommands::mnuCopy_Click() {
 }
 
 void EditCommands::mnuPaste_Click() {
-    m_ws.txtUnosFormule.insertAtCaret(m_ws.services().clipboardText());
+    const std::string text = m_ws.services().clipboardText();
+    std::vector<std::string> lines = splitLines(text);
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    if (lines.size() < 2 || m_taskLists.batchRunning()) {
+        // A line copied with its line end pastes as the line alone.
+        m_ws.txtUnosFormule.insertAtCaret(lines.size() == 1 ? lines.front() : text);
+    } else {
+        m_ws.txtUnosFormule.insertAtCaret(lines.front());
+        lines.front() = m_ws.txtUnosFormule.text();
+        m_taskLists.runPastedLines(lines);
+    }
     m_ws.focus = FocusTarget::txtUnosFormule;
 }
 
@@ -59,6 +74,7 @@ void EditCommands::mnuClear_Click() {
           &m_ws.lblOznaka[3], &m_ws.lblRezultat[2], &m_ws.lblRezultat[1], &m_ws.lblRezultat[0]}) {
         label->caption.clear();
     }
+    m_ws.hints.clear();
     m_ws.focus = FocusTarget::txtUnosFormule;
 }
 

@@ -42,6 +42,7 @@ void TaskLists::mnuNew_Click() {
     m_ws.engine.ResultText.clear();
     m_ws.engine.NormalizedLine.clear();
     m_ws.engine.PrevNormalizedLine.clear();
+    m_ws.hints.clear();
     m_ws.cmbLista.clear();
     m_ws.lstRezultat.clear();
     m_ws.focus = FocusTarget::txtUnosFormule;
@@ -124,6 +125,12 @@ void TaskLists::runFile(InputFile& file, std::string_view title, const std::stri
     runBatch([&lines] { return lines.next(); }, reading);
     if (!lines.failure().empty()) {
         m_ws.services().reportFileError(title, "read", path, lines.failure());
+    }
+}
+
+void TaskLists::runPastedLines(const std::vector<std::string>& lines) {
+    if (!m_running) {
+        runBatch(lines, Reading::Open);
     }
 }
 

@@ -34,6 +34,10 @@ public:
     void mnuExample_Click();
 
     bool batchRunning() const { return m_running; }
+    // Calculates lines that were pasted together, each in turn as Open does: the busy panel
+    // shows, Escape stops before the next line, empty lines are skipped. Does nothing while a
+    // batch runs.
+    void runPastedLines(const std::vector<std::string>& lines);
 
 private:
     enum class Reading { Open, Example };

@@ -23,7 +23,7 @@ struct WindowModel {
         : workspace(services), numberSettings(workspace), windowModes(workspace), keypad(workspace),
           functionPanel(workspace, numberSettings.txtPower), constantsPanel(workspace),
           insertMenu(workspace), squareEquationPanel(workspace), taskLists(workspace),
-          printing(workspace), editCommands(workspace), splashAboutHelp(workspace) {}
+          printing(workspace), editCommands(workspace, taskLists), splashAboutHelp(workspace) {}
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 

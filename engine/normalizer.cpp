@@ -3,8 +3,11 @@
 #include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
+#include "engine/formula_units.h"
 #include "engine/number_text.h"
+#include "engine/typed_characters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -70,54 +73,6 @@ bool isValueToken(std::string_view name) {
     return name == "ans" || name == "mem" || name == "pi";
 }
 
-constexpr char32_t kInvalidByte = 0xFFFFFFFF;
-
-struct CodePoint {
-    char32_t value;
-    std::size_t length;
-};
-
-// Decodes the code point at pos; a byte that starts no well-formed sequence is one invalid unit.
-CodePoint decodeAt(std::string_view text, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0Fu;
-        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07u;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return {kInvalidByte, 1};
-    }
-    if (pos + length > text.size()) {
-        return {kInvalidByte, 1};
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[pos + k]);
-        if (byte < low || byte > high) {
-            return {kInvalidByte, 1};
-        }
-        low = 0x80;
-        high = 0xBF;
-        value = (value << 6) | (byte & 0x3Fu);
-    }
-    return {value, length};
-}
-
 // Positions are 16-bit counters: a line of kMaxLineLength characters or more cannot be walked.
 bool isTooLong(std::string_view text) {
     if (text.size() < kMaxLineLength) {
@@ -132,22 +87,11 @@ bool isTooLong(std::string_view text) {
     return false;
 }
 
-// What a typed character becomes in the filtered line, or '\0' when it is dropped.
+// What a typed character becomes in the filtered line, or '\0' when it is dropped. A typed "*"
+// ends element precision; the multiplication sign and the dots that join a formula unit do not.
 char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
-    if (code == U'\u00D7') {
-        return '*'; // the multiplication sign does not end element precision
-    }
-    if (code == U'\u00F7') {
-        return '/';
-    }
-    if (code < 33 || code > 126) {
-        return '\0';
-    }
-    const auto c = static_cast<char>(code);
-    if (isOneOf(c, ":;@$<>_`")) {
-        return '\0';
-    }
-    if (isOneOf(c, "*/^%")) {
+    const char c = readCharacter(code);
+    if (code == static_cast<char32_t>(c) && isOneOf(c, "*/^%")) {
         state.ElementPrecision = false;
     }
     if (isOneOf(c, "({[")) {
@@ -457,6 +401,10 @@ Canonical canonicalForm(EngineState& state, std::string text) {
     std::string out;
     out.reserve(text.size() + text.size() / 2 + 16);
     Rewriter{text, state, marks, out}.run();
+    const std::size_t units = joinFormulaUnits(out);
+    if (units > 0 && out.size() >= kMaxLineLength) {
+        return {{}, fault::LineTooLong}; // brackets written around units made it too long
+    }
 
     if (out.find("X^2") != std::string::npos) {
         state.ExpandedLine.clear();
@@ -473,7 +421,11 @@ Canonical canonicalForm(EngineState& state, std::string text) {
         writeBracketProducts(text, out);
     }
     continueLastAnswer(out, state);
-    return {std::move(out), std::nullopt};
+    return {std::move(out), std::nullopt, units};
+}
+
+bool isFunctionName(std::string_view name) {
+    return !isValueToken(name) && std::find(kNames.begin(), kNames.end(), name) != kNames.end();
 }
 
 std::string normalizeInput(EngineState& state, std::string text) {

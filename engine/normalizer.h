@@ -1,8 +1,10 @@
 #pragma once
 // Turns a typed line into the engine's canonical text: drops what is no part of an expression,
-// writes function and value names as ":" tokens, settles the letter case of element symbols and
-// writes implicit multiplications out. It evaluates nothing.
+// writes function and value names as ":" tokens, settles the letter case of element symbols,
+// joins the dotted parts of a hydrate into one formula unit and writes implicit multiplications
+// out. It evaluates nothing.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,9 +23,14 @@ std::string normalizeInput(EngineState& state, std::string text);
 struct Canonical {
     std::string text;
     std::optional<std::string_view> fault;
+    std::size_t formulaUnits = 0; // dotted parts read as one formula unit (CuSO4·5H2O)
 };
 
 // normalizeInput with its fault reported beside the text instead of as the text.
 Canonical canonicalForm(EngineState& state, std::string text);
+
+// True for a name of the token vocabulary, in lower case, that takes an argument: every name
+// but the values "ans", "mem" and "pi".
+bool isFunctionName(std::string_view name);
 
 } // namespace zolvan

@@ -93,6 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.clear();
         cli::appendJsonLine(out, report, ws);
         checkOutput(out, false);
+        out.clear();
+        cli::appendHintLines(out, report);
+        std::erase(out, '\n'); // each hint line ends with one; no other may appear
+        checkOutput(out, true);
     });
     splitter.feed(std::string_view(reinterpret_cast<const char*>(data + kSettingBytes),
                                    size - kSettingBytes));

@@ -21,7 +21,7 @@ const std::initializer_list<Quantity> kSiUnits{
     {"Area",
      "(m2)",
      {{"square meter", "1"},
-      {"acre", "100"},
+      {"acre", "4046.8564224"},
       {"hectare", "10000"},
       {"square centimeter", "0.0001"},
       {"square decimeter", "0.01"},
@@ -99,7 +99,7 @@ const std::initializer_list<Quantity> kSiUnits{
       {"millimeter of mercury", "133.322"},
       {"millimeter of water", "9.80665"},
       {"normal atmosphere", "101325"},
-      {"technical atmosphere", "980665"}}},
+      {"technical atmosphere", "98066.5"}}},
     {"Speed",
      "(m/s)",
      {{"meter per second", "1"},
@@ -139,7 +139,7 @@ const std::initializer_list<Quantity> kSiUnits{
 };
 
 const std::initializer_list<Pair> kPhysicalConstants{
-    {"Absolute Zero (°C)", " -273.16"},
+    {"Absolute Zero (°C)", " -273.15"},
     {"Acceleration of Free Fall (m/s2)", " 9.80665"},
     {"Avogadro Constant (1/mol)", " 6.0221367 E23"},
     {"Base of Natural Logarithms ", " 2.718281828"},

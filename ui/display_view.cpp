@@ -3,6 +3,7 @@
 #include "ui/click_widgets.h"
 #include "ui/fitting_label.h"
 #include "ui/geometry.h"
+#include "ui/hint_strip.h"
 #include "ui/view_sync.h"
 #include "workspace/workspace.h"
 
@@ -186,6 +187,11 @@ void DisplayView::buildRows() {
     m_lblRezultat[2]->setAttribute(Qt::WA_TransparentForMouseEvents);
     designation(3);
     result(0);
+    // The hint covers the previous line and its result, which the history keeps, and leaves the
+    // current line and result in sight.
+    const QRect place(rowRect(0).topLeft(), QPoint(rowRect(0).right(), rowRect(2).top() - 1));
+    m_hint = new HintStrip(this, place, place.top() - px(kMargin));
+    connect(m_hint, &ClickableLabel::clicked, this, &DisplayView::hintClicked);
 }
 
 void DisplayView::sync(const Workspace& model) {
@@ -207,6 +213,7 @@ void DisplayView::sync(const Workspace& model) {
         m_lblRezultat[i]->updateToolTip(toQString(model.lblRezultat[i].toolTip));
         syncDescription(*m_lblRezultat[i], QLatin1String(meanings.result[i]));
     }
+    m_hint->showHints(model.hints);
 }
 
 QString DisplayView::spokenResult(const Workspace& model) {

@@ -12,6 +12,7 @@ namespace zolvan {
 
 class ClickableLabel;
 class FittingLabel;
+class HintStrip;
 class Workspace;
 
 class DisplayView : public QFrame {
@@ -29,6 +30,7 @@ signals:
     void resultClicked(int index);    // lblRezultat
     void echoClicked(int index);      // lblUnosFormule
     void indicatorClicked(int index); // lblInfo
+    void hintClicked();
 
 private:
     void buildIndicators();
@@ -39,6 +41,7 @@ private:
     std::array<ClickableLabel*, 4> m_lblOznaka{};      // row designations
     std::array<ClickableLabel*, 2> m_lblUnosFormule{}; // 0 current line, 1 previous line
     std::array<FittingLabel*, 3> m_lblRezultat{};      // 0 current, 1 previous, 2 third value
+    HintStrip* m_hint = nullptr;                       // over rows 1 and 2 while there are hints
 };
 
 } // namespace zolvan

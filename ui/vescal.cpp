@@ -219,9 +219,13 @@ void Vescal::syncCoveredKeys() {
 }
 
 // A screen reader tells the description of the control with the focus when asked where it is
-// and when the focus comes back to it: the input line's says what the display now tells.
+// and when the focus comes back to it: the input line's says what the display now tells, and the
+// hints after it.
 void Vescal::syncSpokenResult() {
-    const QString told = DisplayView::spokenResult(m_ws);
+    QString told = DisplayView::spokenResult(m_ws);
+    for (const std::string& hint : m_ws.hints) {
+        told += QStringLiteral(". Hint: ") + toQString(hint);
+    }
     QLineEdit& line = m_views.input->line();
     if (line.accessibleDescription() != told) {
         line.setAccessibleDescription(told);
@@ -236,6 +240,8 @@ void Vescal::connectDisplay() {
             [this](int i) { handle([&] { m_ws.lblUnosFormule_Click(i); }); });
     connect(display, &DisplayView::indicatorClicked, this,
             [this](int i) { handle([&] { m_ws.lblInfo_Click(i); }); });
+    connect(display, &DisplayView::hintClicked, this,
+            [this] { handle([&] { m_ws.dismissHints(); }); });
 }
 
 void Vescal::connectInput() {

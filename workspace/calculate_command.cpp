@@ -4,6 +4,7 @@
 #include "engine/ascii.h"
 #include "engine/calculate.h"
 #include "engine/fault.h"
+#include "engine/hints.h"
 #include "engine/number_text.h"
 #include "workspace/workspace.h"
 
@@ -89,6 +90,7 @@ void Workspace::txtUnosFormule_KeyPress(int keyAscii) {
 
 LineReport Workspace::convertChem2Text() {
     engine.InputLine = std::string(trimBlanks(txtUnosFormule.text()));
+    hints.clear();
     LineReport report;
     if (!engine.InputLine.empty() && engine.InputLine.front() == '#') {
         runCommandLine(report);
@@ -159,6 +161,10 @@ void Workspace::decimalsFromCommand(std::string_view lowerLine, std::string_view
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
     calculateExpression(engine);
+    if (hintsEnabled) {
+        hints = lineHints(engine, engine.InputLine);
+        report.hints = hints;
+    }
     report.canonical = engine.NormalizedLine;
     report.arithmetic = engine.ExpandedLine;
     report.result = engine.ResultText;

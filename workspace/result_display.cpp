@@ -100,6 +100,11 @@ void Workspace::cmbLista_Click(int index) {
     focus = FocusTarget::txtUnosFormule;
 }
 
+void Workspace::dismissHints() {
+    hints.clear();
+    focus = FocusTarget::txtUnosFormule;
+}
+
 void Workspace::browseHistory(HistoryBrowser::Step direction) {
     m_historyBrowser.step(direction, cmbLista, txtUnosFormule);
 }

@@ -32,6 +32,7 @@ struct LineReport {
     std::optional<std::string> unknown; // the symbol, when this line raised the flag
     std::string historyInput;
     std::string historyResult;
+    std::vector<std::string> hints; // sentences for a line that was probably not what was meant
 };
 
 class Workspace {
@@ -46,6 +47,10 @@ public:
     std::int16_t DisplayMode = 0; // 0 automatic, 1 scientific, 2 fixed
     std::string DecimalDigits = "00";
     bool cancelRequested = false;
+    // Hints about the last line (see engine/hints.h); the next line, New and Clear Display
+    // remove them. They never change a result, the display rows or the history.
+    std::vector<std::string> hints;
+    bool hintsEnabled = true;
     bool isExpanded = false; // the window shows its right-hand panels
     bool maskShown = false;
     std::int16_t hoverIndex = -1;
@@ -104,6 +109,8 @@ public:
     void lblUnosFormule_Click(int index);
     void lblInfo_Click(int index);
     void cmbLista_Click(int index);
+    // A click on the hints puts them away before the next line does.
+    void dismissHints();
     // Up (Older) and Down (Newer) in the input line.
     void browseHistory(HistoryBrowser::Step direction);
 

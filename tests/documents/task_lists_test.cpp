@@ -82,6 +82,12 @@ struct BatchCase {
 const BatchCase kBatches[] = {
     // Open hands the whole line on; the normalizer drops everything from "=".
     {"OpenRecomputesSavedRows", false, "2*3 = 7\r\n5 = 2\r\n", 2, {"5 | 5", "2*3 | 6", "1+1 | 2"}},
+    // A saved hydrate unit reads back to the value it was saved with.
+    {"OpenHydrateUnit",
+     false,
+     "(CuSO4(H2O)5)2 = 499.372\r\n",
+     1,
+     {"(CuSO4(H2O)5)2 | 499.372", "1+1 | 2"}},
     {"OpenSkipsEmptyLines", false, "3\n\n\n2+2\n", 4, {"2+2 | 4", "3 | 3", "1+1 | 2"}},
     {"ExampleKeepsEmptyLines", true, "3\n\n2+2", 3, {"2+2 | 4", " | ", "3 | 3", "1+1 | 2"}},
     {"ExampleTakesTextBeforeEquals", true, "=5\r\n3+3 = 6", 2, {"3+3 | 6", "1+1 | 2"}},

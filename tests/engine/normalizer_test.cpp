@@ -1,5 +1,6 @@
 #include "engine/normalizer.h"
 
+#include "engine/calculate.h"
 #include "engine_test.h"
 
 #include <tuple>
@@ -76,6 +77,52 @@ const LineRow kLines[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, NormalizeLineTest, testing::ValuesIn(kLines), test::kRowName);
+
+// Hydrate dots, subscript and full-width digits: the typed line's canonical text and result,
+// and the canonical text typed again (as a saved task file is read) gives both again.
+struct ReadingRow {
+    const char* name;
+    const char* typed;
+    const char* canonical;
+    const char* result;
+    char decimalSeparator = '.';
+};
+
+class ReadingTest : public testing::TestWithParam<ReadingRow> {};
+
+TEST_P(ReadingTest, GivesTheValueAndReadsBack) {
+    const ReadingRow& row = GetParam();
+    for (const char* line : {row.typed, row.canonical}) {
+        EngineState state;
+        state.DecimalSeparator = row.decimalSeparator;
+        state.InputLine = line;
+        calculateExpression(state);
+        EXPECT_EQ(state.NormalizedLine, row.canonical) << line;
+        EXPECT_EQ(state.ResultText, row.result) << line;
+    }
+}
+
+const ReadingRow kReadings[] = {
+    {"MiddleDot", "CuSO4\u00B75H2O", "(CuSO4(H2O)5)", "249.686"},
+    {"Bullet", "CuSO4\u20225H2O", "(CuSO4(H2O)5)", "249.686"},
+    {"BulletOperator", "CuSO4\u22195H2O", "(CuSO4(H2O)5)", "249.686"},
+    {"DotOperator", "CuSO4\u22C55H2O", "(CuSO4(H2O)5)", "249.686"},
+    {"LowerCaseAndBlanks", "cuso4 \u00B7 5 h2o", "(CuSO4(H2O)5)", "249.686"},
+    {"CoefficientCountsWholeUnits", "2CuSO4\u00B75H2O", "(CuSO4(H2O)5)2", "499.372"},
+    {"Alum", "KAl(SO4)2\u00B712H2O", "(KAl(SO4)2(H2O)12)", "474.390"},
+    {"SodaCrystals", "Na2CO3\u00B710H2O", "(Na2CO3(H2O)10)", "286.1412"},
+    {"Hemihydrate", "CaSO4\u00B70.5H2O", "(CaSO4(H2O)0.5)", "145.149"},
+    {"HemihydrateDecimalComma", "CaSO4\u00B70,5H2O", "(CaSO4(H2O)0,5)", "145,149", ','},
+    {"ThreeParts", "K2SO4\u00B7Al2(SO4)3\u00B724H2O", "(K2SO4(Al2(SO4)3)(H2O)24)", "948.781"},
+    {"UnitInASum", "NaCl+CuSO4\u00B75H2O", "(NaCl)+(CuSO4(H2O)5)", "308.128"},
+    {"UnitTimesNumberLosesPrecision", "3*CuSO4\u00B75H2O", "3*(CuSO4(H2O)5)", "749.058"},
+    {"DotBetweenNumbersMultiplies", "2\u00B73", "2*3", "6"},
+    {"DotWithNothingBeforeIsDropped", "\u00B7H2O", "H2O", "18.0153"},
+    {"SubscriptDigits", "CuSO\u2084\u00B75H\u2082O", "(CuSO4(H2O)5)", "249.686"},
+    {"FullWidthDigits", "C\uFF16H\uFF11\uFF12O\uFF16", "C6H12O6", "180.1559"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Readings, ReadingTest, testing::ValuesIn(kReadings), test::kRowName);
 
 // Positions are 16-bit: 32,767 characters or more cannot be walked. The line is the prefix
 // followed by `count` copies of the piece; the last column tells whether it is refused.

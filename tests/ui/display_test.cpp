@@ -218,6 +218,28 @@ const RowsCase kRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Results, AccessibleDisplay, ::testing::ValuesIn(kRows), byName);
 
+// A hint shows over the previous-line rows without taking the focus, is told with the result
+// by the input line's description, and goes away with the next line or a click on it.
+TEST(HintStrip, ShowsUntilTheNextLine) {
+    ShownWindow w;
+    w.enter("CuSO4*5H2O");
+    auto* strip = w.find<QLabel>("hintStrip");
+    const QString hint =
+        q("CuSO4*5H2O multiplies two molar masses; the hydrate CuSO4\u00B75H2O is 249.69");
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_EQ(w.spoken(strip), hint + q(" | Hint"));
+    EXPECT_EQ(w.line()->accessibleDescription(), q("14377.05817344. Hint: ") + hint);
+    EXPECT_TRUE(w.line()->hasFocus());
+    w.enter("H2O");
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_EQ(w.line()->accessibleDescription(), q("18.0153"));
+    w.enter("co");
+    EXPECT_TRUE(strip->isVisible());
+    w.click("hintStrip");
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_TRUE(w.line()->hasFocus());
+}
+
 // Whether the other indicators are on is checked with the settings; the memory tells its value.
 TEST(AccessibleIndicators, MemorySaysWhatItHolds) {
     ShownWindow w;

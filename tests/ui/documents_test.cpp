@@ -63,6 +63,22 @@ const ShortcutCase kShortcuts[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditShortcut, ::testing::ValuesIn(kShortcuts), byName);
 
+// Two lines on the real clipboard, pasted with Ctrl+V and with the picture button: each is
+// calculated as a line of its own.
+TEST(PasteLines, CtrlVAndThePictureButtonCalculateEachLine) {
+    ShownWindow w;
+    QGuiApplication::clipboard()->setText(q("1+1\n2+2"));
+    w.line()->setFocus();
+    w.key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(w.history(), (QStringList{q("2+2"), q("1+1")}));
+    EXPECT_EQ(w.text("lblRezultat_0"), q("4"));
+    QGuiApplication::clipboard()->setText(q("3*3\r\n\r\n4*4\r\n"));
+    w.click("imgMenu_6");
+    EXPECT_EQ(w.history().mid(0, 2), (QStringList{q("4*4"), q("3*3")}));
+    EXPECT_EQ(w.line()->text(), QString());
+    EXPECT_TRUE(w.line()->hasFocus());
+}
+
 // Save through the real file dialog, then New and Open: the list comes back recomputed, in the
 // opposite order.
 TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {

@@ -160,3 +160,55 @@ INSTANTIATE_TEST_SUITE_P(Lines, AfterFault, ::testing::ValuesIn(kAfterFault),
 
 } // namespace
 } // namespace zolvan::testing
+
+namespace zolvan::testing {
+namespace {
+
+// A hint never changes what the line leaves behind: the same line with hints turned off gives
+// the same display, history and engine texts.
+TEST(LineHints, ChangeNothingTheLineLeaves) {
+    StartedWorkspace with, without;
+    without.w.hintsEnabled = false;
+    for (StartedWorkspace* s : {&with, &without}) {
+        s->enter("2+2");
+        s->enter("CuSO4*5H2O");
+    }
+    EXPECT_EQ(with.w.hints.size(), 1u);
+    EXPECT_TRUE(without.w.hints.empty());
+    EXPECT_EQ(captions(with.w.lblRezultat), captions(without.w.lblRezultat));
+    EXPECT_EQ(captions(with.w.lblUnosFormule), captions(without.w.lblUnosFormule));
+    EXPECT_EQ(entries(with.w.lstRezultat), entries(without.w.lstRezultat));
+    EXPECT_EQ(entries(with.w.cmbLista), entries(without.w.cmbLista));
+    EXPECT_EQ(with.w.engine.AnsText + with.w.engine.ResultText,
+              without.w.engine.AnsText + without.w.engine.ResultText);
+}
+
+// What puts a hint away: the next line of any kind, New, Clear Display, a click on the hint.
+struct HintEndCase {
+    const char* name;
+    void (*then)(StartedWorkspace&);
+};
+
+const HintEndCase kHintEnds[] = {
+    {"NextLine", [](StartedWorkspace& s) { s.enter("H2O"); }},
+    {"CommandLine", [](StartedWorkspace& s) { s.enter("#deg"); }},
+    {"New", [](StartedWorkspace& s) { s.model.taskLists.mnuNew_Click(); }},
+    {"ClearDisplay", [](StartedWorkspace& s) { s.model.editCommands.mnuClear_Click(); }},
+    {"Click", [](StartedWorkspace& s) { s.w.dismissHints(); }},
+};
+
+class HintEnd : public ::testing::TestWithParam<HintEndCase> {};
+
+TEST_P(HintEnd, PutsTheHintAway) {
+    StartedWorkspace s;
+    s.enter("co");
+    ASSERT_EQ(s.w.hints.size(), 1u);
+    GetParam().then(s);
+    EXPECT_TRUE(s.w.hints.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, HintEnd, ::testing::ValuesIn(kHintEnds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace zolvan::testing

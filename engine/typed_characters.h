@@ -1,0 +1,32 @@
+#pragma once
+// How the engine reads single typed characters, before any rule looks at their order: UTF-8
+// decoding and what each character stands for in an expression. It reads no sequence itself.
+
+#include <cstddef>
+#include <string_view>
+
+namespace zolvan {
+
+inline constexpr char32_t kInvalidByte = 0xFFFFFFFF;
+
+struct CodePoint {
+    char32_t value;
+    std::size_t length;
+};
+
+// Decodes the code point at pos; a byte that starts no well-formed sequence is one invalid unit.
+CodePoint decodeAt(std::string_view text, std::size_t pos);
+
+// Stands for a dot that joins the parts of one formula unit (CuSO4·5H2O). No typed character
+// reads as it, so it marks the dots in the filtered line.
+inline constexpr char kUnitJoin = '\x01';
+
+// What one typed character is read as: a character of an expression (ASCII), kUnitJoin for a
+// hydrate dot, or '\0' when the reading drops it. Subscript and full-width digits read as digits,
+// "×" and "÷" as "*" and "/". Blanks, controls, ":;@$<>_`" and all other characters are dropped.
+char readCharacter(char32_t code);
+
+// True for the characters that separate words as a blank does, which a reading drops silently.
+bool isBlankCharacter(char32_t code);
+
+} // namespace zolvan
