@@ -1,6 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "cli/utf8.h"
+#include "panels/composition_text.h"
 
 #include <array>
 #include <charconv>
@@ -105,6 +106,12 @@ void appendJsonNumber(std::string& out, double value) {
     out.append(buf.data(), end);
 }
 
+// A mass rounded to 0.00001 u, the precision of the isotope masses and more than a mass
+// spectrum resolves; the shortest text of the rounded value.
+void appendMass(std::string& out, double value) {
+    appendJsonNumber(out, std::round(value * 1e5) / 1e5);
+}
+
 void appendKey(std::string& out, std::string_view key) {
     if (out.back() != '{') {
         out.push_back(',');
@@ -113,11 +120,86 @@ void appendKey(std::string& out, std::string_view key) {
     out.push_back(':');
 }
 
+void appendOptionalString(std::string& out, std::string_view key,
+                          const std::optional<std::string>& value) {
+    appendKey(out, key);
+    if (value) {
+        appendJsonString(out, *value);
+    } else {
+        out += "null";
+    }
+}
+
+void appendElements(std::string& out, const Composition& composition) {
+    appendKey(out, "elements");
+    out.push_back('[');
+    for (const ElementShare& share : composition.elements) {
+        out += out.back() == '[' ? "{" : ",{";
+        appendKey(out, "symbol");
+        appendJsonString(out, share.symbol);
+        appendKey(out, "count");
+        appendJsonNumber(out, std::round(share.count * 1e9) / 1e9);
+        appendKey(out, "mass");
+        appendJsonNumber(out, share.atomicWeight);
+        appendKey(out, "contribution");
+        appendMass(out, share.contribution);
+        appendKey(out, "percent");
+        appendJsonNumber(out, std::round(share.percent * 100.0) / 100.0);
+        out.push_back('}');
+    }
+    out.push_back(']');
+}
+
+// "monoisotopic", "nominal" and "ions", null when there is no composition or no natural isotope.
+void appendExactMass(std::string& out, const std::optional<Composition>& composition) {
+    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
+    appendKey(out, "monoisotopic");
+    exact.monoisotopic ? appendMass(out, *exact.monoisotopic) : void(out += "null");
+    appendKey(out, "nominal");
+    exact.nominal ? appendJsonNumber(out, *exact.nominal) : void(out += "null");
+    appendKey(out, "ions");
+    if (!exact.monoisotopic) {
+        out += "null";
+        return;
+    }
+    out.push_back('{');
+    for (const IonMass& ion : exact.ions) {
+        appendKey(out, ion.name);
+        appendMass(out, ion.mz);
+    }
+    out.push_back('}');
+}
+
+void appendComposition(std::string& out, const std::optional<Composition>& composition) {
+    appendKey(out, "composition");
+    if (!composition) {
+        out += "null";
+        return;
+    }
+    out.push_back('{');
+    appendKey(out, "formula");
+    appendJsonString(out, composition->formula);
+    appendKey(out, "empirical");
+    appendJsonString(out, composition->empirical);
+    appendKey(out, "mass");
+    appendMass(out, composition->mass);
+    appendElements(out, *composition);
+    appendExactMass(out, composition);
+    const ExactMass exact = exactMassOf(*composition);
+    appendOptionalString(out, "monoisotopic_reason",
+                         exact.monoisotopic ? std::nullopt : std::optional(exact.missing));
+    out.push_back('}');
+}
+
 void appendEngineFields(std::string& out, const LineReport& report) {
     if (report.commandLine) {
         for (const auto* key : {"canonical", "arithmetic", "result", "kind", "rows"}) {
             appendKey(out, key);
-            out += "null";
+            if (std::string_view(key) == "result" && report.answered) {
+                appendJsonString(out, report.result);
+            } else {
+                out += "null";
+            }
         }
         return;
     }
@@ -150,17 +232,31 @@ void appendTaskLine(std::string& out, const LineReport& report) {
     }
 }
 
+void appendCompositionBlock(std::string& out, const LineReport& report, char decimalSeparator) {
+    if (!report.composition) {
+        return;
+    }
+    const std::string block = compositionBlock(*report.composition, decimalSeparator);
+    std::string_view rest = block;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        out.push_back('\n');
+        appendVisible(out, rest.substr(0, end));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+}
+
 void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace) {
     out.push_back('{');
     appendKey(out, "input");
     appendJsonString(out, workspace.engine.InputLine);
     appendEngineFields(out, report);
-    appendKey(out, "unknown");
-    if (report.unknown) {
-        appendJsonString(out, *report.unknown);
-    } else {
-        out += "null";
-    }
+    appendOptionalString(out, "unknown", report.unknown);
+    appendKey(out, "ok");
+    out += report.error ? "false" : "true";
+    appendOptionalString(out, "error", report.error);
+    appendComposition(out, report.composition);
+    appendExactMass(out, report.composition);
     appendKey(out, "history");
     out.push_back('[');
     appendJsonString(out, report.historyInput);
