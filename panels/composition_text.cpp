@@ -1,6 +1,7 @@
 #include "panels/composition_text.h"
 
 #include "engine/number_text.h"
+#include "workspace/controls.h"
 
 #include <algorithm>
 
@@ -50,23 +51,37 @@ std::string compositionTabText(const Composition& composition, char separator) {
     return text;
 }
 
-std::string compositionBlock(const Composition& composition, char separator) {
-    const std::vector<CompositionRow> rows = compositionRows(composition, separator);
+namespace {
+
+std::size_t width(std::string_view text) {
+    return static_cast<std::size_t>(codePointCount(text));
+}
+
+} // namespace
+
+std::vector<std::string> alignedRows(const std::vector<CompositionRow>& rows, std::size_t gap) {
     std::array<std::size_t, 5> widths{};
     for (const CompositionRow& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], row[i].size());
+            widths[i] = std::max(widths[i], width(row[i]));
         }
     }
-    std::string text;
+    std::vector<std::string> lines;
     for (const CompositionRow& row : rows) {
-        std::string line = " ";
+        std::string line;
         for (std::size_t i = 0; i < row.size(); ++i) {
-            // The symbol is aligned left, the numbers right.
-            const std::string pad(widths[i] - row[i].size(), ' ');
-            line += i == 0 ? " " + row[i] + pad : "  " + pad + row[i];
+            const std::string pad(widths[i] - width(row[i]), ' ');
+            line += i == 0 ? row[i] + pad : std::string(gap, ' ') + pad + row[i];
         }
-        text += line + '\n';
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string compositionBlock(const Composition& composition, char separator) {
+    std::string text;
+    for (const std::string& line : alignedRows(compositionRows(composition, separator), 2)) {
+        text += "  " + line + '\n';
     }
     for (const std::string& line : exactMassLines(composition, separator)) {
         text += "  " + line + '\n';

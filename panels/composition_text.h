@@ -16,6 +16,10 @@ using CompositionRow = std::array<std::string, 5>; // element, atoms, atomic wei
 // The header ("Element", "Atoms", "Atomic weight", "Mass", "Mass %") and a row per element.
 std::vector<CompositionRow> compositionRows(const Composition& composition, char separator);
 
+// Rows as lines of aligned columns, `gap` blanks apart: the symbol to the left, the numbers to
+// the right.
+std::vector<std::string> alignedRows(const std::vector<CompositionRow>& rows, std::size_t gap);
+
 // "Formula CuH10O9S", "Molar mass 249.6855 g/mol", the monoisotopic and nominal masses or the
 // reason there are none, then one line per ion ("[M+H]+  249.94143").
 std::vector<std::string> exactMassLines(const Composition& composition, char separator);

@@ -48,6 +48,9 @@ void ConstantsPanel::mnuConstants_Click(int index) {
     if (index < 0 || index > kLoader) {
         return;
     }
+    if (viewChosen) {
+        viewChosen();
+    }
     for (int i = 0; i <= kCustomView; ++i) {
         mnuConstants[static_cast<std::size_t>(i)].checked = i == index;
         lstConstants[static_cast<std::size_t>(i)].visible = false;
@@ -95,6 +98,15 @@ void ConstantsPanel::loadConstantsFile() {
         }
     }
     mnuConstants_Click(kCustomView);
+}
+
+void ConstantsPanel::stepAside() {
+    picFunction.visible = false;
+    for (std::size_t i = 0; i <= kCustomView; ++i) {
+        mnuConstants[i].checked = false;
+        lstConstants[i].visible = false;
+    }
+    fraOptMaska.width = 0;
 }
 
 void ConstantsPanel::lstConstants_DblClick(int index) {

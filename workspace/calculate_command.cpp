@@ -233,6 +233,7 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     }
     if (composition) {
         lastComposition = composition;
+        compositionLine = engine.NormalizedLine;
     }
     report.composition = composition;
     ++compositionRevision;

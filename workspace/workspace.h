@@ -94,6 +94,7 @@ public:
     // material; and of the last line that had one, whose mass the solution commands use.
     std::optional<Composition> composition;
     std::optional<Composition> lastComposition;
+    std::string compositionLine; // the canonical text of `composition`
     // Counts the lines calculated, so that a view redraws the composition only when it changed.
     unsigned compositionRevision = 0;
 
