@@ -61,6 +61,8 @@ void syncList(QListWidget& list, const std::vector<std::string>& shown,
     for (int i = 0; same && i < list.count(); ++i) {
         same = list.item(i)->text() == toQString(shown[static_cast<std::size_t>(i)]);
     }
+    // An empty list is no stop on the keyboard walk.
+    list.setFocusPolicy(shown.empty() ? Qt::NoFocus : Qt::StrongFocus);
     if (same) {
         return;
     }
@@ -158,12 +160,19 @@ void CompositionView::buildForm(QWidget& view) {
 }
 
 bool CompositionView::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == m_table || watched == m_masses) && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        emit copyClicked();
-        return true;
+    const bool list = watched == m_table || watched == m_masses;
+    const bool copy =
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    if (!list || !copy) {
+        return false;
     }
-    return false;
+    // The list takes the key before the Edit menu's Copy, which copies the display's result.
+    event->accept();
+    if (event->type() == QEvent::KeyPress) {
+        emit copyClicked();
+    }
+    return true;
 }
 
 void CompositionView::pull(CompositionPanel& model) const {
@@ -195,7 +204,7 @@ void CompositionView::sync(const CompositionPanel& model) {
         lines.erase(lines.begin());
         syncList(*m_table, lines, model.spokenRows());
     } else {
-        m_table->clear();
+        syncList(*m_table, {}, {});
     }
     const std::vector<std::string> masses = model.massLines();
     syncList(*m_masses, masses, masses);
