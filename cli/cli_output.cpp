@@ -3,6 +3,7 @@
 #include "cli/utf8.h"
 #include "panels/composition_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -80,6 +81,16 @@ void appendJsonEscape(std::string& out, char32_t c) {
 // is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
 void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
+    // The usual text, printable ASCII without a quote or backslash, needs no decoding.
+    const bool plain = std::all_of(s.begin(), s.end(), [](char ch) {
+        const auto byte = static_cast<unsigned char>(ch);
+        return byte >= 0x20 && byte < 0x7F && ch != '"' && ch != '\\';
+    });
+    if (plain) {
+        out.append(s);
+        out.push_back('"');
+        return;
+    }
     while (!s.empty()) {
         const Utf8Step step = decodeUtf8(s);
         const char32_t c = step.codePoint;
@@ -150,9 +161,10 @@ void appendElements(std::string& out, const Composition& composition) {
     out.push_back(']');
 }
 
-// "monoisotopic", "nominal" and "ions", null when there is no composition or no natural isotope.
-void appendExactMass(std::string& out, const std::optional<Composition>& composition) {
-    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
+// The members "monoisotopic", "nominal" and "ions", comma-separated, without braces; null when
+// there is no composition or no natural isotope.
+std::string exactMassMembers(const ExactMass& exact) {
+    std::string out = "{";
     appendKey(out, "monoisotopic");
     exact.monoisotopic ? appendMass(out, *exact.monoisotopic) : void(out += "null");
     appendKey(out, "nominal");
@@ -160,17 +172,19 @@ void appendExactMass(std::string& out, const std::optional<Composition>& composi
     appendKey(out, "ions");
     if (!exact.monoisotopic) {
         out += "null";
-        return;
+    } else {
+        out.push_back('{');
+        for (const IonMass& ion : exact.ions) {
+            appendKey(out, ion.name);
+            appendMass(out, ion.mz);
+        }
+        out.push_back('}');
     }
-    out.push_back('{');
-    for (const IonMass& ion : exact.ions) {
-        appendKey(out, ion.name);
-        appendMass(out, ion.mz);
-    }
-    out.push_back('}');
+    return out.substr(1);
 }
 
-void appendComposition(std::string& out, const std::optional<Composition>& composition) {
+void appendComposition(std::string& out, const Composition* composition, const ExactMass& exact,
+                       std::string_view exactMembers) {
     appendKey(out, "composition");
     if (!composition) {
         out += "null";
@@ -184,8 +198,8 @@ void appendComposition(std::string& out, const std::optional<Composition>& compo
     appendKey(out, "mass");
     appendMass(out, composition->mass);
     appendElements(out, *composition);
-    appendExactMass(out, composition);
-    const ExactMass exact = exactMassOf(*composition);
+    out.push_back(',');
+    out += exactMembers;
     appendOptionalString(out, "monoisotopic_reason",
                          exact.monoisotopic ? std::nullopt : std::optional(exact.missing));
     out.push_back('}');
@@ -232,11 +246,13 @@ void appendTaskLine(std::string& out, const LineReport& report) {
     }
 }
 
-void appendCompositionBlock(std::string& out, const LineReport& report, char decimalSeparator) {
-    if (!report.composition) {
+void appendCompositionBlock(std::string& out, const LineReport& report,
+                            const Workspace& workspace) {
+    const Composition* composition = report.composed ? workspace.composition() : nullptr;
+    if (composition == nullptr) {
         return;
     }
-    const std::string block = compositionBlock(*report.composition, decimalSeparator);
+    const std::string block = compositionBlock(*composition, workspace.engine.DecimalSeparator);
     std::string_view rest = block;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
@@ -255,8 +271,12 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendKey(out, "ok");
     out += report.error ? "false" : "true";
     appendOptionalString(out, "error", report.error);
-    appendComposition(out, report.composition);
-    appendExactMass(out, report.composition);
+    const Composition* composition = report.composed ? workspace.composition() : nullptr;
+    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
+    const std::string exactMembers = exactMassMembers(exact);
+    appendComposition(out, composition, exact, exactMembers);
+    out.push_back(',');
+    out += exactMembers;
     appendKey(out, "history");
     out.push_back('[');
     appendJsonString(out, report.historyInput);

@@ -13,7 +13,8 @@ void appendTaskLine(std::string& out, const LineReport& report);
 
 // After a line whose value is the molar mass of formula material: a line end, then its
 // composition table and exact masses, indented, without a final line end.
-void appendCompositionBlock(std::string& out, const LineReport& report, char decimalSeparator);
+// `workspace` is the one the line ran in, right after it ran.
+void appendCompositionBlock(std::string& out, const LineReport& report, const Workspace& workspace);
 
 // One compact JSON object. `input` is the trimmed line; memory and the data count are read from
 // the workspace after the line ran. Appends to `out` without a line end.

@@ -72,7 +72,7 @@ public:
         } else {
             cli::appendTaskLine(m_out, report);
             if (m_options.composition) {
-                cli::appendCompositionBlock(m_out, report, m_ws.engine.DecimalSeparator);
+                cli::appendCompositionBlock(m_out, report, m_ws);
             }
         }
         m_out.push_back('\n');

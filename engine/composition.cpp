@@ -22,20 +22,18 @@ constexpr int kMaxDepth = 64;
 
 using Counts = std::array<double, kElementCount>;
 
-std::optional<std::size_t> elementIndex(std::string_view symbol) {
-    const auto table = elementTable();
-    for (std::size_t i = 0; i < table.size() && i < kElementCount; ++i) {
-        if (table[i].symbol == symbol) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
+// One atom of the text: the row of its element and how many of it the line holds so far.
+struct Atom {
+    std::size_t element;
+    double count;
+};
 
-void addScaled(Counts& into, const Counts& from, double factor) {
-    for (std::size_t i = 0; i < kElementCount; ++i) {
-        into[i] += from[i] * factor;
+std::optional<std::size_t> elementIndex(std::string_view symbol) {
+    const Element* element = findElement(symbol);
+    if (element == nullptr) {
+        return std::nullopt;
     }
+    return static_cast<std::size_t>(element - elementTable().data());
 }
 
 bool isOpening(char c) {
@@ -56,9 +54,10 @@ class Reader {
 public:
     Reader(std::string_view text, char separator) : m_text(text), m_separator(separator) {}
 
-    bool sum(Counts& out) {
+    // Every atom of the text with its count, in the order written.
+    bool sum() {
         do {
-            if (!product(out)) {
+            if (!product()) {
                 return false;
             }
         } while (take('+') || startsMaterial());
@@ -66,6 +65,7 @@ public:
     }
 
     bool atEnd() const { return m_at == m_text.size(); }
+    const std::vector<Atom>& atoms() const { return m_atoms; }
 
 private:
     char peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
@@ -84,6 +84,16 @@ private:
     // A positive number: digits with at most one decimal separator.
     std::optional<double> number() {
         const std::size_t start = m_at;
+        // The usual count, a few digits without a separator, needs no general reading.
+        double whole = 0.0;
+        while (isDigit(peek()) && m_at - start < 9) {
+            whole = whole * 10.0 + (peek() - '0');
+            ++m_at;
+        }
+        if (m_at > start && !startsNumber()) {
+            return whole > 0.0 ? std::optional(whole) : std::nullopt;
+        }
+        m_at = start;
         bool separatorSeen = false;
         while (isDigit(peek()) || (peek() == m_separator && !separatorSeen)) {
             separatorSeen = separatorSeen || peek() == m_separator;
@@ -97,9 +107,11 @@ private:
         return value;
     }
 
-    bool product(Counts& out) {
+    // The atoms of the product's one symbol or bracket are scaled by all its numbers at the end.
+    bool product() {
+        const std::size_t first = m_atoms.size();
         double multiplier = 1.0;
-        std::optional<Counts> material;
+        bool material = false;
         do {
             if (startsNumber()) {
                 const std::optional<double> n = number();
@@ -112,8 +124,8 @@ private:
             if (material || !startsMaterial()) {
                 return false; // two masses multiplied, or no operand
             }
-            material.emplace();
-            if (!(isUpper(peek()) ? symbol(*material) : bracket(*material))) {
+            material = true;
+            if (!(isUpper(peek()) ? symbol() : bracket())) {
                 return false;
             }
             while (startsNumber()) { // the count written after a symbol or a bracket
@@ -127,11 +139,13 @@ private:
         if (!material) {
             return false; // a bare number added to a mass
         }
-        addScaled(out, *material, multiplier);
+        for (std::size_t i = first; i < m_atoms.size(); ++i) {
+            m_atoms[i].count *= multiplier;
+        }
         return true;
     }
 
-    bool symbol(Counts& out) {
+    bool symbol() {
         const std::size_t start = m_at++;
         if (isLower(peek())) {
             ++m_at;
@@ -140,16 +154,16 @@ private:
         if (!index) {
             return false;
         }
-        out[*index] += 1.0;
+        m_atoms.push_back({*index, 1.0});
         return true;
     }
 
-    bool bracket(Counts& out) {
+    bool bracket() {
         if (++m_depth > kMaxDepth) {
             return false;
         }
         ++m_at;
-        if (!sum(out) || !isClosing(peek())) {
+        if (!sum() || !isClosing(peek())) {
             return false;
         }
         ++m_at;
@@ -161,6 +175,7 @@ private:
     char m_separator;
     std::size_t m_at = 0;
     int m_depth = 0;
+    std::vector<Atom> m_atoms;
 };
 
 // Carbon first and hydrogen second when there is carbon; every other symbol alphabetically.
@@ -244,14 +259,28 @@ std::string formulaText(const std::vector<ElementShare>& shares, const std::vect
 } // namespace
 
 std::string countText(double count, char decimalSeparator) {
-    return count == 1.0 ? std::string() : numberText(count, decimalSeparator);
+    if (count == 1.0) {
+        return {};
+    }
+    if (count == std::floor(count) && count < 1e15) {
+        return std::to_string(static_cast<long long>(count));
+    }
+    return numberText(count, decimalSeparator);
+}
+
+bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
+    Reader reader(canonical, decimalSeparator);
+    return reader.sum() && reader.atEnd();
 }
 
 std::optional<Composition> compositionOf(std::string_view canonical, char decimalSeparator) {
     Reader reader(canonical, decimalSeparator);
-    Counts counts{};
-    if (!reader.sum(counts) || !reader.atEnd()) {
+    if (!reader.sum() || !reader.atEnd()) {
         return std::nullopt;
+    }
+    Counts counts{};
+    for (const Atom& atom : reader.atoms()) {
+        counts[atom.element] += atom.count;
     }
     Composition result;
     const auto table = elementTable();

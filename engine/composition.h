@@ -46,6 +46,9 @@ struct ExactMass {
 // nullopt. Numbers use `decimalSeparator`.
 std::optional<Composition> compositionOf(std::string_view canonical, char decimalSeparator);
 
+// Whether compositionOf would give a composition, without working it out.
+bool isFormulaMaterial(std::string_view canonical, char decimalSeparator);
+
 ExactMass exactMassOf(const Composition& composition);
 
 // A count as a formula writes it: nothing for 1, else the number ("10", "4.5").

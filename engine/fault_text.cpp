@@ -1,12 +1,20 @@
 #include "engine/fault_text.h"
 
+#include "engine/ascii.h"
 #include "engine/fault.h"
 
 #include <array>
 
 namespace zolvan {
 
+using ascii::isDigit;
+
 bool isFaultText(std::string_view text) {
+    // Every number starts with a digit, a sign or a separator; no message does.
+    if (text.empty() || isDigit(text.front()) || text.front() == '-' || text.front() == '.' ||
+        text.front() == ',') {
+        return false;
+    }
     static constexpr std::array kMessages{
         msg::MissingRightBracket, msg::MissingLeftBracket,  msg::RootOfNegative,
         msg::DivideByZero,        msg::SyntaxError,         msg::ResultTooLarge,

@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cli::appendJsonLine(out, report, ws);
         checkOutput(out, false);
         out.clear();
-        cli::appendCompositionBlock(out, report, ws.engine.DecimalSeparator);
+        cli::appendCompositionBlock(out, report, ws);
         for (std::string_view rest = out; !rest.empty();) {
             const std::size_t end = std::min(rest.find('\n'), rest.size());
             checkOutput(rest.substr(0, end), true);

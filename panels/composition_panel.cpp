@@ -35,28 +35,28 @@ void CompositionPanel::stepAside() {
 }
 
 void CompositionPanel::cmdCopy_Click() {
-    if (m_ws.composition) {
+    if (m_ws.composition() != nullptr) {
         m_ws.services().clipboardClear();
         m_ws.services().clipboardSetText(
-            compositionTabText(*m_ws.composition, m_ws.engine.DecimalSeparator));
+            compositionTabText(*m_ws.composition(), m_ws.engine.DecimalSeparator));
     }
 }
 
 std::string CompositionPanel::heading() const {
-    if (m_ws.composition) {
+    if (m_ws.composition() != nullptr) {
         return "Composition of " + m_ws.compositionLine;
     }
-    if (m_ws.compositionRevision == 0) {
+    if (m_ws.linesCalculated == 0) {
         return "Calculate a formula to see its composition.";
     }
     return "No composition: the last result is no molar mass of a formula.";
 }
 
 std::vector<CompositionRow> CompositionPanel::rows() const {
-    if (!m_ws.composition) {
+    if (m_ws.composition() == nullptr) {
         return {};
     }
-    return compositionRows(*m_ws.composition, m_ws.engine.DecimalSeparator);
+    return compositionRows(*m_ws.composition(), m_ws.engine.DecimalSeparator);
 }
 
 std::vector<std::string> CompositionPanel::spokenRows() const {
@@ -72,23 +72,25 @@ std::vector<std::string> CompositionPanel::spokenRows() const {
 }
 
 std::vector<std::string> CompositionPanel::massLines() const {
-    if (!m_ws.composition) {
+    if (m_ws.composition() == nullptr) {
         return {};
     }
-    return exactMassLines(*m_ws.composition, m_ws.engine.DecimalSeparator);
+    return exactMassLines(*m_ws.composition(), m_ws.engine.DecimalSeparator);
 }
 
 std::string CompositionPanel::molarMassText() const {
-    if (!m_ws.lastComposition) {
+    const Composition* last = m_ws.lastComposition();
+    if (last == nullptr) {
         return "No molar mass yet";
     }
-    return "M = " + fixedText(m_ws.lastComposition->mass, 4, m_ws.engine.DecimalSeparator) +
-           " g/mol (" + m_ws.lastComposition->formula + ")";
+    return "M = " + fixedText(last->mass, 4, m_ws.engine.DecimalSeparator) + " g/mol (" +
+           last->formula + ")";
 }
 
 std::string CompositionPanel::weighAnswer() const {
-    const std::optional<double> mass =
-        m_ws.lastComposition ? std::optional(m_ws.lastComposition->mass) : std::nullopt;
+    const std::optional<double> mass = m_ws.lastComposition() != nullptr
+                                           ? std::optional(m_ws.lastComposition()->mass)
+                                           : std::nullopt;
     const std::string line = "#weigh " + txtConcentration.text() + " " + txtVolume.text() + " " +
                              txtPurity.text() + " %";
     const std::optional<SolutionAnswer> answer =

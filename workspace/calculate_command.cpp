@@ -113,8 +113,8 @@ void Workspace::runCommandLine(LineReport& report) {
     report.commandLine = true;
     report.historyInput = engine.InputLine;
     // The solution words come first: their units ("mM", "mL") must not be read as other words.
-    const std::optional<double> molarMass =
-        lastComposition ? std::optional(lastComposition->mass) : std::nullopt;
+    const Composition* last = lastComposition();
+    const std::optional<double> molarMass = last ? std::optional(last->mass) : std::nullopt;
     if (const auto answer = solutionCommand(engine.InputLine, molarMass, engine.DecimalSeparator)) {
         runSolutionLine(report, *answer);
         return;
@@ -227,16 +227,36 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     if (isFaultText(report.result)) {
         report.error = report.result;
     }
-    composition.reset();
-    if (report.kind == 0 && readsAsNumber(engine.ResultText, engine.DecimalSeparator)) {
-        composition = compositionOf(engine.NormalizedLine, engine.DecimalSeparator);
+    // Formula material evaluates to a number, or to an overflow fault.
+    report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
+                      isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
+    compositionLine = report.composed ? engine.NormalizedLine : std::string();
+    if (report.composed) {
+        molarMassLine = compositionLine;
     }
-    if (composition) {
-        lastComposition = composition;
-        compositionLine = engine.NormalizedLine;
+    ++linesCalculated;
+}
+
+const Composition* Workspace::composition() const {
+    if (compositionLine.empty()) {
+        return nullptr;
     }
-    report.composition = composition;
-    ++compositionRevision;
+    if (m_composedLine != compositionLine) {
+        m_composed = compositionOf(compositionLine, engine.DecimalSeparator);
+        m_composedLine = compositionLine;
+    }
+    return m_composed ? &*m_composed : nullptr;
+}
+
+const Composition* Workspace::lastComposition() const {
+    if (molarMassLine.empty()) {
+        return nullptr;
+    }
+    if (m_composedLine != molarMassLine) {
+        m_composed = compositionOf(molarMassLine, engine.DecimalSeparator);
+        m_composedLine = molarMassLine;
+    }
+    return m_composed ? &*m_composed : nullptr;
 }
 
 void Workspace::runCalculation(LineReport& report) {

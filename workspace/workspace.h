@@ -33,11 +33,11 @@ struct LineReport {
     // The line's result: the engine's text, the unknown-symbol message, a command's answer;
     // empty for statistics and roots, whose values are the rows.
     std::string result;
-    std::int16_t kind = 0;                  // 0 ordinary, 1 statistics, 2 square equation
-    std::vector<std::string> rows;          // the solvers' values; empty for an ordinary line
-    std::optional<std::string> unknown;     // the symbol, when this line raised the flag
-    std::optional<std::string> error;       // the result, when it reports a fault
-    std::optional<Composition> composition; // when the value is the molar mass of a formula
+    std::int16_t kind = 0;              // 0 ordinary, 1 statistics, 2 square equation
+    std::vector<std::string> rows;      // the solvers' values; empty for an ordinary line
+    std::optional<std::string> unknown; // the symbol, when this line raised the flag
+    std::optional<std::string> error;   // the result, when it reports a fault
+    bool composed = false;              // the value is the molar mass of formula material
     std::string historyInput;
     std::string historyResult;
 };
@@ -90,13 +90,14 @@ public:
     OptionGroup optRadDeg;               // angle unit in the number-format frame
     OptionGroup optRadiani;              // angle unit on the function panel
 
-    // The composition of the last calculated line, when its value is the molar mass of formula
-    // material; and of the last line that had one, whose mass the solution commands use.
-    std::optional<Composition> composition;
-    std::optional<Composition> lastComposition;
-    std::string compositionLine; // the canonical text of `composition`
-    // Counts the lines calculated, so that a view redraws the composition only when it changed.
-    unsigned compositionRevision = 0;
+    // The canonical text of the last calculated line when its value is the molar mass of
+    // formula material (empty otherwise), and of the last line that was, whose mass the
+    // solution commands use. Their compositions are worked out when first asked for.
+    std::string compositionLine;
+    std::string molarMassLine;
+    unsigned linesCalculated = 0;
+    const Composition* composition() const;
+    const Composition* lastComposition() const;
 
     // Start-up.
     void Form_Load();
@@ -152,6 +153,9 @@ private:
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
+    // The last composition worked out, with the canonical text it belongs to.
+    mutable std::string m_composedLine;
+    mutable std::optional<Composition> m_composed;
 };
 
 } // namespace zolvan

@@ -204,7 +204,7 @@ TEST_P(LineReportFields, DescribeThisLineOnly) {
     EXPECT_EQ(report.kind, c.kind);
     EXPECT_EQ(report.rows.size(), c.rows);
     EXPECT_EQ(report.error.has_value(), c.fault);
-    EXPECT_EQ(report.composition.has_value(), c.composition);
+    EXPECT_EQ(report.composed, c.composition);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LineReportFields, ::testing::ValuesIn(kReports),
@@ -227,8 +227,8 @@ TEST(SolutionCommand, AnswersAsTheLinesResultWithTheLastMolarMass) {
     EXPECT_EQ(entries(w.lstRezultat).front(), "1.461 g");
     EXPECT_EQ(w.engine.MemoryValue, 0.0);
     EXPECT_EQ(w.DisplayMode, 0);
-    EXPECT_EQ(w.lastComposition->formula, "ClNa");
-    EXPECT_FALSE(w.composition.has_value());
+    EXPECT_EQ(w.lastComposition()->formula, "ClNa");
+    EXPECT_EQ(w.composition(), nullptr);
 
     s.enter("x^2-3x+2"); // a table on show goes back to ordinary rows
     s.enter("#dilute 1 M 50 mM 250 mL");
