@@ -237,24 +237,13 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     ++linesCalculated;
 }
 
-const Composition* Workspace::composition() const {
-    if (compositionLine.empty()) {
+const Composition* Workspace::composedFor(const std::string& line) const {
+    if (line.empty()) {
         return nullptr;
     }
-    if (m_composedLine != compositionLine) {
-        m_composed = compositionOf(compositionLine, engine.DecimalSeparator);
-        m_composedLine = compositionLine;
-    }
-    return m_composed ? &*m_composed : nullptr;
-}
-
-const Composition* Workspace::lastComposition() const {
-    if (molarMassLine.empty()) {
-        return nullptr;
-    }
-    if (m_composedLine != molarMassLine) {
-        m_composed = compositionOf(molarMassLine, engine.DecimalSeparator);
-        m_composedLine = molarMassLine;
+    if (m_composedLine != line) {
+        m_composed = compositionOf(line, engine.DecimalSeparator);
+        m_composedLine = line;
     }
     return m_composed ? &*m_composed : nullptr;
 }

@@ -96,8 +96,8 @@ public:
     std::string compositionLine;
     std::string molarMassLine;
     unsigned linesCalculated = 0;
-    const Composition* composition() const;
-    const Composition* lastComposition() const;
+    const Composition* composition() const { return composedFor(compositionLine); }
+    const Composition* lastComposition() const { return composedFor(molarMassLine); }
 
     // Start-up.
     void Form_Load();
@@ -153,6 +153,7 @@ private:
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
+    const Composition* composedFor(const std::string& line) const;
     // The last composition worked out, with the canonical text it belongs to.
     mutable std::string m_composedLine;
     mutable std::optional<Composition> m_composed;
