@@ -79,6 +79,10 @@ std::optional<UsageError> Parser::takeOption(std::string_view arg) {
         options.json = true;
     } else if (arg == "--no-hints") {
         options.hints = false;
+    } else if (arg == "--composition") {
+        options.composition = true;
+    } else if (arg == "--strict") {
+        options.strict = true;
     } else if (arg == "--help" || arg == "-h") {
         options.help = true;
     } else if (arg == "--version") {
@@ -127,7 +131,11 @@ std::string usageText() {
 Evaluate each EXPR, or each line of standard input when none is given, exactly as the
 Enter key of Zolvan does. Settings, memory, the last answer and the data series carry
 from line to line; lines that begin with "#" are commands (#mem, #mem+, #mem-, #auto,
-#sci N, #fix N, #rad, #deg, #grad).
+#sci N, #fix N, #rad, #deg, #grad) and solution preparation on the last molar mass:
+  #weigh 0.1 M 250 mL [98%]   the mass to weigh (purity optional)
+  #molar 1.461 g 250 mL       the concentration
+  #dilute 1 M 50 mM 250 mL    the stock and solvent volumes
+Concentrations in M (mol/L), mM, uM or nM; volumes in L, mL or uL; masses in g, mg or ug.
 
   --angle rad|deg|grad        starting angle unit (default rad)
   --mode auto|sci|fix         starting number display (default auto)
@@ -137,6 +145,9 @@ from line to line; lines that begin with "#" are commands (#mem, #mem+, #mem-, #
   --no-separators             show function names without their ":" marks
   --json                      one JSON object per line instead of the history line
   --no-hints                  no hints (see below)
+  --composition               after each line whose value is the molar mass of a
+                              formula, its composition table and exact masses
+  --strict                    exit with status 3 when any line's result was a fault
   --help                      show this help and exit
   --version                   show the version and exit
 
@@ -148,7 +159,14 @@ kept up to 1 MiB; the rest of a longer one is left out, with a note on standard 
 When a line was probably not what was meant (CuSO4*5H2O, co, SIN(30), a dropped
 character), a hint says so: one line "hint: ..." on standard error after the output
 line, or the array "hints" in JSON. A hint never changes a result.
-Exit status: 0 on success, 1 when reading or writing fails, 2 for a bad option.
+JSON fields: input, canonical, arithmetic, result, kind, rows, unknown, ok (false when
+the result is a fault message), error (that message or null), composition (null, or
+formula, empirical, mass, elements with symbol, count, mass, contribution and percent,
+monoisotopic, nominal, ions, monoisotopic_reason), monoisotopic, nominal, ions (m/z of
+[M+H]+, [M+Na]+, [M+K]+, [M+NH4]+, [M-H]-, [M+Cl]-), history, memory, data_count,
+hints.
+Exit status: 0 on success, 1 when reading or writing fails, 2 for a bad option, 3 with
+--strict when a line's result was a fault (every line is still answered).
 )";
 }
 

@@ -17,6 +17,8 @@ struct Options {
     bool showSeparators = true;
     bool json = false;
     bool hints = true;
+    bool composition = false; // the composition table after each formula line
+    bool strict = false;      // exit status 3 when any line's result was a fault
     bool help = false;
     bool version = false;
     std::vector<std::string> expressions; // each is one input line

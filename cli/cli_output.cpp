@@ -1,7 +1,9 @@
 #include "cli/cli_output.h"
 
 #include "cli/utf8.h"
+#include "panels/composition_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -79,6 +81,16 @@ void appendJsonEscape(std::string& out, char32_t c) {
 // is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
 void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
+    // The usual text, printable ASCII without a quote or backslash, needs no decoding.
+    const bool plain = std::all_of(s.begin(), s.end(), [](char ch) {
+        const auto byte = static_cast<unsigned char>(ch);
+        return byte >= 0x20 && byte < 0x7F && ch != '"' && ch != '\\';
+    });
+    if (plain) {
+        out.append(s);
+        out.push_back('"');
+        return;
+    }
     while (!s.empty()) {
         const Utf8Step step = decodeUtf8(s);
         const char32_t c = step.codePoint;
@@ -105,6 +117,12 @@ void appendJsonNumber(std::string& out, double value) {
     out.append(buf.data(), end);
 }
 
+// A mass rounded to 0.00001 u, the precision of the isotope masses and more than a mass
+// spectrum resolves; the shortest text of the rounded value.
+void appendMass(std::string& out, double value) {
+    appendJsonNumber(out, std::round(value * 1e5) / 1e5);
+}
+
 void appendKey(std::string& out, std::string_view key) {
     if (out.back() != '{') {
         out.push_back(',');
@@ -113,11 +131,89 @@ void appendKey(std::string& out, std::string_view key) {
     out.push_back(':');
 }
 
+void appendOptionalString(std::string& out, std::string_view key,
+                          const std::optional<std::string>& value) {
+    appendKey(out, key);
+    if (value) {
+        appendJsonString(out, *value);
+    } else {
+        out += "null";
+    }
+}
+
+void appendElements(std::string& out, const Composition& composition) {
+    appendKey(out, "elements");
+    out.push_back('[');
+    for (const ElementShare& share : composition.elements) {
+        out += out.back() == '[' ? "{" : ",{";
+        appendKey(out, "symbol");
+        appendJsonString(out, share.symbol);
+        appendKey(out, "count");
+        appendJsonNumber(out, std::round(share.count * 1e9) / 1e9);
+        appendKey(out, "mass");
+        appendJsonNumber(out, share.atomicWeight);
+        appendKey(out, "contribution");
+        appendMass(out, share.contribution);
+        appendKey(out, "percent");
+        appendJsonNumber(out, std::round(share.percent * 100.0) / 100.0);
+        out.push_back('}');
+    }
+    out.push_back(']');
+}
+
+// The members "monoisotopic", "nominal" and "ions", comma-separated, without braces; null when
+// there is no composition or no natural isotope.
+std::string exactMassMembers(const ExactMass& exact) {
+    std::string out = "{";
+    appendKey(out, "monoisotopic");
+    exact.monoisotopic ? appendMass(out, *exact.monoisotopic) : void(out += "null");
+    appendKey(out, "nominal");
+    exact.nominal ? appendJsonNumber(out, *exact.nominal) : void(out += "null");
+    appendKey(out, "ions");
+    if (!exact.monoisotopic) {
+        out += "null";
+    } else {
+        out.push_back('{');
+        for (const IonMass& ion : exact.ions) {
+            appendKey(out, ion.name);
+            appendMass(out, ion.mz);
+        }
+        out.push_back('}');
+    }
+    return out.substr(1);
+}
+
+void appendComposition(std::string& out, const Composition* composition, const ExactMass& exact,
+                       std::string_view exactMembers) {
+    appendKey(out, "composition");
+    if (!composition) {
+        out += "null";
+        return;
+    }
+    out.push_back('{');
+    appendKey(out, "formula");
+    appendJsonString(out, composition->formula);
+    appendKey(out, "empirical");
+    appendJsonString(out, composition->empirical);
+    appendKey(out, "mass");
+    appendMass(out, composition->mass);
+    appendElements(out, *composition);
+    out.push_back(',');
+    out += exactMembers;
+    appendOptionalString(out, "monoisotopic_reason",
+                         exact.monoisotopic ? std::nullopt : std::optional(exact.missing));
+    out.push_back('}');
+}
+
 void appendEngineFields(std::string& out, const LineReport& report) {
     if (report.commandLine) {
         for (const auto* key : {"canonical", "arithmetic", "result", "kind", "rows"}) {
             appendKey(out, key);
-            out += "null";
+            if (std::string_view(key) == "result" && report.answered) {
+                appendJsonString(out, report.result);
+            } else {
+                out += "null";
+            }
         }
         return;
     }
@@ -158,17 +254,37 @@ void appendTaskLine(std::string& out, const LineReport& report) {
     }
 }
 
+void appendCompositionBlock(std::string& out, const LineReport& report,
+                            const Workspace& workspace) {
+    const Composition* composition = report.composed ? workspace.composition() : nullptr;
+    if (composition == nullptr) {
+        return;
+    }
+    const std::string block = compositionBlock(*composition, workspace.engine.DecimalSeparator);
+    std::string_view rest = block;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        out.push_back('\n');
+        appendVisible(out, rest.substr(0, end));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+}
+
 void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace) {
     out.push_back('{');
     appendKey(out, "input");
     appendJsonString(out, workspace.engine.InputLine);
     appendEngineFields(out, report);
-    appendKey(out, "unknown");
-    if (report.unknown) {
-        appendJsonString(out, *report.unknown);
-    } else {
-        out += "null";
-    }
+    appendOptionalString(out, "unknown", report.unknown);
+    appendKey(out, "ok");
+    out += report.error ? "false" : "true";
+    appendOptionalString(out, "error", report.error);
+    const Composition* composition = report.composed ? workspace.composition() : nullptr;
+    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
+    const std::string exactMembers = exactMassMembers(exact);
+    appendComposition(out, composition, exact, exactMembers);
+    out.push_back(',');
+    out += exactMembers;
     appendKey(out, "history");
     out.push_back('[');
     appendJsonString(out, report.historyInput);

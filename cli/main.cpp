@@ -58,7 +58,10 @@ bool writeOut(std::string_view text) {
 
 class LineRunner {
 public:
-    LineRunner(Workspace& ws, bool json) : m_ws(ws), m_json(json) {}
+    LineRunner(Workspace& ws, const cli::Options& options) : m_ws(ws), m_options(options) {}
+
+    // A line's result was a fault message.
+    bool anyFault() const { return m_anyFault; }
 
     // Runs one input line and writes its output line. False when the write failed.
     bool run(std::string_view line) {
@@ -69,17 +72,21 @@ public:
         // the settings) lives in the engine state and the settings, not in the history.
         m_ws.cmbLista.clear();
         m_ws.lstRezultat.clear();
+        m_anyFault = m_anyFault || report.error.has_value();
         m_out.clear();
-        if (m_json) {
+        if (m_options.json) {
             cli::appendJsonLine(m_out, report, m_ws);
         } else {
             cli::appendTaskLine(m_out, report);
+            if (m_options.composition) {
+                cli::appendCompositionBlock(m_out, report, m_ws);
+            }
         }
         m_out.push_back('\n');
         if (!writeOut(m_out)) {
             return false;
         }
-        if (!m_json) {
+        if (!m_options.json) {
             // Standard output keeps one line per input line; hints go beside it.
             m_hintText.clear();
             cli::appendHintLines(m_hintText, report);
@@ -90,9 +97,10 @@ public:
 
 private:
     Workspace& m_ws;
-    bool m_json;
+    const cli::Options& m_options;
     std::string m_out;
     std::string m_hintText;
+    bool m_anyFault = false;
 };
 
 int runArguments(LineRunner& runner, const std::vector<std::string>& expressions) {
@@ -143,11 +151,11 @@ int runLines(const cli::Options& options) {
     ws.Form_Load();
     applySettings(model, options);
 
-    LineRunner runner(ws, options.json);
-    if (!options.expressions.empty()) {
-        return runArguments(runner, options.expressions);
-    }
-    return runStandardInput(runner);
+    LineRunner runner(ws, options);
+    const int status = options.expressions.empty() ? runStandardInput(runner)
+                                                   : runArguments(runner, options.expressions);
+    constexpr int kFaultStatus = 3;
+    return status == 0 && options.strict && runner.anyFault() ? kFaultStatus : status;
 }
 
 int writeOrComplain(std::string_view text) {

@@ -8,6 +8,7 @@
 #include "documents/splash_about_help.h"
 #include "documents/task_lists.h"
 #include "documents/window_modes.h"
+#include "panels/composition_panel.h"
 #include "panels/constants_panel.h"
 #include "panels/function_panel.h"
 #include "panels/insert_menu.h"
@@ -22,8 +23,9 @@ struct WindowModel {
     explicit WindowModel(WindowServices& services)
         : workspace(services), numberSettings(workspace), windowModes(workspace), keypad(workspace),
           functionPanel(workspace, numberSettings.txtPower), constantsPanel(workspace),
-          insertMenu(workspace), squareEquationPanel(workspace), taskLists(workspace),
-          printing(workspace), editCommands(workspace, taskLists), splashAboutHelp(workspace) {}
+          compositionPanel(workspace, constantsPanel), insertMenu(workspace),
+          squareEquationPanel(workspace), taskLists(workspace), printing(workspace),
+          editCommands(workspace, taskLists), splashAboutHelp(workspace) {}
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
@@ -33,6 +35,7 @@ struct WindowModel {
     Keypad keypad;
     FunctionPanel functionPanel;
     ConstantsPanel constantsPanel;
+    CompositionPanel compositionPanel;
     InsertMenu insertMenu;
     SquareEquationPanel squareEquationPanel;
     TaskLists taskLists;

@@ -115,11 +115,15 @@ std::span<const Element> elementTable() {
     return kElements;
 }
 
-const Element* lookUpElement(EngineState& state, std::string_view symbol) {
-    const Element* element = nullptr;
+const Element* findElement(std::string_view symbol) {
     if (const auto slot = slotOf(symbol); slot && kIndex[*slot] != 0) {
-        element = &kElements[kIndex[*slot] - 1];
+        return &kElements[kIndex[*slot] - 1];
     }
+    return nullptr;
+}
+
+const Element* lookUpElement(EngineState& state, std::string_view symbol) {
+    const Element* element = findElement(symbol);
     const std::int16_t decimals = element != nullptr ? element->decimals : std::int16_t{0};
     if (decimals < state.ElementDecimals) {
         state.ElementDecimals = decimals;

@@ -22,6 +22,9 @@ std::span<const Element> elementTable();
 // state.ElementDecimals to the element's count of decimals (0 for no element) when smaller.
 double atomicWeight(EngineState& state, std::string_view symbol);
 
+// The row of an element symbol (exact case), or nullptr; it changes no state.
+const Element* findElement(std::string_view symbol);
+
 // The same lookup giving the whole row, or nullptr for no element.
 const Element* lookUpElement(EngineState& state, std::string_view symbol);
 

@@ -9,6 +9,7 @@
 #include "documents/window_model.h"
 #include "workspace/headless_services.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -97,6 +98,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cli::appendHintLines(out, report);
         std::erase(out, '\n'); // each hint line ends with one; no other may appear
         checkOutput(out, true);
+        out.clear();
+        cli::appendCompositionBlock(out, report, ws);
+        for (std::string_view rest = out; !rest.empty();) {
+            const std::size_t end = std::min(rest.find('\n'), rest.size());
+            checkOutput(rest.substr(0, end), true);
+            rest.remove_prefix(std::min(end + 1, rest.size()));
+        }
+        // The Composition view's texts and its form, as the window shows them after each line.
+        const CompositionPanel& composition = model.compositionPanel;
+        checkOutput(composition.heading() + composition.molarMassText() + composition.weighAnswer(),
+                    true);
     });
     splitter.feed(std::string_view(reinterpret_cast<const char*>(data + kSettingBytes),
                                    size - kSettingBytes));

@@ -50,6 +50,9 @@ void ConstantsPanel::mnuConstants_Click(int index) {
     if (index < 0 || index > kLoader) {
         return;
     }
+    if (viewChosen) {
+        viewChosen();
+    }
     for (int i = 0; i <= kCustomView; ++i) {
         mnuConstants[static_cast<std::size_t>(i)].checked = i == index;
         lstConstants[static_cast<std::size_t>(i)].visible = false;
@@ -120,6 +123,15 @@ std::optional<std::vector<std::string>> ConstantsPanel::readConstantsFile(const 
         return std::nullopt;
     }
     return lines;
+}
+
+void ConstantsPanel::stepAside() {
+    picFunction.visible = false;
+    for (std::size_t i = 0; i <= kCustomView; ++i) {
+        mnuConstants[i].checked = false;
+        lstConstants[i].visible = false;
+    }
+    fraOptMaska.width = 0;
 }
 
 void ConstantsPanel::lstConstants_DblClick(int index) {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -43,7 +44,12 @@ public:
     Frame picFunction;                    // the Classic view: the function panel
     std::int16_t customListLoaded = 0;    // a constants file has been loaded
 
+    // Runs when one of these views is chosen, so that another side view makes way.
+    std::function<void()> viewChosen;
+
     void mnuConstants_Click(int index);
+    // Hides every view of the panel, unchecks its items and the tab indicator, for another view.
+    void stepAside();
     void cmdConstant_Click(int index) { mnuConstants_Click(index); }
     void lstConstants_DblClick(int index);
     void lstConstants_KeyPress(int index, int keyAscii);

@@ -66,6 +66,7 @@ constexpr std::array kMenuRows{
     item(Top::View, "mnuConstants_2", "&Physical Constants", "F11", C::Model, Check::Unchecked),
     item(Top::View, "mnuConstants_3", "&Custom Constant", {}, C::Model, Check::Unchecked),
     item(Top::View, "mnuConstants_4", "&New Custom Constant...", {}, C::Model, Check::Unchecked),
+    item(Top::View, "mnuComposition", "C&omposition", "Ctrl+M", C::Model, Check::Unchecked),
     separator(Top::View),
     item(Top::View, "mnuNumber", "Number &Format...", "Ctrl+F", C::NumberFormat, Check::None,
          &MenuActions::mnuNumber),

@@ -27,7 +27,8 @@ constexpr int kLabel1Top = 1800; // the note above the statistics rows
 constexpr int kTabHeight = 325;
 constexpr std::array<int, 4> kTabLeft{0, 890, 1780, 2680};
 constexpr std::array<int, 4> kTabWidth{900, 910, 925, 900};
-constexpr QRect kListRect{px(105), px(450), px(3375), px(4680)};
+// The lists start below the second row of tabs, where the Composition tab stands.
+constexpr QRect kListRect{px(105), px(450 + kTabHeight), px(3375), px(4680 - kTabHeight)};
 
 QString arrayName(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);

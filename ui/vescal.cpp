@@ -1,5 +1,6 @@
 #include "ui/vescal.h"
 
+#include "ui/composition_view.h"
 #include "ui/display_view.h"
 #include "ui/document_windows.h"
 #include "ui/geometry.h"
@@ -68,6 +69,7 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     connectSettings();
     connectPanels();
     connectSidePanel();
+    connectComposition();
     bindModelMenuItems();
     m_views.fraCalculator->setMouseTracking(true);
     m_views.fraCalculator->installEventFilter(this);
@@ -187,6 +189,7 @@ void Vescal::buildSidePanel(QWidget* central) {
     m_views.anglePower->setGeometry(0, px(kFunctionPanelTop), px(kAnglePowerWidth),
                                     px(kAnglePowerHeight));
     m_views.panels = new PanelsView(*m_views.fraCalculator, *function, *side);
+    m_views.composition = new CompositionView(*side);
     m_views.numberFormat->raise(); // the number-format frame opens over the keypad
     buildKeyboardWalk();
 }
@@ -198,6 +201,7 @@ void Vescal::buildKeyboardWalk() {
     m_calculatorKeys.push_back(m_views.cmdEnter);
     makeTabReachable(m_calculatorKeys);
     makeTabReachable(m_views.panels->sideKeys());
+    makeTabReachable({&m_views.composition->tab()});
     QWidget* last = chainInReadingOrder(&m_views.numberFormat->closeButton(), m_calculatorKeys);
     std::vector<QWidget*> side;
     for (QWidget* widget : m_views.fraExpand->findChildren<QWidget*>()) {
@@ -335,6 +339,17 @@ void Vescal::connectSidePanel() {
             [this, &constants](int i) { handle([&] { constants.lstConstants_DblClick(i); }); });
 }
 
+void Vescal::connectComposition() {
+    CompositionView* view = m_views.composition;
+    CompositionPanel& composition = m_model.compositionPanel;
+    connect(view, &CompositionView::tabClicked, this,
+            [this, &composition] { handle([&] { composition.cmdComposition_Click(); }); });
+    connect(view, &CompositionView::copyClicked, this,
+            [this, &composition] { handle([&] { composition.cmdCopy_Click(); }); });
+    // The fields reach the model when handle() pulls them; the mass follows at once.
+    connect(view, &CompositionView::formEdited, this, [this] { handle([] {}); });
+}
+
 // Items named like the model's arrays ("mnuIoni_12", "mnuConstants_1") run the model's item.
 void Vescal::bindModelMenuItems() {
     for (const auto& [action, command] : m_actions.commands) {
@@ -350,6 +365,8 @@ void Vescal::bindModelMenuItems() {
             item = &m_model.constantsPanel.mnuConstants[static_cast<std::size_t>(index)];
         } else if (name == QStringLiteral("mnuSeparator")) {
             item = &m_model.insertMenu.mnuSeparator;
+        } else if (name == QStringLiteral("mnuComposition")) {
+            item = &m_model.compositionPanel.mnuComposition;
         }
         if (item != nullptr) {
             m_modelItems.emplace_back(action, item);
@@ -466,6 +483,7 @@ void Vescal::handle(const std::function<void()>& handler) {
     m_views.numberFormat->pull(m_model);
     m_views.anglePower->pull(m_model);
     m_views.panels->pull(m_model);
+    m_views.composition->pull(m_model.compositionPanel);
     handler();
     refresh();
 }
@@ -488,6 +506,7 @@ void Vescal::refresh() {
     m_views.numberFormat->sync(m_model);
     m_views.anglePower->sync(m_model);
     m_views.panels->sync(m_model);
+    m_views.composition->sync(m_model.compositionPanel);
     syncDocuments();
     syncCoveredKeys();
     syncSpokenResult();

@@ -20,6 +20,7 @@ class QPushButton;
 namespace zolvan {
 
 class AboutView;
+class CompositionView;
 class AnglePowerPanel;
 class BusyPanel;
 class HelpView;
@@ -66,6 +67,7 @@ private:
     void connectSettings();
     void connectPanels();
     void connectSidePanel();
+    void connectComposition();
     void bindModelMenuItems();
     void runMenuCommand(MenuCommand command, QAction* action);
     void previewKey(VirtualKey key);
@@ -92,6 +94,7 @@ private:
         AnglePowerPanel* anglePower = nullptr;
         QPushButton* cmdEnter = nullptr;
         PanelsView* panels = nullptr;
+        CompositionView* composition = nullptr;
     } m_views;
     std::vector<QWidget*> m_calculatorKeys; // on the keyboard walk unless the frame covers them
     // Menu items whose commands and check marks the model's units own.

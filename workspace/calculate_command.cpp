@@ -4,6 +4,7 @@
 #include "engine/ascii.h"
 #include "engine/calculate.h"
 #include "engine/fault.h"
+#include "engine/fault_text.h"
 #include "engine/hints.h"
 #include "engine/number_text.h"
 #include "workspace/workspace.h"
@@ -80,6 +81,16 @@ std::string_view leadingNumber(std::string_view text, char decimalSeparator) {
     return text.substr(start, end - start);
 }
 
+// The solver a line asked for, read from its canonical text as the normalizer decides it: a
+// square ("X^2", or the "x^2" of a solved equation) before statistics (":sum", or "sum" when the
+// colons are removed). No other canonical text holds these lower-case letters.
+std::int16_t requestKind(std::string_view canonical) {
+    if (contains(canonical, "X^2") || contains(canonical, "x^2")) {
+        return 2;
+    }
+    return contains(canonical, "sum") ? 1 : 0;
+}
+
 } // namespace
 
 void Workspace::txtUnosFormule_KeyPress(int keyAscii) {
@@ -103,6 +114,13 @@ LineReport Workspace::convertChem2Text() {
 void Workspace::runCommandLine(LineReport& report) {
     report.commandLine = true;
     report.historyInput = engine.InputLine;
+    // The solution words come first: their units ("mM", "mL") must not be read as other words.
+    const Composition* last = lastComposition();
+    const std::optional<double> molarMass = last ? std::optional(last->mass) : std::nullopt;
+    if (const auto answer = solutionCommand(engine.InputLine, molarMass, engine.DecimalSeparator)) {
+        runSolutionLine(report, *answer);
+        return;
+    }
     const std::string line = asciiLower(engine.InputLine);
     if (contains(line, "mem")) {
         const std::optional<double> result = readUserNumber(engine.ResultText);
@@ -158,28 +176,92 @@ void Workspace::decimalsFromCommand(std::string_view lowerLine, std::string_view
     txtDecimala.setText(userNumberText(places));
 }
 
+// A solution command's answer is shown and recorded as the line's result, like a calculation's:
+// the line before it moves to the previous row.
+void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer) {
+    report.answered = true;
+    report.result = answer.text;
+    if (answer.fault) {
+        report.error = answer.text;
+    }
+    if (engine.CalcKind == 0) {
+        engine.PrevNormalizedLine = engine.NormalizedLine;
+        engine.PrevExpandedLine = engine.ExpandedLine;
+        engine.AnsText = engine.ResultText;
+    }
+    engine.NormalizedLine = engine.InputLine;
+    engine.ExpandedLine.clear();
+    engine.ResultText = answer.text;
+    std::string historyInput;
+    arrangeDisplay(historyInput, report.historyResult);
+    echoInputs();
+    txtUnosFormule.setText("");
+    recordHistory(report.historyInput, report.historyResult);
+    focus = FocusTarget::txtUnosFormule;
+}
+
+void Workspace::echoInputs() {
+    lblUnosFormule[1].caption = engine.PrevNormalizedLine;
+    lblUnosFormule[1].toolTip = " " + engine.PrevExpandedLine + " ";
+    lblUnosFormule[0].caption = engine.NormalizedLine;
+    lblUnosFormule[0].toolTip = " " + engine.ExpandedLine + " ";
+}
+
+// The engine's texts of this line only: a solver's rows and kind, an ordinary line's result and
+// its composition. A solver that ends without writing a message leaves the last line's result in
+// ResultText; that is not this line's.
+void Workspace::reportCalculation(LineReport& report, const std::string& resultBefore) {
+    report.canonical = engine.NormalizedLine;
+    report.kind = requestKind(engine.NormalizedLine);
+    // The solvers evaluate no arithmetic; the expanded text may still be the last line's.
+    report.arithmetic = report.kind == 0 ? engine.ExpandedLine : std::string();
+    const bool solved = engine.CalcKind == 1 || engine.CalcKind == 2;
+    if (report.kind != 0) {
+        report.rows = engine.ResultRows;
+        report.result = solved || engine.ResultText == resultBefore ? "" : engine.ResultText;
+    } else {
+        report.result = engine.ResultText;
+    }
+    if (engine.UnknownSymbolFlag) {
+        report.unknown = engine.UnknownSymbol;
+        report.result = engine.UnknownSymbol + std::string(msg::NotElementSymbol);
+    }
+    if (isFaultText(report.result)) {
+        report.error = report.result;
+    }
+    // Formula material evaluates to a number, or to an overflow fault.
+    report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
+                      isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
+    compositionLine = report.composed ? engine.NormalizedLine : std::string();
+    if (report.composed) {
+        molarMassLine = compositionLine;
+    }
+    ++linesCalculated;
+}
+
+const Composition* Workspace::composedFor(const std::string& line) const {
+    if (line.empty()) {
+        return nullptr;
+    }
+    if (m_composedLine != line) {
+        m_composed = compositionOf(line, engine.DecimalSeparator);
+        m_composedLine = line;
+    }
+    return m_composed ? &*m_composed : nullptr;
+}
+
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
+    const std::string resultBefore = engine.ResultText;
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
         report.hints = hints;
     }
-    report.canonical = engine.NormalizedLine;
-    report.arithmetic = engine.ExpandedLine;
-    report.result = engine.ResultText;
-    report.kind = engine.CalcKind;
-    report.rows = engine.ResultRows;
-    if (engine.UnknownSymbolFlag) {
-        report.unknown = engine.UnknownSymbol;
-    }
+    reportCalculation(report, resultBefore);
 
     arrangeDisplay(report.historyInput, report.historyResult);
-
-    lblUnosFormule[1].caption = engine.PrevNormalizedLine;
-    lblUnosFormule[1].toolTip = " " + engine.PrevExpandedLine + " ";
-    lblUnosFormule[0].caption = engine.NormalizedLine;
-    lblUnosFormule[0].toolTip = " " + engine.ExpandedLine + " ";
+    echoInputs();
 
     if (engine.UnknownSymbolFlag) {
         engine.UnknownSymbolFlag = false;

@@ -3,7 +3,9 @@
 // window keeps, the model of its controls, and the handlers that work on them. The Qt view
 // calls these handlers for widget events and shows the controls again afterwards.
 
+#include "engine/composition.h"
 #include "engine/engine_state.h"
+#include "engine/solution.h"
 #include "workspace/controls.h"
 #include "workspace/history_browser.h"
 #include "workspace/window_services.h"
@@ -20,16 +22,22 @@ namespace zolvan {
 // Controls that can hold the keyboard focus, as far as the handlers move it.
 enum class FocusTarget { None, txtUnosFormule, txtDecimala, txtPower };
 
-// What one run of the calculate command did, for the command-line tool and tests.
+// What one run of the calculate command did, for the command-line tool and tests. Every field
+// describes this line only.
 struct LineReport {
     bool commandLine = false; // the line began with "#" and never reached the engine
-    // Engine texts right after calculateExpression returned (empty for a command line).
+    bool answered = false;    // a command line with an answer (#weigh, #molar, #dilute)
+    // Engine texts of this line (empty for a command line).
     std::string canonical;
     std::string arithmetic;
+    // The line's result: the engine's text, the unknown-symbol message, a command's answer;
+    // empty for statistics and roots, whose values are the rows.
     std::string result;
-    std::int16_t kind = 0;
-    std::vector<std::string> rows;
+    std::int16_t kind = 0;              // 0 ordinary, 1 statistics, 2 square equation
+    std::vector<std::string> rows;      // the solvers' values; empty for an ordinary line
     std::optional<std::string> unknown; // the symbol, when this line raised the flag
+    std::optional<std::string> error;   // the result, when it reports a fault
+    bool composed = false;              // the value is the molar mass of formula material
     std::string historyInput;
     std::string historyResult;
     std::vector<std::string> hints; // sentences for a line that was probably not what was meant
@@ -87,6 +95,15 @@ public:
     OptionGroup optRadDeg;               // angle unit in the number-format frame
     OptionGroup optRadiani;              // angle unit on the function panel
 
+    // The canonical text of the last calculated line when its value is the molar mass of
+    // formula material (empty otherwise), and of the last line that was, whose mass the
+    // solution commands use. Their compositions are worked out when first asked for.
+    std::string compositionLine;
+    std::string molarMassLine;
+    unsigned linesCalculated = 0;
+    const Composition* composition() const { return composedFor(compositionLine); }
+    const Composition* lastComposition() const { return composedFor(molarMassLine); }
+
     // Start-up.
     void Form_Load();
     void txtBlank_Click();
@@ -134,12 +151,19 @@ private:
     const std::string& resultRow(std::size_t index) const;
     void runCommandLine(LineReport& report);
     void runCalculation(LineReport& report);
+    void reportCalculation(LineReport& report, const std::string& resultBefore);
+    void runSolutionLine(LineReport& report, const SolutionAnswer& answer);
+    void echoInputs();
     void arrangeDisplay(std::string& historyInput, std::string& historyResult);
     void decimalsFromCommand(std::string_view lowerLine, std::string_view word);
     void insertPowerOperator(int digit, int shift);
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
+    const Composition* composedFor(const std::string& line) const;
+    // The last composition worked out, with the canonical text it belongs to.
+    mutable std::string m_composedLine;
+    mutable std::optional<Composition> m_composed;
 };
 
 } // namespace zolvan

@@ -278,12 +278,21 @@ const WalkCase kWalks[] = {
      " optNumber_2 txtDecimala chkTisuca optRadDeg_0 cmdHide cmdNum×4 cmdEnter"},
     {"ExpandedInDegrees",
      {Qt::Key_F9, Qt::Key_F8},
-     kKeys + " cmdConstant×4 txtKvadratna_2 txtKvadratna_1 txtKvadratna_0 cmdKvadratna txtPower "
+     kKeys + " cmdConstant×4 cmdComposition txtKvadratna_2 txtKvadratna_1 txtKvadratna_0 "
+             "cmdKvadratna txtPower "
              "optRadiani_1 cmdFunction×36"},
-    {"SIUnits", {Qt::Key_F9, Qt::CTRL | Qt::Key_U}, kKeys + " cmdConstant×4 lstConstants_0"},
-    {"PhysicalConstants", {Qt::Key_F11}, kKeys + " cmdConstant×4 lstConstants_1"},
+    {"SIUnits",
+     {Qt::Key_F9, Qt::CTRL | Qt::Key_U},
+     kKeys + " cmdConstant×4 cmdComposition lstConstants_0"},
+    {"PhysicalConstants", {Qt::Key_F11}, kKeys + " cmdConstant×4 cmdComposition lstConstants_1"},
     // View > Custom Constant by its access keys, before any file was loaded: the prefixes.
-    {"Prefixes", {Qt::ALT | Qt::Key_V, Qt::Key_C}, kKeys + " cmdConstant×4 lstConstants_2"},
+    {"Prefixes",
+     {Qt::ALT | Qt::Key_V, Qt::Key_C},
+     kKeys + " cmdConstant×4 cmdComposition lstConstants_2"},
+    {"Composition",
+     {Qt::CTRL | Qt::Key_M},
+     kKeys + " cmdConstant×4 cmdComposition "
+             "txtConcentration txtVolume txtPurity"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Panels, KeyboardWalk, ::testing::ValuesIn(kWalks), byName);
@@ -331,7 +340,7 @@ TEST(KeyboardWalkCustomList, LoadedFileIsOnTheWalk) {
     chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, path);
     w.reactivate();
     w.line()->setFocus();
-    EXPECT_TRUE(compact(tabWalk(w)).endsWith(q("cmdConstant×4 lstConstants_3")));
+    EXPECT_TRUE(compact(tabWalk(w)).endsWith(q("cmdConstant×4 cmdComposition lstConstants_3")));
     w.key(Qt::SHIFT | Qt::Key_Tab); // back from the input line to the end of the walk
     w.key(Qt::Key_End);
     w.key(Qt::Key_Return);

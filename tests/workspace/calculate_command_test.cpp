@@ -158,6 +158,83 @@ TEST_P(AfterFault, TheEvaluatorJudgesTheLine) {
 INSTANTIATE_TEST_SUITE_P(Lines, AfterFault, ::testing::ValuesIn(kAfterFault),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// What a line reports describes that line only, whatever the lines before it left in the engine.
+struct ReportCase {
+    const char* name;
+    std::vector<std::string> before;
+    const char* line;
+    const char* result;
+    const char* arithmetic;
+    int kind;
+    std::size_t rows;
+    bool fault;
+    bool composition;
+};
+
+const ReportCase kReports[] = {
+    {"RootsAfterUnknownSymbol", {"H2Q"}, "x^2-3x+2", "", "", 2, 2, false, false},
+    {"OrdinaryAfterRoots", {"x^2-3x+2"}, "co", "58.933200", "58.9332", 0, 0, false, true},
+    {"StatisticsAfterFormula", {"H2O"}, "sum(1+2)", "", "", 1, 3, false, false},
+    {"OrdinaryAfterStatistics", {"sum(1+2)"}, "2+3", "5", "2+3", 0, 0, false, false},
+    {"UnknownSymbolIsTheResult", {"1+1"}, "H2Q", "Q isn't element symbol!", "", 0, 0, true, false},
+    {"StatisticsMessage",
+     {"H2O"},
+     "sum(1*2)",
+     "Only + sign differences data !",
+     "",
+     1,
+     3,
+     true,
+     false},
+    {"SyntaxFault", {}, "2+*", "Syntax error!", "2+*", 0, 0, true, false},
+    {"SquareWithZeroA", {}, "0x^2+2x", "Error: Invalid operation", "", 2, 2, true, false},
+};
+
+class LineReportFields : public ::testing::TestWithParam<ReportCase> {};
+
+TEST_P(LineReportFields, DescribeThisLineOnly) {
+    const ReportCase& c = GetParam();
+    StartedWorkspace s;
+    for (const std::string& line : c.before) {
+        s.enter(line);
+    }
+    const LineReport report = s.enter(c.line);
+    EXPECT_EQ(report.result, c.result);
+    EXPECT_EQ(report.arithmetic, c.arithmetic);
+    EXPECT_EQ(report.kind, c.kind);
+    EXPECT_EQ(report.rows.size(), c.rows);
+    EXPECT_EQ(report.error.has_value(), c.fault);
+    EXPECT_EQ(report.composed, c.composition);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, LineReportFields, ::testing::ValuesIn(kReports),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A solution command answers on the display and in the history like a calculated line, with the
+// molar mass of the last line that had a composition; the memory and settings stay.
+TEST(SolutionCommand, AnswersAsTheLinesResultWithTheLastMolarMass) {
+    StartedWorkspace s;
+    const Workspace& w = s.w;
+    EXPECT_EQ(s.enter("#weigh 0.1 M 250 mL").error, "No molar mass: calculate a formula first!");
+    s.enter("nacl");
+    s.enter("2+3"); // no composition: the molar mass stays NaCl's
+    const LineReport report = s.enter("#weigh 0.1 M 250 mL");
+    EXPECT_EQ(report.result, "1.461 g");
+    EXPECT_FALSE(report.error.has_value());
+    EXPECT_EQ(captions(w.lblUnosFormule) + captions(w.lblRezultat),
+              "#weigh 0.1 M 250 mL|2+3|1.461 g|5||");
+    EXPECT_EQ(entries(w.cmbLista).front(), "#weigh 0.1 M 250 mL");
+    EXPECT_EQ(entries(w.lstRezultat).front(), "1.461 g");
+    EXPECT_EQ(w.engine.MemoryValue, 0.0);
+    EXPECT_EQ(w.DisplayMode, 0);
+    EXPECT_EQ(w.lastComposition()->formula, "ClNa");
+    EXPECT_EQ(w.composition(), nullptr);
+
+    s.enter("x^2-3x+2"); // a table on show goes back to ordinary rows
+    s.enter("#dilute 1 M 50 mM 250 mL");
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "||||12.50 mL stock + 237.5 mL|2||");
+}
+
 } // namespace
 } // namespace zolvan::testing
 
