@@ -193,10 +193,35 @@ double fourDigits(double x) {
     return std::round(x * scale) / scale;
 }
 
-std::string quantityText(double value, std::span<const Unit> units, char separator) {
+// How an answer is written. Four significant digits, in the unit that puts the number between 1
+// and 1000; a concentration from 0.1 M up stays in M, as molar solutions are labelled (0.1000 M),
+// and dilution volumes drop trailing zeros (12.5 mL), being read off a pipette or a flask.
+struct AnswerStyle {
+    double largestUnitFrom = 1.0; // the first, largest unit is chosen from this number up
+    bool trimZeros = false;
+};
+
+constexpr AnswerStyle kMassStyle{};
+constexpr AnswerStyle kConcentrationStyle{0.1, false};
+constexpr AnswerStyle kDilutionStyle{1.0, true};
+
+std::string withoutTrailingZeros(std::string text, char separator) {
+    if (text.find(separator) == std::string::npos) {
+        return text;
+    }
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == separator) {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string quantityText(double value, std::span<const Unit> units, AnswerStyle style,
+                         char separator) {
     const Unit* chosen = &units.back();
     for (const Unit& unit : units) {
-        if (fourDigits(value / unit.scale) >= 1.0) {
+        const double from = &unit == &units.front() ? style.largestUnitFrom : 1.0;
+        if (fourDigits(value / unit.scale) >= from) {
             chosen = &unit;
             break;
         }
@@ -205,7 +230,11 @@ std::string quantityText(double value, std::span<const Unit> units, char separat
     const double rounded = fourDigits(x);
     const int magnitude = rounded == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(rounded)));
     const int decimals = std::max(0, 3 - magnitude);
-    return fixedText(x, decimals, separator) + " " + std::string(chosen->name);
+    std::string number = fixedText(x, decimals, separator);
+    if (style.trimZeros) {
+        number = withoutTrailingZeros(std::move(number), separator);
+    }
+    return number + " " + std::string(chosen->name);
 }
 
 struct Request {
@@ -288,9 +317,10 @@ SolutionAnswer answer(const Request& request, const std::vector<double>& v, doub
         }
         const double stock = v[1] * v[2] / v[0];
         const double solvent = v[2] - stock;
-        const std::string stockText = quantityText(stock, kVolumeOut, separator);
-        const std::string water = solvent > 0.0 ? quantityText(solvent, kVolumeOut, separator)
-                                                : "0" + stockText.substr(stockText.rfind(' '));
+        const std::string stockText = quantityText(stock, kVolumeOut, kDilutionStyle, separator);
+        const std::string water = solvent > 0.0
+                                      ? quantityText(solvent, kVolumeOut, kDilutionStyle, separator)
+                                      : "0" + stockText.substr(stockText.rfind(' '));
         return {stockText + " stock + " + water, false};
     }
     if (!molarMass || !(*molarMass > 0.0)) {
@@ -298,9 +328,11 @@ SolutionAnswer answer(const Request& request, const std::vector<double>& v, doub
     }
     if (request.word == "weigh") {
         const double grams = v[0] * v[1] * *molarMass / (purity / 100.0);
-        return {quantityText(grams, kMassOut, separator), false};
+        return {quantityText(grams, kMassOut, kMassStyle, separator), false};
     }
-    return {quantityText(v[0] / *molarMass / v[1], kConcentrationOut, separator), false};
+    return {
+        quantityText(v[0] / *molarMass / v[1], kConcentrationOut, kConcentrationStyle, separator),
+        false};
 }
 
 // The command word after "#" and blanks, in lower case; empty when a letter does not end it.

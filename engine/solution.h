@@ -20,7 +20,8 @@ struct SolutionAnswer {
 //   #dilute 1 M 50 mM 250 mL   stock and solvent volumes for the final volume
 // `molarMass` is in g/mol (nullopt: none shown yet; #dilute needs none). Numbers are read and
 // written with `decimalSeparator`; an answer has four significant digits, in the unit that
-// puts its number between 1 and 1000.
+// puts its number between 1 and 1000, except that a concentration from 0.1 M up is written in M
+// ("0.1000 M") and dilution volumes drop trailing zeros ("12.5 mL stock + 237.5 mL").
 std::optional<SolutionAnswer>
 solutionCommand(std::string_view line, std::optional<double> molarMass, char decimalSeparator);
 

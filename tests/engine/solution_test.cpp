@@ -35,14 +35,15 @@ const SolutionRow kAnswers[] = {
     // 0.99996 g rounds to 1.000 g, not to 1000 mg
     {"RoundingChoosesTheLargerUnit", "#weigh 999.96 mM 1 L", 1.0, "1.000 g"},
     // 1.461 / 58.44247 / 0.25 = 0.0999958 M
-    {"Molar", "#molar 1.461 g 250 mL", kNaCl, "100.0 mM"},
+    {"Molar", "#molar 1.461 g 250 mL", kNaCl, "0.1000 M"},
+    // 0.2922 / 58.44247 / 0.1 = 0.0499979 M: under 0.1 M the unit puts it between 1 and 1000
+    {"MolarBelowATenthIsMillimolar", "#molar 0.2922 g 100 mL", kNaCl, "50.00 mM"},
     {"MolarMicroSignAndGreekMu", "#molar 1 \u00B5g 1 \u03BCL", kNaCl, "17.11 mM"},
     {"MIsNeverMega", "#molar 1 g 1 L", 1.0, "1.000 M"},
     // 0.05 M * 250 mL / 1 M = 12.5 mL of stock
-    {"Dilute", "#dilute 1 M 50 mM 250 mL", std::nullopt, "12.50 mL stock + 237.5 mL"},
-    {"DiluteWithoutDilution", "#dilute 1 M 1 M 1 L", std::nullopt, "1.000 L stock + 0 L"},
-    {"DiluteMicrolitres", "#dilute 10 mM 5 uM 1 mL", std::nullopt,
-     "500.0 nL stock + 999.5 \u00B5L"},
+    {"Dilute", "#dilute 1 M 50 mM 250 mL", std::nullopt, "12.5 mL stock + 237.5 mL"},
+    {"DiluteWithoutDilution", "#dilute 1 M 1 M 1 L", std::nullopt, "1 L stock + 0 L"},
+    {"DiluteMicrolitres", "#dilute 10 mM 5 uM 1 mL", std::nullopt, "500 nL stock + 999.5 \u00B5L"},
 };
 
 const SolutionRow kMessages[] = {

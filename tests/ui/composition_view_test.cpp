@@ -73,7 +73,7 @@ TEST(CompositionView, FormAndCommandWordsWeighTheLastMolarMass) {
     EXPECT_EQ(w.text("lblWeigh"), q("Weigh 2.922 g"));
 
     w.enter(q("#dilute 1 M 50 mM 250 mL"));
-    EXPECT_EQ(w.text("lblRezultat_0"), q("12.50 mL stock + 237.5 mL"));
+    EXPECT_EQ(w.text("lblRezultat_0"), q("12.5 mL stock + 237.5 mL"));
     EXPECT_EQ(w.history().front(), q("#dilute 1 M 50 mM 250 mL"));
 }
 

@@ -232,7 +232,7 @@ TEST(SolutionCommand, AnswersAsTheLinesResultWithTheLastMolarMass) {
 
     s.enter("x^2-3x+2"); // a table on show goes back to ordinary rows
     s.enter("#dilute 1 M 50 mM 250 mL");
-    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "||||12.50 mL stock + 237.5 mL|2||");
+    EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "||||12.5 mL stock + 237.5 mL|2||");
 }
 
 } // namespace
