@@ -2,6 +2,7 @@
 
 #include "ui/display_view.h"
 #include "ui/document_windows.h"
+#include "ui/editing_keys.h"
 #include "ui/geometry.h"
 #include "ui/input_view.h"
 #include "ui/key_preview.h"
@@ -370,7 +371,12 @@ bool Vescal::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const QKeyCombination stroke = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (fieldOwnsEditingKey(watched, m_views.input->line(), stroke)) {
+            event->accept(); // the field takes the key as a key press: the menu item does not run
+            return true;
+        }
+        const QKeySequence pressed(stroke);
         for (const auto& [action, command] : m_actions.commands) {
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore(); // not taken by the line edit: the menu shortcut runs

@@ -51,7 +51,8 @@ public:
     void refresh();
 
 protected:
-    // Menu shortcuts win over the input line's own keys.
+    // Menu shortcuts win over the input line's own keys; the editing keys stay with other text
+    // fields.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A new desktop theme: the design's text colours are fitted to the new backgrounds.
     void changeEvent(QEvent* event) override;

@@ -18,6 +18,8 @@
 
 #include <string_view>
 #include <sys/stat.h>
+#include <tuple>
+#include <vector>
 
 namespace zolvan::testing {
 namespace {
@@ -62,6 +64,103 @@ const ShortcutCase kShortcuts[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, EditShortcut, ::testing::ValuesIn(kShortcuts), byName);
+
+// Another text field with the focus takes the editing keys itself; the formula line stays as it
+// was. Each field holds "4", all of it selected, and the clipboard "7".
+struct FieldCase {
+    const char* name;
+    const char* field;
+    std::vector<QKeyCombination> reveal; // the keys that show the field and enable it
+};
+
+void PrintTo(const FieldCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+struct FieldKeyCase {
+    const char* name;
+    QKeyCombination stroke;
+    const char* text; // the field afterwards
+    const char* selected;
+    const char* clipboard;
+};
+
+void PrintTo(const FieldKeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// The decimal places are open to typing in the fixed display mode (F5 twice).
+const FieldCase kFields[] = {
+    {"DecimalPlaces", "txtDecimala", {Qt::CTRL | Qt::Key_F, Qt::Key_F5, Qt::Key_F5}},
+    {"CoefficientC", "txtKvadratna_0", {Qt::Key_F9}},
+    {"CoefficientB", "txtKvadratna_1", {Qt::Key_F9}},
+    {"CoefficientA", "txtKvadratna_2", {Qt::Key_F9}},
+    {"Power", "txtPower", {Qt::Key_F9}},
+};
+
+const FieldKeyCase kFieldKeys[] = {
+    {"SelectAll", Qt::CTRL | Qt::Key_A, "4", "4", "7"},
+    {"Copy", Qt::CTRL | Qt::Key_C, "4", "4", "4"},
+    {"Paste", Qt::CTRL | Qt::Key_V, "7", "", "7"},
+    {"Cut", Qt::CTRL | Qt::Key_X, "", "", "4"},
+    {"ShiftDelete", Qt::SHIFT | Qt::Key_Delete, "", "", "4"},
+};
+
+class FieldEditingKey : public ::testing::TestWithParam<std::tuple<FieldCase, FieldKeyCase>> {};
+
+TEST_P(FieldEditingKey, EditsTheFocusedField) {
+    const auto& [field, c] = GetParam();
+    ShownWindow w;
+    w.type("2+30");
+    for (QKeyCombination stroke : field.reveal) {
+        w.key(stroke);
+    }
+    QLineEdit* box = w.line(field.field);
+    QTest::mouseClick(box, Qt::LeftButton);
+    w.key(Qt::Key_End);
+    w.key(Qt::SHIFT | Qt::Key_Home);
+    w.type("4");
+    if (c.stroke == (Qt::CTRL | Qt::Key_A)) {
+        w.key(Qt::Key_End); // nothing selected before Select All
+    } else {
+        w.key(Qt::SHIFT | Qt::Key_Home);
+    }
+    QGuiApplication::clipboard()->setText(q("7"));
+    w.key(c.stroke);
+    EXPECT_EQ(box->text(), q(c.text));
+    EXPECT_EQ(box->selectedText(), q(c.selected));
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), q(c.clipboard));
+    EXPECT_EQ(w.line()->text(), q("2+30"));
+    EXPECT_FALSE(w.line()->hasSelectedText());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, FieldEditingKey,
+                         ::testing::Combine(::testing::ValuesIn(kFields),
+                                            ::testing::ValuesIn(kFieldKeys)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    std::get<1>(info.param).name;
+                         });
+
+// Away from a text field the keys stay the Edit menu's; and its items chosen from the menu work
+// on the formula line whichever control has the focus.
+TEST(FieldEditingKey, KeypadKeysAndMenuItemsLeaveTheFieldAlone) {
+    ShownWindow w;
+    w.type("2+30");
+    QGuiApplication::clipboard()->setText(q("7"));
+    w.find("cmdNum_7")->setFocus();
+    w.key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(w.line()->text(), q("2+307"));
+
+    w.key(Qt::Key_F9);
+    QLineEdit* power = w.line("txtPower");
+    QTest::mouseClick(power, Qt::LeftButton);
+    const QString before = power->text();
+    w.find<QAction>("mnuSelect")->trigger();
+    EXPECT_EQ(w.line()->selectedText(), q("2+307"));
+    EXPECT_EQ(power->text(), before);
+}
 
 // Two lines on the real clipboard, pasted with Ctrl+V and with the picture button: each is
 // calculated as a line of its own.
