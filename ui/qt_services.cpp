@@ -45,8 +45,22 @@ QStringList nameFilters(std::string_view filter) {
 
 namespace {
 
+// The extension named by a filter of the dialog ("Text Files (*.txt)" gives "txt"), or nothing
+// for a filter that lists files of any extension.
+QString filterSuffix(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const QString patterns = nameFilter.mid(open + 1).section(QLatin1Char(')'), 0, 0);
+    const QString first = patterns.section(QLatin1Char(' '), 0, 0);
+    const QString suffix = first.startsWith(QStringLiteral("*.")) ? first.mid(2) : QString();
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString()
+                                                                                  : suffix;
+}
+
+// `folder` is where the dialog starts, when known, and becomes the folder of the chosen file. A
+// name typed without an extension gets the one of the filter chosen when saving.
 std::optional<std::string> runFileDialog(QWidget& window, QFileDialog::AcceptMode mode,
-                                         std::string_view filter, int preselected) {
+                                         std::string_view filter, int preselected,
+                                         QString& folder) {
     QFileDialog dialog(&window);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -56,10 +70,21 @@ std::optional<std::string> runFileDialog(QWidget& window, QFileDialog::AcceptMod
     if (preselected >= 1 && preselected <= filters.size()) {
         dialog.selectNameFilter(filters[preselected - 1]);
     }
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& chosen) { dialog.setDefaultSuffix(filterSuffix(chosen)); });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
 }
 
 } // namespace
@@ -112,11 +137,13 @@ void QtServices::setTopmost(bool on) {
 }
 
 std::optional<std::string> QtServices::showOpenDialog(std::string_view filter, int preselected) {
-    return runFileDialog(m_window, QFileDialog::AcceptOpen, filter, preselected);
+    return runFileDialog(m_window, QFileDialog::AcceptOpen, filter, preselected,
+                         m_folders[std::string(filter)]);
 }
 
 std::optional<std::string> QtServices::showSaveDialog(std::string_view filter, int preselected) {
-    return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected);
+    return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected,
+                         m_folders[std::string(filter)]);
 }
 
 // Files are local files: the same code as the headless services, which never blocks on a FIFO

@@ -11,6 +11,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
+#include <string>
 
 class QWidget;
 
@@ -31,6 +33,8 @@ public:
     // Changes the existing native window in place: it keeps its position, size and focus.
     void setTopmost(bool on) override;
     void showPopupMenu(const MenuItem& menu) override;
+    // Qt's file dialogs. Dialogs of one filter text start in the folder last used with it; a name
+    // saved without an extension gets the one of the chosen filter ("day" as "day.txt").
     std::optional<std::string> showOpenDialog(std::string_view filter, int preselected) override;
     std::optional<std::string> showSaveDialog(std::string_view filter, int preselected) override;
     OpenedFile openFile(const std::string& path) override;
@@ -69,9 +73,10 @@ private:
     QWidget& m_window;
     QLocale m_locale;
     QPrinter m_printer;
-    QString m_outputFile; // the PDF file chosen in the dialog, or empty
-    int m_documents = 0;  // documents ended since the dialog
-    QStringList m_lines;  // of the current document
+    QString m_outputFile;                     // the PDF file chosen in the dialog, or empty
+    std::map<std::string, QString> m_folders; // by filter text: the folder of the file last chosen
+    int m_documents = 0;                      // documents ended since the dialog
+    QStringList m_lines;                      // of the current document
     std::function<void()> m_showHelp;
     std::function<void()> m_onPump;
     QElapsedTimer m_sincePump;

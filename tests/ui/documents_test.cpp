@@ -9,10 +9,13 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -197,6 +200,65 @@ TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {
     EXPECT_EQ(w.history(), (QStringList{q("2*(H2O)"), q("#fix 1"), q("1/3")}));
     EXPECT_EQ(w.text("lblRezultat_0"), q("36.0")); // "#fix 1" ran again from the file
     EXPECT_FALSE(w.find("fraWait")->isVisible());
+}
+
+// Opens a file dialog with `stroke`, tells the folder and filter it started with, and types
+// `name` into it and clicks its Save or Open button, as a user does.
+struct DialogStart {
+    QString folder;
+    QString filter;
+};
+
+DialogStart typeIntoFileDialog(ShownWindow& w, QKeyCombination stroke, const QString& name) {
+    DialogStart start;
+    whenDialogOpens<QFileDialog>([&start, name](QFileDialog& dialog) {
+        start = {dialog.directory().absolutePath(), dialog.selectedNameFilter()};
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->clear();
+        QTest::keyClicks(edit, name);
+        QPushButton* accept = nullptr;
+        for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
+            if (dialog.findChild<QDialogButtonBox*>()->buttonRole(button) ==
+                QDialogButtonBox::AcceptRole) {
+                accept = qobject_cast<QPushButton*>(button);
+            }
+        }
+        // A name the dialog cannot open would stop the test on the dialog's own message box.
+        const bool missing = dialog.acceptMode() == QFileDialog::AcceptOpen &&
+                             !QFileInfo::exists(dialog.directory().filePath(name));
+        if (missing || !QTest::qWaitFor([accept] { return accept->isEnabled(); }, 5000)) {
+            ADD_FAILURE() << "the dialog cannot take " << name.toStdString();
+            dialog.reject();
+            return;
+        }
+        QTest::mouseClick(accept, Qt::LeftButton);
+    });
+    w.key(stroke);
+    w.reactivate();
+    return start;
+}
+
+// "session" saved under the text files' filter is written as session.txt. Open then starts in
+// its folder with that filter, where the bare name finds it; the next Save starts there too.
+TEST(TaskFileDialogs, SaveAndOpenFindEachOthersFiles) {
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    ShownWindow w;
+    w.enter("2h2o");
+    const DialogStart save = typeIntoFileDialog(w, Qt::CTRL | Qt::Key_S, folder + q("/session"));
+    EXPECT_EQ(save.filter, q("Text Files(*.txt)"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{q("session.txt")});
+
+    w.key(Qt::CTRL | Qt::Key_N);
+    const DialogStart open = typeIntoFileDialog(w, Qt::CTRL | Qt::Key_O, q("session.txt"));
+    EXPECT_EQ(open.folder, folder);
+    EXPECT_EQ(open.filter, q("Text Files(*.txt)"));
+    EXPECT_EQ(w.history(), QStringList{q("2*(H2O)")});
+
+    const DialogStart again = typeIntoFileDialog(w, Qt::CTRL | Qt::Key_S, q("day.tsk"));
+    EXPECT_EQ(again.folder, folder);
+    EXPECT_EQ(again.filter, q("Text Files(*.txt)"));
+    EXPECT_TRUE(QFile::exists(folder + q("/day.tsk")));
 }
 
 TEST(TaskFileDialogs, CancelledOpenChangesNothing) {
