@@ -147,7 +147,8 @@ void Vescal::buildCalculator(QWidget* central) {
     m_views.display = new DisplayView(calculator);
     m_views.display->move(px(kDisplayLeft), px(kDisplayTop));
 
-    m_views.input = new InputView(calculator, m_views.display->width(), m_ws.cmbLista);
+    m_views.input =
+        new InputView(calculator, m_views.display->width(), m_ws.cmbLista, m_ws.lstRezultat);
     m_views.input->move(px(kDisplayLeft), m_views.display->geometry().bottom() + 1 + px(kGap));
 
     // The keypad comes here; until then only its "=" key stands in its place.
