@@ -40,8 +40,13 @@ FittedText FittingLabel::fitted() const {
     return fitText(text(), font(), contentsRect().width(), m_minimumPoints);
 }
 
+// The full text first, then what the model's own tooltip adds (an echoed line's expanded form).
 void FittingLabel::updateToolTip(const QString& modelToolTip) {
-    const QString wanted = fitted().shrunk ? text() : modelToolTip;
+    QString wanted = modelToolTip;
+    if (fitted().shrunk) {
+        const QString added = modelToolTip.trimmed();
+        wanted = added.isEmpty() || added == text() ? text() : text() + QLatin1Char('\n') + added;
+    }
     if (toolTip() != wanted) {
         setToolTip(wanted);
     }

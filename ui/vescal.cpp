@@ -10,6 +10,7 @@
 #include "ui/settings_view.h"
 #include "ui/tab_order.h"
 #include "ui/view_sync.h"
+#include "ui/wrapped_tooltips.h"
 #include "workspace/window_sizes.h"
 
 #include <QKeyEvent>
@@ -77,6 +78,7 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
         edit->installEventFilter(this);
     }
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
+    new WrappedToolTips(*this);
     refresh();
     m_views.input->line().setFocus();
 }
