@@ -1,6 +1,7 @@
 #include "ui/qt_services.h"
 
 #include "ui/data_folder.h"
+#include "ui/print_layout.h"
 #include "workspace/controls.h"
 #include "workspace/local_files.h"
 
@@ -249,26 +250,13 @@ ServiceOutcome QtServices::endDocument() {
     if (!m_outputFile.isEmpty()) {
         m_printer.setOutputFileName(copyFileName(m_outputFile, m_documents));
     }
-    // One line per row in the printer's default font, from the top of the page down; a line
-    // that does not fit starts a new page.
+    prepareDocument(m_printer);
     QPainter painter;
     if (!painter.begin(&m_printer)) {
         return printFailure();
     }
-    const QFontMetrics metrics(painter.font());
-    const QRect page = painter.viewport();
-    int y = metrics.ascent();
-    for (const QString& line : lines) {
-        if (y + metrics.descent() > page.height() && y > metrics.ascent()) {
-            if (!m_printer.newPage()) {
-                return printFailure();
-            }
-            y = metrics.ascent();
-        }
-        painter.drawText(0, y, line);
-        y += metrics.lineSpacing();
-    }
-    return painter.end() ? ServiceOutcome{} : printFailure();
+    const bool painted = paintTaskList(painter, m_printer, m_printedAt, lines);
+    return painter.end() && painted ? ServiceOutcome{} : printFailure();
 }
 
 void QtServices::showHelpContents() {

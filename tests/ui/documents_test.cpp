@@ -16,9 +16,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <cstdlib>
 #include <string_view>
 #include <sys/stat.h>
 #include <tuple>
@@ -333,10 +335,96 @@ TEST(PrintToPdf, EachCopyIsItsOwnDocument) {
     w.enter("#auto");
     printToPdf(w, dir.filePath(q("list.pdf")), 2);
     for (const char* file : {"list.pdf", "list-2.pdf"}) {
-        EXPECT_EQ(pdfLines(dir.filePath(q(file))), (QStringList{q("#auto ="), q("H2O = 18.0153")}))
+        EXPECT_EQ(pdfLines(dir.filePath(q(file))).mid(1),
+                  (QStringList{q("#auto ="), q("H2O = 18.0153")}))
             << file;
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(q("list-3.pdf"))));
+}
+
+// Every word's box on the pages of a PDF file, in points from the top left of its page, and the
+// size of the page it is on.
+struct PdfWord {
+    QString text;
+    QRectF box;
+    QSizeF page;
+};
+
+std::vector<PdfWord> pdfWords(const QString& file) {
+    const QString html = popplerOutput("pdftotext", {q("-bbox"), file, q("-")});
+    static const QRegularExpression page(q("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    static const QRegularExpression word(q("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" "
+                                           "xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<"));
+    std::vector<PdfWord> words;
+    QSizeF size;
+    for (const QString& line : html.split(QLatin1Char('\n'))) {
+        if (const auto found = page.match(line); found.hasMatch()) {
+            size = {found.captured(1).toDouble(), found.captured(2).toDouble()};
+        } else if (const auto w = word.match(line); w.hasMatch()) {
+            words.push_back({w.captured(5),
+                             QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                    QPointF(w.captured(3).toDouble(), w.captured(4).toDouble())),
+                             size});
+        }
+    }
+    return words;
+}
+
+// A long list printed to a PDF file: a heading with the program's name and the time, the title
+// set, every word at least 15 mm (42.5 pt) from the paper's edges on both pages, and a row wider
+// than the paper wrapped onto lines of its own, nothing of it cut.
+TEST(PrintToPdf, IsADocumentWithMarginsHeadingAndWrappedRows) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(q("list.pdf"));
+    ShownWindow w;
+    QStringList lines;
+    for (int i = 1; i <= 70; ++i) {
+        lines << QString::number(i) + q("+1");
+    }
+    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    w.line()->setFocus();
+    w.key(Qt::CTRL | Qt::Key_V);
+    QStringList terms;
+    for (int i = 0; i < 60; ++i) {
+        terms << q("C6H12O6");
+    }
+    QGuiApplication::clipboard()->setText(terms.join(QLatin1Char('+')));
+    w.key(Qt::CTRL | Qt::Key_V);
+    w.key(Qt::Key_Return);
+    const QString longRow = w.history().first() + q(" = ") + w.text("lblRezultat_0");
+    const QDateTime before = QDateTime::currentDateTime();
+    printToPdf(w, file);
+
+    EXPECT_TRUE(popplerOutput("pdfinfo", {file})
+                    .contains(QRegularExpression(q("^Title: +Zolvan task list$"),
+                                                 QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(
+        popplerOutput("pdfinfo", {file})
+            .contains(QRegularExpression(q("^Pages: +2$"), QRegularExpression::MultilineOption)));
+    const QStringList printed = pdfLines(file);
+    ASSERT_GT(printed.size(), 3);
+    const QString stamp = printed.first().section(QLatin1Char(' '), -2);
+    EXPECT_TRUE(printed.first().startsWith(q("Zolvan "))) << printed.first().toStdString();
+    const QDateTime when = QDateTime::fromString(stamp, q("yyyy-MM-dd HH:mm"));
+    EXPECT_LE(std::abs(when.secsTo(before)), 120) << stamp.toStdString();
+    // The newest row comes first, on as many lines as it needs.
+    QString wrapped;
+    int row = 1;
+    for (; row < printed.size() && !printed[row].startsWith(q("70+1")); ++row) {
+        wrapped += printed[row];
+    }
+    EXPECT_GT(row, 2) << "the long row was not wrapped";
+    EXPECT_EQ(wrapped.remove(QLatin1Char(' ')), QString(longRow).remove(QLatin1Char(' ')));
+
+    constexpr double kMinimumMarginPt = 15.0 / 25.4 * 72.0;
+    const std::vector<PdfWord> words = pdfWords(file);
+    ASSERT_FALSE(words.empty());
+    for (const PdfWord& word : words) {
+        const QRectF inside(kMinimumMarginPt, kMinimumMarginPt,
+                            word.page.width() - 2 * kMinimumMarginPt,
+                            word.page.height() - 2 * kMinimumMarginPt);
+        EXPECT_TRUE(inside.contains(word.box)) << word.text.toStdString();
+    }
 }
 
 TEST(SplashWindow, HandsOverAfterItsTimerOrAKey) {
@@ -477,7 +565,7 @@ TEST_F(SystemLocaleDocuments, PrintingAndTaskFilesKeepTheSeparator) {
     ShownWindow w{QLocale::system()};
     w.enter(local("1.5+1"));
     printToPdf(w, dir.filePath(q("list.pdf")));
-    EXPECT_EQ(pdfLines(dir.filePath(q("list.pdf"))), QStringList{local("1.5+1 = 2.5")});
+    EXPECT_EQ(pdfLines(dir.filePath(q("list.pdf"))).mid(1), QStringList{local("1.5+1 = 2.5")});
 
     w.reactivate();
     chooseFile(w, {Qt::CTRL | Qt::Key_S}, path);
