@@ -22,6 +22,7 @@ FittedText fitText(const QString& text, const QFont& font, int width, double min
 class FittingLabel : public ClickableLabel {
     Q_OBJECT
 public:
+    // `minimumPoints` at the window's design size; it grows with the window's zoom.
     explicit FittingLabel(QWidget* parent, double minimumPoints);
 
     FittedText fitted() const;

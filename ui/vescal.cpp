@@ -10,9 +10,11 @@
 #include "ui/settings_view.h"
 #include "ui/tab_order.h"
 #include "ui/view_sync.h"
+#include "ui/window_zoom.h"
 #include "ui/wrapped_tooltips.h"
 #include "workspace/window_sizes.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,6 +81,7 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
     }
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
     new WrappedToolTips(*this);
+    buildZoom();
     refresh();
     m_views.input->line().setFocus();
 }
@@ -113,6 +116,17 @@ void Vescal::buildDocumentWindows() {
 
     m_busy = new BusyPanel(m_views.fraCalculator);
     m_busy->setGeometry(m_views.display->geometry().adjusted(0, px(195), 0, 0));
+}
+
+// The zoom's items end the View menu; its own actions, they work in every mode.
+void Vescal::buildZoom() {
+    m_zoom =
+        new WindowZoom(*this, clientSize(window_size::ExpandedWidth, window_size::NormalHeight));
+    m_menus.mnuView->addSeparator();
+    for (QAction* action : m_zoom->actions()) {
+        m_menus.mnuView->addAction(action);
+    }
+    connect(m_zoom, &WindowZoom::changed, this, &Vescal::refresh);
 }
 
 void Vescal::startWithSplash() {
@@ -512,10 +526,10 @@ void Vescal::syncWindow() {
     const bool anyMenu = m_ws.mnuFile.visible || m_ws.mnuEdit.visible || m_ws.mnuInsert.visible ||
                          m_ws.mnuView.visible || m_ws.mnuHelp.visible;
     menuBar()->setVisible(anyMenu);
-    if (m_ws.windowWidth != m_shownWidth || m_ws.windowHeight != m_shownHeight) {
-        setFixedSize(clientSize(m_ws.windowWidth, m_ws.windowHeight));
-        m_shownWidth = m_ws.windowWidth;
-        m_shownHeight = m_ws.windowHeight;
+    const QSize size = m_zoom->scaled(clientSize(m_ws.windowWidth, m_ws.windowHeight));
+    if (size != m_shownSize) {
+        setFixedSize(size);
+        m_shownSize = size;
     }
     m_views.fraExpand->setVisible(m_ws.windowWidth > window_size::NormalWidth);
 }

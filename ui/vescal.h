@@ -29,6 +29,7 @@ class InputView;
 class KeyPreview;
 class NumberFormatFrame;
 class PanelsView;
+class WindowZoom;
 struct VirtualKey;
 
 class Vescal : public QMainWindow {
@@ -59,6 +60,7 @@ protected:
 
 private:
     void buildDocumentWindows();
+    void buildZoom();
     void syncDocuments();
     void buildCalculator(QWidget* central);
     void buildSidePanel(QWidget* central);
@@ -103,9 +105,10 @@ private:
     HelpView* m_help = nullptr;
     BusyPanel* m_busy = nullptr;
 
+    WindowZoom* m_zoom = nullptr;
+
     bool m_syncing = false;
-    int m_shownWidth = 0; // window size in twips last applied
-    int m_shownHeight = 0;
+    QSize m_shownSize; // window size last applied, zoomed
 };
 
 } // namespace zolvan
