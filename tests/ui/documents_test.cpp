@@ -76,11 +76,8 @@ struct FieldCase {
     const char* name;
     const char* field;
     std::vector<QKeyCombination> reveal; // the keys that show the field and enable it
+    friend void PrintTo(const FieldCase& c, std::ostream* out) { *out << c.name; }
 };
-
-void PrintTo(const FieldCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 struct FieldKeyCase {
     const char* name;
@@ -88,11 +85,8 @@ struct FieldKeyCase {
     const char* text; // the field afterwards
     const char* selected;
     const char* clipboard;
+    friend void PrintTo(const FieldKeyCase& c, std::ostream* out) { *out << c.name; }
 };
-
-void PrintTo(const FieldKeyCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // The decimal places are open to typing in the fixed display mode (F5 twice).
 const FieldCase kFields[] = {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -57,19 +58,15 @@ struct Look {
     }
 };
 
-// Within a pixel of the design scaled, as rounding to whole pixels leaves it.
-bool near(int zoomed, int design, double factor) {
-    return std::abs(zoomed - design * factor) <= 1.0;
-}
-
+// Within a pixel of the design scaled on every edge, as rounding to whole pixels leaves it.
 void expectScaled(QRect zoomed, QRect design, double factor, const std::string& name) {
-    EXPECT_TRUE(near(zoomed.left(), design.left(), factor) &&
-                near(zoomed.top(), design.top(), factor) &&
-                near(zoomed.width(), design.width(), factor) &&
-                near(zoomed.height(), design.height(), factor))
-        << name << " at " << zoomed.x() << "," << zoomed.y() << " " << zoomed.width() << "x"
-        << zoomed.height() << ", designed " << design.x() << "," << design.y() << " "
-        << design.width() << "x" << design.height();
+    const QRectF wanted(design.topLeft().toPointF() * factor, design.size().toSizeF() * factor);
+    const QMarginsF off(wanted.left() - zoomed.left(), wanted.top() - zoomed.top(),
+                        wanted.width() - zoomed.width(), wanted.height() - zoomed.height());
+    EXPECT_TRUE(std::max({std::abs(off.left()), std::abs(off.top()), std::abs(off.right()),
+                          std::abs(off.bottom())}) <= 1.0)
+        << name << " is " << zoomed.width() << "x" << zoomed.height() << "+" << zoomed.x() << "+"
+        << zoomed.y() << ", designed " << design.width() << "x" << design.height();
 }
 
 struct ZoomCase {
