@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -59,6 +60,25 @@ void openTaskFileInWindow(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kLines);
 }
 BENCHMARK(openTaskFileInWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The history drop-down opened and closed over 100,000 entries, each drawn with its result: the
+// list measures one row and draws the rows in sight.
+void openHistoryList(benchmark::State& state) {
+    const auto dir = exampleFile(kLines);
+    zolvan::Vescal window{QLocale::c()};
+    window.show();
+    window.findChild<QAction*>(QStringLiteral("mnuExample"))->trigger();
+    auto* history = window.findChild<QComboBox*>(QStringLiteral("cmbLista"));
+    for (auto _ : state) {
+        history->showPopup();
+        history->view()->viewport()->repaint();
+        history->hidePopup();
+    }
+    if (history->count() != kLines) {
+        state.SkipWithError("the history does not hold every line");
+    }
+}
+BENCHMARK(openHistoryList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Escape arrives 300 ms into the batch; the time until the batch has returned.
 void escapeStopsTheBatch(benchmark::State& state) {

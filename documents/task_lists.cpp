@@ -4,6 +4,7 @@
 #include "workspace/text_lines.h"
 #include "workspace/workspace.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace zolvan {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::string_view kTaskFilter =
     "All Files (*.*)|*.*|Text Files(*.txt)|*.txt|Task Files (*.tsk)|*.tsk";
-constexpr int kOpenPreselected = 3; // task files
 constexpr int kSavePreselected = 2; // text files
 constexpr std::string_view kExampleName = "Example.tsk";
 // Titles of the messages that report a failed file command.
@@ -20,7 +20,52 @@ constexpr std::string_view kOpenTitle = "Open";
 constexpr std::string_view kSaveTitle = "Save";
 constexpr std::string_view kExampleTitle = "Example";
 
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
+}
+
+// The extension of the file named last in `path`, without its dot; empty when it has none.
+std::string_view extensionOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos || dot == 0 ? std::string_view{} : name.substr(dot + 1);
+}
+
 } // namespace
+
+std::optional<int> filterListing(std::string_view filter, std::string_view path) {
+    const std::string_view extension = extensionOf(path);
+    std::optional<int> everything;
+    int pair = 0;
+    for (std::size_t at = 0; at <= filter.size(); ++pair) {
+        const std::size_t bar = filter.find('|', at); // after the description
+        if (bar == std::string_view::npos) {
+            break;
+        }
+        const std::size_t end = std::min(filter.find('|', bar + 1), filter.size());
+        std::string_view patterns = filter.substr(bar + 1, end - bar - 1);
+        at = end + 1;
+        while (!patterns.empty()) {
+            const std::size_t semicolon = std::min(patterns.find(';'), patterns.size());
+            const std::string_view pattern = patterns.substr(0, semicolon);
+            patterns.remove_prefix(std::min(semicolon + 1, patterns.size()));
+            if (pattern == "*.*" || pattern == "*") {
+                everything = everything.value_or(pair + 1);
+            } else if (pattern.starts_with("*.") && !extension.empty() &&
+                       equalIgnoringCase(pattern.substr(2), extension)) {
+                return pair + 1;
+            }
+        }
+    }
+    return everything;
+}
 
 TaskLists::TaskLists(Workspace& workspace) : m_ws(workspace) {
     lblWait[0].caption = "PLEASE WAIT";
@@ -53,7 +98,7 @@ void TaskLists::mnuOpen_Click() {
         return;
     }
     const std::optional<std::string> path =
-        m_ws.services().showOpenDialog(kTaskFilter, kOpenPreselected);
+        m_ws.services().showOpenDialog(kTaskFilter, m_openFilter);
     if (!path) {
         return;
     }
@@ -62,6 +107,7 @@ void TaskLists::mnuOpen_Click() {
         m_ws.services().reportFileError(kOpenTitle, "open", *path, opened.reason);
         return;
     }
+    m_openFilter = filterListing(kTaskFilter, *path).value_or(m_openFilter);
     runFile(*opened.file, kOpenTitle, *path, Reading::Open);
 }
 
@@ -84,7 +130,9 @@ void TaskLists::mnuSave_Click() {
     const ServiceOutcome saved = m_ws.services().writeFile(*path, text);
     if (!saved.ok) {
         m_ws.services().reportFileError(kSaveTitle, "save", *path, saved.reason);
+        return;
     }
+    m_openFilter = filterListing(kTaskFilter, *path).value_or(m_openFilter);
 }
 
 void TaskLists::mnuExample_Click() {

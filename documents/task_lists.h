@@ -13,12 +13,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zolvan {
 
 class Workspace;
 
+// The pair of a dialog's filter text ("Text (*.txt)|*.txt|All (*.*)|*.*"), counted from 1, that
+// lists the file `path`: the first pair with a pattern of the file's extension, in any case, else
+// the first that lists every file; nothing when no pair lists it.
+std::optional<int> filterListing(std::string_view filter, std::string_view path);
+
+// Open starts with the task files' filter, then with the filter that lists the file last saved or
+// opened, so that a file just saved is in the list.
 class TaskLists {
 public:
     explicit TaskLists(Workspace& workspace);
@@ -54,6 +62,7 @@ private:
 
     Workspace& m_ws;
     bool m_running = false;
+    int m_openFilter = 3; // the filter pair Open starts with: at first the task files
 };
 
 } // namespace zolvan

@@ -24,8 +24,9 @@ constexpr int kIndicatorWidth = 480;
 constexpr int kDesignationWidth = 750;
 constexpr int kRowHeight = 240;
 constexpr int kValueRowHeight = 255;
-// The smallest font a value shrinks to before it is elided.
+// The smallest fonts a value and an echoed line shrink to before they are elided in their middle.
 constexpr double kMinimumValuePoints = 7.0;
+constexpr double kMinimumEchoPoints = 6.5;
 
 struct RowPlace {
     int top;
@@ -171,7 +172,8 @@ void DisplayView::buildRows() {
         m_lblRezultat[i] = label;
     };
     const auto echo = [&](std::size_t i) {
-        ClickableLabel* label = makeLabel(this, arrayName("lblUnosFormule", i), small, QString());
+        auto* label = new FittingLabel(this, kMinimumEchoPoints);
+        describe(*label, arrayName("lblUnosFormule", i), small, QString());
         label->setGeometry(rowRect(kEchoRow[i]));
         connect(label, &ClickableLabel::clicked, this,
                 [this, i] { emit echoClicked(static_cast<int>(i)); });
@@ -206,6 +208,7 @@ void DisplayView::sync(const Workspace& model) {
     }
     for (std::size_t i = 0; i < m_lblUnosFormule.size(); ++i) {
         syncLabel(*m_lblUnosFormule[i], model.lblUnosFormule[i]);
+        m_lblUnosFormule[i]->updateToolTip(toQString(model.lblUnosFormule[i].toolTip));
         syncDescription(*m_lblUnosFormule[i], QLatin1String(meanings.echo[i]));
     }
     for (std::size_t i = 0; i < m_lblRezultat.size(); ++i) {

@@ -37,11 +37,11 @@ private:
     void buildRows();
     static QString indicatorDescription(const Workspace& model, std::size_t index);
 
-    std::array<ClickableLabel*, 7> m_lblInfo{};        // AUTO SCI FIX MEM RAD DEG GRAD
-    std::array<ClickableLabel*, 4> m_lblOznaka{};      // row designations
-    std::array<ClickableLabel*, 2> m_lblUnosFormule{}; // 0 current line, 1 previous line
-    std::array<FittingLabel*, 3> m_lblRezultat{};      // 0 current, 1 previous, 2 third value
-    HintStrip* m_hint = nullptr;                       // over rows 1 and 2 while there are hints
+    std::array<ClickableLabel*, 7> m_lblInfo{};      // AUTO SCI FIX MEM RAD DEG GRAD
+    std::array<ClickableLabel*, 4> m_lblOznaka{};    // row designations
+    std::array<FittingLabel*, 2> m_lblUnosFormule{}; // 0 current line, 1 previous line
+    std::array<FittingLabel*, 3> m_lblRezultat{};    // 0 current, 1 previous, 2 third value
+    HintStrip* m_hint = nullptr;                     // over rows 1 and 2 while there are hints
 };
 
 } // namespace zolvan

@@ -1,5 +1,7 @@
 #include "ui/fitting_label.h"
 
+#include "ui/window_zoom.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -37,11 +39,17 @@ FittingLabel::FittingLabel(QWidget* parent, double minimumPoints)
     : ClickableLabel(parent), m_minimumPoints(minimumPoints) {}
 
 FittedText FittingLabel::fitted() const {
-    return fitText(text(), font(), contentsRect().width(), m_minimumPoints);
+    return fitText(text(), font(), contentsRect().width(),
+                   m_minimumPoints * WindowZoom::factorOf(*this));
 }
 
+// The full text first, then what the model's own tooltip adds (an echoed line's expanded form).
 void FittingLabel::updateToolTip(const QString& modelToolTip) {
-    const QString wanted = fitted().shrunk ? text() : modelToolTip;
+    QString wanted = modelToolTip;
+    if (fitted().shrunk) {
+        const QString added = modelToolTip.trimmed();
+        wanted = added.isEmpty() || added == text() ? text() : text() + QLatin1Char('\n') + added;
+    }
     if (toolTip() != wanted) {
         setToolTip(wanted);
     }

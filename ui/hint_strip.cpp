@@ -1,6 +1,7 @@
 #include "ui/hint_strip.h"
 
 #include "ui/view_sync.h"
+#include "ui/window_zoom.h"
 
 #include <QFontMetrics>
 
@@ -53,7 +54,7 @@ void HintStrip::showHints(const std::vector<std::string>& hints) {
         lines << toQString(hint);
     }
     const QString text = lines.join(QLatin1Char('\n'));
-    if (text != this->text()) {
+    if (text != this->text() || WindowZoom::factorOf(*this) != m_fittedZoom) {
         fit(text);
         setText(text);
         setToolTip(text);
@@ -63,19 +64,23 @@ void HintStrip::showHints(const std::vector<std::string>& hints) {
 
 // The largest font whose wrapped text fits the strip; at the smallest, the strip grows upwards.
 void HintStrip::fit(const QString& text) {
-    const int width = m_place.width() - 2 * kPadding;
-    const int room = m_place.height() - 2 * kPadding;
-    double points = kPoints.back();
+    m_fittedZoom = WindowZoom::factorOf(*this);
+    const QRect place = zoomed(*this, m_place);
+    const int padding = static_cast<int>(kPadding * m_fittedZoom);
+    const int width = place.width() - 2 * padding;
+    const int room = place.height() - 2 * padding;
+    double points = kPoints.back() * m_fittedZoom;
     for (const double candidate : kPoints) {
-        if (wrappedHeight(text, candidate, width) <= room) {
-            points = candidate;
+        if (wrappedHeight(text, candidate * m_fittedZoom, width) <= room) {
+            points = candidate * m_fittedZoom;
             break;
         }
     }
     setFont(stripFont(points));
-    const int needed = wrappedHeight(text, points, width) + 2 * kPadding;
-    const int above = std::clamp(needed - m_place.height(), 0, m_roomAbove);
-    setGeometry(m_place.adjusted(0, -above, 0, 0));
+    const int needed = wrappedHeight(text, points, width) + 2 * padding;
+    const int roomAbove = static_cast<int>(m_roomAbove * m_fittedZoom);
+    const int above = std::clamp(needed - place.height(), 0, roomAbove);
+    setGeometry(place.adjusted(0, -above, 0, 0));
 }
 
 } // namespace zolvan

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
 
 namespace zolvan {
@@ -24,7 +25,8 @@ constexpr int kListWidth = 230;
 
 } // namespace
 
-InputView::InputView(QWidget* parent, int width, const ListBox& history) : QWidget(parent) {
+InputView::InputView(QWidget* parent, int width, const ListBox& history, const ListBox& results)
+    : QWidget(parent) {
     setFixedSize(width, kRowHeight);
     const int lineWidth = width - kArrowWidth - 1;
 
@@ -52,8 +54,14 @@ InputView::InputView(QWidget* parent, int width, const ListBox& history) : QWidg
     m_cmbLista->setFocusPolicy(Qt::NoFocus);
     m_cmbLista->setGeometry(width - kArrowWidth, 0, kArrowWidth, kRowHeight);
     m_cmbLista->view()->setMinimumWidth(kListWidth);
-    m_history = new HistoryModel(history, m_cmbLista);
+    m_history = new HistoryModel(history, results, m_cmbLista);
     m_cmbLista->setModel(m_history);
+    // Results are shown in the list only; the entries keep one height, so that opening a long
+    // list measures one row and not every row.
+    m_cmbLista->setItemDelegate(new HistoryDelegate(m_cmbLista));
+    if (auto* list = qobject_cast<QListView*>(m_cmbLista->view())) {
+        list->setUniformItemSizes(true);
+    }
     m_cmbLista->setCurrentIndex(-1);
 
     connect(m_txtBlank, &ClickableFrame::clicked, this, &InputView::borderClicked);

@@ -20,8 +20,8 @@ class Workspace;
 class InputView : public QWidget {
     Q_OBJECT
 public:
-    // The drop-down shows `history` as it grows.
-    InputView(QWidget* parent, int width, const ListBox& history);
+    // The drop-down shows `history` as it grows, each entry with its result from `results`.
+    InputView(QWidget* parent, int width, const ListBox& history, const ListBox& results);
 
     QLineEdit& line() { return *m_txtUnosFormule; }
     // Copies the user's typing (text, caret, selection) into the model.

@@ -3,6 +3,7 @@
 #include "documents/window_model.h"
 #include "ui/geometry.h"
 #include "ui/view_sync.h"
+#include "ui/window_zoom.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -248,8 +249,9 @@ void PanelsView::buildSquarePanel(QWidget& function) {
         if (i == 2) {
             label = new QLabel(frame);
             label->setObjectName(QStringLiteral("imgKvadrat"));
-            label->setPixmap(QIcon(QStringLiteral(":/pictures/x_squared.svg"))
-                                 .pixmap(QSize(24, 24), frame->devicePixelRatioF()));
+            const QString picture = QStringLiteral(":/pictures/x_squared.svg");
+            label->setPixmap(QIcon(picture).pixmap(QSize(24, 24), frame->devicePixelRatioF()));
+            label->setProperty(kPictureProperty, picture); // drawn again at each zoom
             label->setAccessibleDescription(QStringLiteral("x squared"));
             place(label, 20);
         }
@@ -399,7 +401,8 @@ void PanelsView::sync(const WindowModel& model) {
         button.setAccessibleName(toQString(spokenName({}, image.toolTip)));
         button.setEnabled(model.insertMenu.imageMenuItem(static_cast<int>(i)).enabled);
     }
-    m_imgButonMask->move(px(ws.imgButonMaskLeft), 0);
+    m_imgButonMask->move(
+        zoomed(*m_imgButonMask, QRect(px(ws.imgButonMaskLeft), 0, 1, 1)).topLeft());
     m_imgButonMask->setFrameShadow(model.insertMenu.imgButonMask == "imgButonDn" ? QFrame::Sunken
                                                                                  : QFrame::Raised);
     m_imgButonMask->raise();
@@ -413,8 +416,9 @@ void PanelsView::sync(const WindowModel& model) {
     for (std::size_t i = 0; i < m_cmdConstant.size(); ++i) {
         syncCaption(*m_cmdConstant[i], constants.cmdConstant[i].caption);
     }
-    m_fraOptMaska->setGeometry(px(constants.fraOptMaska.left), px(kTabHeight),
-                               px(constants.fraOptMaska.width), 2);
+    m_fraOptMaska->setGeometry(
+        zoomed(*m_fraOptMaska, QRect(px(constants.fraOptMaska.left), px(kTabHeight),
+                                     px(constants.fraOptMaska.width), 2)));
     for (std::size_t i = 0; i < m_lstConstants.size(); ++i) {
         syncListWidget(*m_lstConstants[i], constants.lstConstants[i]);
     }

@@ -1,6 +1,7 @@
 #include "ui/qt_services.h"
 
 #include "ui/data_folder.h"
+#include "ui/print_layout.h"
 #include "workspace/controls.h"
 #include "workspace/local_files.h"
 
@@ -45,8 +46,22 @@ QStringList nameFilters(std::string_view filter) {
 
 namespace {
 
+// The extension named by a filter of the dialog ("Text Files (*.txt)" gives "txt"), or nothing
+// for a filter that lists files of any extension.
+QString filterSuffix(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const QString patterns = nameFilter.mid(open + 1).section(QLatin1Char(')'), 0, 0);
+    const QString first = patterns.section(QLatin1Char(' '), 0, 0);
+    const QString suffix = first.startsWith(QStringLiteral("*.")) ? first.mid(2) : QString();
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?')) ? QString()
+                                                                                  : suffix;
+}
+
+// `folder` is where the dialog starts, when known, and becomes the folder of the chosen file. A
+// name typed without an extension gets the one of the filter chosen when saving.
 std::optional<std::string> runFileDialog(QWidget& window, QFileDialog::AcceptMode mode,
-                                         std::string_view filter, int preselected) {
+                                         std::string_view filter, int preselected,
+                                         QString& folder) {
     QFileDialog dialog(&window);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
@@ -56,10 +71,21 @@ std::optional<std::string> runFileDialog(QWidget& window, QFileDialog::AcceptMod
     if (preselected >= 1 && preselected <= filters.size()) {
         dialog.selectNameFilter(filters[preselected - 1]);
     }
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& chosen) { dialog.setDefaultSuffix(filterSuffix(chosen)); });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
 }
 
 } // namespace
@@ -112,11 +138,13 @@ void QtServices::setTopmost(bool on) {
 }
 
 std::optional<std::string> QtServices::showOpenDialog(std::string_view filter, int preselected) {
-    return runFileDialog(m_window, QFileDialog::AcceptOpen, filter, preselected);
+    return runFileDialog(m_window, QFileDialog::AcceptOpen, filter, preselected,
+                         m_folders[std::string(filter)]);
 }
 
 std::optional<std::string> QtServices::showSaveDialog(std::string_view filter, int preselected) {
-    return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected);
+    return runFileDialog(m_window, QFileDialog::AcceptSave, filter, preselected,
+                         m_folders[std::string(filter)]);
 }
 
 // Files are local files: the same code as the headless services, which never blocks on a FIFO
@@ -222,26 +250,13 @@ ServiceOutcome QtServices::endDocument() {
     if (!m_outputFile.isEmpty()) {
         m_printer.setOutputFileName(copyFileName(m_outputFile, m_documents));
     }
-    // One line per row in the printer's default font, from the top of the page down; a line
-    // that does not fit starts a new page.
+    prepareDocument(m_printer);
     QPainter painter;
     if (!painter.begin(&m_printer)) {
         return printFailure();
     }
-    const QFontMetrics metrics(painter.font());
-    const QRect page = painter.viewport();
-    int y = metrics.ascent();
-    for (const QString& line : lines) {
-        if (y + metrics.descent() > page.height() && y > metrics.ascent()) {
-            if (!m_printer.newPage()) {
-                return printFailure();
-            }
-            y = metrics.ascent();
-        }
-        painter.drawText(0, y, line);
-        y += metrics.lineSpacing();
-    }
-    return painter.end() ? ServiceOutcome{} : printFailure();
+    const bool painted = paintTaskList(painter, m_printer, m_printedAt, lines);
+    return painter.end() && painted ? ServiceOutcome{} : printFailure();
 }
 
 void QtServices::showHelpContents() {

@@ -3,6 +3,7 @@
 #include "ui/composition_view.h"
 #include "ui/display_view.h"
 #include "ui/document_windows.h"
+#include "ui/editing_keys.h"
 #include "ui/geometry.h"
 #include "ui/input_view.h"
 #include "ui/key_preview.h"
@@ -10,8 +11,11 @@
 #include "ui/settings_view.h"
 #include "ui/tab_order.h"
 #include "ui/view_sync.h"
+#include "ui/window_zoom.h"
+#include "ui/wrapped_tooltips.h"
 #include "workspace/window_sizes.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,6 +82,8 @@ Vescal::Vescal(const QLocale& locale, QWidget* parent)
         edit->installEventFilter(this);
     }
     m_keyPreview = new KeyPreview(*this, [this](VirtualKey key) { previewKey(key); });
+    new WrappedToolTips(*this);
+    buildZoom();
     refresh();
     m_views.input->line().setFocus();
 }
@@ -114,6 +120,17 @@ void Vescal::buildDocumentWindows() {
     m_busy->setGeometry(m_views.display->geometry().adjusted(0, px(195), 0, 0));
 }
 
+// The zoom's items end the View menu; its own actions, they work in every mode.
+void Vescal::buildZoom() {
+    m_zoom =
+        new WindowZoom(*this, clientSize(window_size::ExpandedWidth, window_size::NormalHeight));
+    m_menus.mnuView->addSeparator();
+    for (QAction* action : m_zoom->actions()) {
+        m_menus.mnuView->addAction(action);
+    }
+    connect(m_zoom, &WindowZoom::changed, this, &Vescal::refresh);
+}
+
 void Vescal::startWithSplash() {
     handle([&] { m_model.splashAboutHelp.splashForm_Load(); });
 }
@@ -148,7 +165,8 @@ void Vescal::buildCalculator(QWidget* central) {
     m_views.display = new DisplayView(calculator);
     m_views.display->move(px(kDisplayLeft), px(kDisplayTop));
 
-    m_views.input = new InputView(calculator, m_views.display->width(), m_ws.cmbLista);
+    m_views.input =
+        new InputView(calculator, m_views.display->width(), m_ws.cmbLista, m_ws.lstRezultat);
     m_views.input->move(px(kDisplayLeft), m_views.display->geometry().bottom() + 1 + px(kGap));
 
     // The keypad comes here; until then only its "=" key stands in its place.
@@ -387,7 +405,12 @@ bool Vescal::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const QKeyCombination stroke = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (fieldOwnsEditingKey(watched, m_views.input->line(), stroke)) {
+            event->accept(); // the field takes the key as a key press: the menu item does not run
+            return true;
+        }
+        const QKeySequence pressed(stroke);
         for (const auto& [action, command] : m_actions.commands) {
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore(); // not taken by the line edit: the menu shortcut runs
@@ -522,10 +545,10 @@ void Vescal::syncWindow() {
     const bool anyMenu = m_ws.mnuFile.visible || m_ws.mnuEdit.visible || m_ws.mnuInsert.visible ||
                          m_ws.mnuView.visible || m_ws.mnuHelp.visible;
     menuBar()->setVisible(anyMenu);
-    if (m_ws.windowWidth != m_shownWidth || m_ws.windowHeight != m_shownHeight) {
-        setFixedSize(clientSize(m_ws.windowWidth, m_ws.windowHeight));
-        m_shownWidth = m_ws.windowWidth;
-        m_shownHeight = m_ws.windowHeight;
+    const QSize size = m_zoom->scaled(clientSize(m_ws.windowWidth, m_ws.windowHeight));
+    if (size != m_shownSize) {
+        setFixedSize(size);
+        m_shownSize = size;
     }
     m_views.fraExpand->setVisible(m_ws.windowWidth > window_size::NormalWidth);
 }

@@ -30,6 +30,7 @@ class InputView;
 class KeyPreview;
 class NumberFormatFrame;
 class PanelsView;
+class WindowZoom;
 struct VirtualKey;
 
 class Vescal : public QMainWindow {
@@ -52,13 +53,15 @@ public:
     void refresh();
 
 protected:
-    // Menu shortcuts win over the input line's own keys.
+    // Menu shortcuts win over the input line's own keys; the editing keys stay with other text
+    // fields.
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A new desktop theme: the design's text colours are fitted to the new backgrounds.
     void changeEvent(QEvent* event) override;
 
 private:
     void buildDocumentWindows();
+    void buildZoom();
     void syncDocuments();
     void buildCalculator(QWidget* central);
     void buildSidePanel(QWidget* central);
@@ -105,9 +108,10 @@ private:
     HelpView* m_help = nullptr;
     BusyPanel* m_busy = nullptr;
 
+    WindowZoom* m_zoom = nullptr;
+
     bool m_syncing = false;
-    int m_shownWidth = 0; // window size in twips last applied
-    int m_shownHeight = 0;
+    QSize m_shownSize; // window size last applied, zoomed
 };
 
 } // namespace zolvan

@@ -66,6 +66,51 @@ TEST(SaveTaskList, CancelledWritesNothingAndRefusedIsReported) {
     EXPECT_EQ(entries(s.w.cmbLista), Lines{"1+1"});
 }
 
+// Files saved ("S path") or opened ("O path") in turn, then Open: the filter it starts with lists
+// the last of them. Save always starts with the text files; a failed save or open changes nothing.
+struct FilterCase {
+    std::string name;
+    Lines commands;
+    int openFilter; // 1 all files, 2 text files, 3 task files
+};
+
+const FilterCase kFilters[] = {
+    {"FirstOpenShowsTaskFiles", {}, 3},
+    {"SavedText", {"S /home/ana/day.txt"}, 2},
+    {"SavedTaskInCapitals", {"S /home/ana/DAY.TSK"}, 3},
+    {"SavedWithoutExtension", {"S /home/ana.v2/day"}, 1},
+    {"SavedOtherExtension", {"S day.dat"}, 1},
+    {"OpenedAfterSaved", {"S day.tsk", "O day.txt"}, 2},
+    {"FailedSaveKeepsTheLast", {"S day.txt", "S /full/day.tsk"}, 2},
+    {"FailedOpenKeepsTheLast", {"S day.txt", "O missing.tsk"}, 2},
+};
+
+class OpenFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(OpenFilter, ListsTheFileLastSavedOrOpened) {
+    const FilterCase& c = GetParam();
+    StartedWorkspace s;
+    s.enter("1+1");
+    s.services.writeFailures["/full/day.tsk"] = "No space left on device";
+    s.services.files["day.txt"] = "2+2\n";
+    for (const std::string& command : c.commands) {
+        s.services.dialogAnswers = {command.substr(2)};
+        if (command[0] == 'S') {
+            s.model.taskLists.mnuSave_Click();
+        } else {
+            s.model.taskLists.mnuOpen_Click();
+        }
+    }
+    s.model.taskLists.mnuSave_Click(); // cancelled
+    s.model.taskLists.mnuOpen_Click(); // cancelled
+    const auto& calls = s.services.dialogCalls;
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls[calls.size() - 2].preselected, 2);
+    EXPECT_EQ(calls.back().preselected, c.openFilter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OpenFilter, ::testing::ValuesIn(kFilters), rowName);
+
 // A file's bytes run by Open or by Example after "1+1" was entered: the events pumped (one
 // before each line), the history afterwards, newest first, as "input | result", and what the user
 // was told. A file that cannot be opened changes nothing; a read error keeps the rows run before.

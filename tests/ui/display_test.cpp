@@ -10,8 +10,12 @@
 #include "ui/view_sync.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QHelpEvent>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QToolTip>
 
 #include <optional>
 
@@ -71,17 +75,36 @@ INSTANTIATE_TEST_SUITE_P(Rows, InsertClick,
 
 struct FitCase {
     const char* name;
-    const char* line;
+    const char* label; // lblRezultat_0: the current result; lblUnosFormule_0: its line
+    QString line;
     bool fixedWithSeparators;   // fixed display mode with the 1000 separator
     std::optional<bool> shrunk; // nullopt: depends on the screen's fonts, either is right
     bool elided;
 };
 
+// A sum of `terms` glucose molecules, as pasted.
+QString glucose(int terms) {
+    QStringList sum;
+    for (int i = 0; i < terms; ++i) {
+        sum << q("C6H12O6");
+    }
+    return sum.join(QLatin1Char('+'));
+}
+
+// Types a line, or pastes it when it is long, and presses Enter.
+void enterLine(ShownWindow& w, const QString& line) {
+    w.line()->setFocus();
+    QGuiApplication::clipboard()->setText(line);
+    w.key(Qt::CTRL | Qt::Key_V);
+    w.key(Qt::Key_Return);
+}
+
 class DisplayFit : public ::testing::TestWithParam<FitCase> {};
 
-// Values wider than the display stay whole and legible: drawn smaller, then elided in the middle,
-// with the full value in the tooltip. The label keeps the full value, and the model its own.
-TEST_P(DisplayFit, WideValuesShrinkThenElideWithTheFullValueAtHand) {
+// Values and echoed lines wider than the display stay legible: drawn smaller, then elided in the
+// middle with "…", the full text first in the tooltip. The label keeps the full text, and the
+// model its own: an echoed line's tooltip goes on with its expanded form.
+TEST_P(DisplayFit, WideRowsShrinkThenElideWithTheFullTextAtHand) {
     const FitCase& c = GetParam();
     ShownWindow w;
     if (c.fixedWithSeparators) {
@@ -89,25 +112,74 @@ TEST_P(DisplayFit, WideValuesShrinkThenElideWithTheFullValueAtHand) {
         w.click("optNumber_2");
         w.click("chkTisuca");
     }
-    w.enter(c.line);
-    auto* value = w.find<FittingLabel>("lblRezultat_0");
-    const FittedText fit = value->fitted();
+    enterLine(w, c.line);
+    auto* row = w.find<FittingLabel>(c.label);
+    const FittedText fit = row->fitted();
     if (c.shrunk) {
         EXPECT_EQ(fit.shrunk, *c.shrunk);
     }
     EXPECT_EQ(fit.elided, c.elided);
-    EXPECT_FALSE(value->text().contains(QChar(0x2026))) << "the label keeps the full value";
-    EXPECT_LE(QFontMetrics(fit.font).horizontalAdvance(fit.shown), value->contentsRect().width());
-    EXPECT_GE(fit.font.pointSizeF(), 7.0) << "shrunk below a readable size";
-    EXPECT_EQ(value->toolTip(), fit.shrunk ? value->text() : QString());
+    EXPECT_EQ(fit.shown.contains(QChar(0x2026)), c.elided);
+    EXPECT_FALSE(row->text().contains(QChar(0x2026))) << "the label keeps the full text";
+    EXPECT_LE(QFontMetrics(fit.font).horizontalAdvance(fit.shown), row->contentsRect().width());
+    EXPECT_GE(fit.font.pointSizeF(), 6.5) << "shrunk below a readable size";
+    const QStringList tip = row->toolTip().split(QLatin1Char('\n'));
+    const bool echo = QString::fromLatin1(c.label).startsWith(q("lblUnosFormule"));
+    EXPECT_EQ(tip.size(), fit.shrunk && echo ? 2 : 1);
+    EXPECT_EQ(tip.first() == row->text(), fit.shrunk);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, DisplayFit,
-    ::testing::Values(FitCase{"Fits", "2h2o", false, false, false},
-                      FitCase{"HugeExponent", "-(2^1000)", false, std::nullopt, false},
-                      FitCase{"FactorialWithSeparators", "170!", true, true, true}),
+    Rows, DisplayFit,
+    ::testing::Values(
+        FitCase{"Fits", "lblRezultat_0", q("2h2o"), false, false, false},
+        FitCase{"HugeExponent", "lblRezultat_0", q("-(2^1000)"), false, std::nullopt, false},
+        FitCase{"FactorialWithSeparators", "lblRezultat_0", q("170!"), true, true, true},
+        FitCase{"LineFits", "lblUnosFormule_0", q("2h2o"), false, false, false},
+        FitCase{"LongLineElided", "lblUnosFormule_0", glucose(12), false, true, true}),
     byName);
+
+struct ToolTipCase {
+    const char* name;
+    int terms;    // glucose molecules summed
+    bool clipped; // more lines than the screen holds
+};
+
+class WrappedToolTip : public ::testing::TestWithParam<ToolTipCase> {};
+
+// The tooltip of a long echoed line, shown where the pointer rests: wrapped into lines no wider
+// than the screen, and cut with "…" at the screen's height. The label keeps the whole tooltip.
+TEST_P(WrappedToolTip, FitsOnTheScreen) {
+    const ToolTipCase& c = GetParam();
+    ShownWindow w;
+    enterLine(w, glucose(c.terms));
+    auto* row = w.find<QLabel>("lblUnosFormule_0");
+    const QPoint at = row->rect().center();
+    QHelpEvent help(QEvent::ToolTip, at, row->mapToGlobal(at));
+    QApplication::sendEvent(row, &help);
+    ASSERT_TRUE(QToolTip::isVisible());
+    const QString shown = QToolTip::text();
+    QToolTip::hideText();
+    const QRect screen = row->screen()->availableGeometry();
+    const QFontMetrics metrics(QToolTip::font());
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line), screen.width()) << line.toStdString();
+    }
+    EXPECT_LE(lines.size() * metrics.lineSpacing(), screen.height());
+    EXPECT_GT(lines.size(), 2);
+    QString joined = lines.join(QString());
+    const QString full = row->toolTip().remove(QLatin1Char('\n'));
+    EXPECT_EQ(joined.endsWith(QChar(0x2026)), c.clipped);
+    joined.remove(QChar(0x2026));
+    EXPECT_TRUE(full.startsWith(joined));
+    EXPECT_EQ(joined.size() == full.size(), !c.clipped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, WrappedToolTip,
+                         ::testing::Values(ToolTipCase{"Wrapped", 40, false},
+                                           ToolTipCase{"ClippedAtTheScreenHeight", 3000, true}),
+                         byName);
 
 // One window, changed step by step: the current result is shown again in the new format, and the
 // indicators follow in colour and in the words a screen reader says.

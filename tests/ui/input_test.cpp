@@ -137,6 +137,48 @@ TEST(HistoryKeys, StepThroughTheLinesAndOpenTheList) {
     EXPECT_EQ(w.line()->text(), q("3+115")) << "the line keeps the focus, typing at the end";
 }
 
+// Whether the right quarter of a row of a list holds anything drawn on its background.
+bool inkAtRight(const QImage& shot, QRect row) {
+    const QRect right(row.left() + row.width() * 3 / 4, row.top() + 2, row.width() / 4 - 3,
+                      row.height() - 4);
+    const QRgb background = shot.pixel(right.topLeft());
+    for (int y = right.top(); y <= right.bottom(); ++y) {
+        for (int x = right.left(); x <= right.right(); ++x) {
+            if (shot.pixel(x, y) != background) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The open history list shows each entry's result at the right of its row, and a screen reader
+// hears the pair; the entry chosen inserts the input line alone.
+TEST(HistoryList, ShowsResultsButInsertsTheInput) {
+    ShownWindow w;
+    w.enter("2+2");
+    w.enter("#fix 1");
+    w.enter("H2O");
+    auto* combo = w.find<QComboBox>("cmbLista");
+    QAbstractItemView* view = combo->view();
+    w.key(Qt::ALT | Qt::Key_Down);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    const QImage shot = view->viewport()->grab().toImage();
+    const struct {
+        const char* spoken;
+        bool result;
+    } rows[] = {{"H2O = 18.0", true}, {"#fix 1", false}, {"2+2 = 4", true}};
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+    for (int i = 0; i < 3; ++i) {
+        const QRect row = view->visualRect(combo->model()->index(i, 0));
+        EXPECT_EQ(inkAtRight(shot, row), rows[i].result) << "row " << i;
+        EXPECT_EQ(list->child(i)->text(QAccessible::Name), q(rows[i].spoken));
+    }
+    QTest::keyClick(view, Qt::Key_End);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(w.line()->text(), q("2+2"));
+}
+
 // A shown window, watched for what a re-created window goes through: its native surface
 // destroyed, or the widget hidden so that it can be shown again with new flags.
 class WindowModes : public ::testing::Test, public QObject {

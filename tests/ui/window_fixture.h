@@ -156,16 +156,23 @@ inline void printToPdf(ShownWindow& w, const QString& file, int copies = 1) {
     w.key(Qt::CTRL | Qt::Key_P);
 }
 
-// The non-empty lines of a PDF file's text, trimmed. The set-up installs pdftotext.
-inline QStringList pdfLines(const QString& file) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty()) {
-        return {QStringLiteral("(pdftotext is missing: install poppler-utils)")};
+// What a tool of poppler-utils prints for a PDF file. The set-up installs them.
+inline QString popplerOutput(const char* tool, QStringList arguments) {
+    const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    if (program.isEmpty()) {
+        return QStringLiteral("(%1 is missing: install poppler-utils)").arg(QLatin1String(tool));
     }
     QProcess run;
-    run.start(pdftotext, {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    run.waitForFinished(10000); // else the lines are missing
-    QStringList lines = QString::fromUtf8(run.readAllStandardOutput()).split('\n');
+    run.start(program, arguments);
+    run.waitForFinished(10000); // else the output is missing
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+// The non-empty lines of a PDF file's text, trimmed; the first is the heading.
+inline QStringList pdfLines(const QString& file) {
+    QStringList lines =
+        popplerOutput("pdftotext", {QStringLiteral("-layout"), file, QStringLiteral("-")})
+            .split('\n');
     for (QString& line : lines) {
         line = line.trimmed();
     }
