@@ -16,10 +16,44 @@ using namespace ascii;
 
 namespace {
 
+// The decimal digits of one value: at most the 17 of a double and a carry, so they live in a
+// fixed buffer and converting a number allocates nothing.
+class Digits {
+public:
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    char& operator[](std::size_t i) { return m_digits[i]; }
+    char operator[](std::size_t i) const { return m_digits[i]; }
+    char back() const { return m_digits[m_size - 1]; }
+    void push_back(char c) { m_digits[m_size++] = c; }
+    void pop_back() { --m_size; }
+    void clear() { m_size = 0; }
+    void resize(std::size_t size, char fill = '0') {
+        for (std::size_t i = m_size; i < size; ++i) {
+            m_digits[i] = fill;
+        }
+        m_size = size;
+    }
+    void insertFront(char c) {
+        std::copy_backward(m_digits.begin(), m_digits.begin() + m_size,
+                           m_digits.begin() + m_size + 1);
+        m_digits[0] = c;
+        ++m_size;
+    }
+    std::string_view view(std::size_t from = 0) const {
+        return {m_digits.data() + from, m_size - from};
+    }
+    bool allZero() const { return view().find_first_not_of('0') == std::string_view::npos; }
+
+private:
+    std::array<char, 32> m_digits{};
+    std::size_t m_size = 0;
+};
+
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {
-    std::string digits; // empty for zero
-    int exponent = 0;   // place value of the first digit is 10^exponent
+    Digits digits;    // empty for zero
+    int exponent = 0; // place value of the first digit is 10^exponent
     bool negative = false;
 };
 
@@ -96,7 +130,7 @@ void roundToDigits(Decimal& d, int keep) {
     if (i >= 0) {
         ++d.digits[static_cast<std::size_t>(i)];
     } else {
-        d.digits.insert(d.digits.begin(), '1');
+        d.digits.insertFront('1');
         ++d.exponent;
     }
 }
@@ -110,7 +144,7 @@ char digitAt(const Decimal& d, int place) {
 }
 
 bool isZero(const Decimal& d) {
-    return d.digits.find_first_not_of('0') == std::string::npos;
+    return d.digits.allZero();
 }
 
 void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSign) {
@@ -119,10 +153,11 @@ void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSi
     } else if (alwaysSign) {
         out.push_back('+');
     }
-    const std::string digits = std::to_string(std::abs(exponent));
-    out.append(static_cast<std::size_t>(std::max(0, minDigits - static_cast<int>(digits.size()))),
-               '0');
-    out += digits;
+    std::array<char, 8> buf;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(exponent)).ptr;
+    const auto length = static_cast<int>(end - buf.data());
+    out.append(static_cast<std::size_t>(std::max(0, minDigits - length)), '0');
+    out.append(buf.data(), end);
 }
 
 // Fixed-point text of an already rounded decimal, `decimals` places, optional grouping.
@@ -157,217 +192,98 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
     return fixedFromDecimal(d, decimals, separator, group);
 }
 
-// Texts of at most 15 digits with a small decimal exponent, the usual case, are read exactly
-// without from_chars: the digits form an exact integer and the power of ten is exact, so one
-// correctly rounded multiplication or division gives the correctly rounded value.
-std::optional<double> readShortDecimal(std::string_view text, char decimalSeparator) {
-    static constexpr std::array<double, 23> kPowersOfTen{
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    std::size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative) {
-        ++i;
-    }
-    long long mantissa = 0;
-    int digits = 0;
-    int fractionDigits = 0;
-    bool afterSeparator = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            mantissa = mantissa * 10 + (c - '0');
-            ++digits;
-            fractionDigits += afterSeparator ? 1 : 0;
-        } else if (c == decimalSeparator && !afterSeparator) {
-            afterSeparator = true;
-        } else {
-            break;
-        }
-        if (digits > 15) {
-            return std::nullopt;
-        }
-    }
-    int exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        const bool negativeExponent = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-            ++i;
-        }
-        const std::size_t first = i;
-        for (; i < text.size() && isDigit(text[i]) && i - first < 4; ++i) {
-            exponent = exponent * 10 + (text[i] - '0');
-        }
-        if (i == first) {
-            return std::nullopt;
-        }
-        exponent = negativeExponent ? -exponent : exponent;
-    }
-    const int power = exponent - fractionDigits;
-    if (digits == 0 || i != text.size() || power < -22 || power > 22) {
-        return std::nullopt;
-    }
-    const auto scaled = static_cast<double>(mantissa);
-    const double magnitude = power >= 0 ? scaled * kPowersOfTen[static_cast<std::size_t>(power)]
-                                        : scaled / kPowersOfTen[static_cast<std::size_t>(-power)];
-    return negative ? -magnitude : magnitude;
-}
-
 } // namespace
-
-std::optional<double> readNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
-    const char group = groupSeparatorFor(decimalSeparator);
-    std::size_t i = 0;
-    std::size_t n = text.size();
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t')) {
-        --n;
-    }
-    if (auto quick = readShortDecimal(text.substr(i, n - i), decimalSeparator)) {
-        return quick;
-    }
-    // Build a clean "C" form for from_chars: [-]digits[.digits][e[-]digits].
-    std::array<char, 128> small;
-    std::string large;
-    char* buf = small.data();
-    if (n - i + 2 > small.size()) {
-        large.resize(n - i + 2);
-        buf = large.data();
-    }
-    std::size_t len = 0;
-    if (i < n && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') {
-            buf[len++] = '-';
-        }
-        ++i;
-    }
-    int mantissaDigits = 0;
-    int integerDigits = 0;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            buf[len++] = c;
-            ++mantissaDigits;
-            ++integerDigits;
-        } else if (allowGrouping && c == group && integerDigits > 0) {
-            continue;
-        } else {
-            break;
-        }
-    }
-    if (i < n && text[i] == decimalSeparator) {
-        buf[len++] = '.';
-        for (++i; i < n && isDigit(text[i]); ++i) {
-            buf[len++] = text[i];
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0) {
-        return std::nullopt;
-    }
-    long exponentValue = 0;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        buf[len++] = 'e';
-        ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == '-' || text[i] == '+')) {
-            negativeExponent = text[i] == '-';
-            if (negativeExponent) {
-                buf[len++] = '-';
-            }
-            ++i;
-        }
-        int exponentDigits = 0;
-        for (; i < n && isDigit(text[i]); ++i, ++exponentDigits) {
-            buf[len++] = text[i];
-            if (exponentValue < 100000) {
-                exponentValue = exponentValue * 10 + (text[i] - '0');
-            }
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-        if (negativeExponent) {
-            exponentValue = -exponentValue;
-        }
-    }
-    if (i != n) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(buf, buf + len, value);
-    if (ptr != buf + len) {
-        return std::nullopt;
-    }
-    if (ec == std::errc::result_out_of_range) {
-        const bool negative = buf[0] == '-';
-        const bool huge = integerDigits + exponentValue > 0;
-        value = huge ? HUGE_VAL : 0.0;
-        return negative ? -value : value;
-    }
-    return value;
-}
-
-bool readsAsNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
-    const auto value = readNumber(text, decimalSeparator, allowGrouping);
-    return value && std::isfinite(*value);
-}
 
 namespace {
 
 // The usual numbers (counts, weights, sums of weights, halves) are m / 10^k with m of at most
 // 15 digits. When dividing such an m by 10^k gives the value back exactly, m with k decimals is
-// the value's 15-digit text, found without the general conversion.
-std::optional<std::string> shortDecimalText(double value, char decimalSeparator) {
+// the value's 15-digit text (and its text of any number of digits down to m's own), found
+// without the general conversion. `limit` is 10 to the most digits m may have.
+struct ShortDecimal {
+    long long digits;
+    std::size_t places;
+};
+
+std::optional<ShortDecimal> shortDecimal(double magnitude, double limit) {
     static constexpr std::array<double, 16> kPowersOfTen{
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double magnitude = std::fabs(value);
-    if (!(magnitude < 1e15)) {
+    if (!(magnitude < limit)) {
         return std::nullopt;
     }
     for (std::size_t k = 0; k < kPowersOfTen.size(); ++k) {
         const double scaled = magnitude * kPowersOfTen[k];
-        if (scaled >= 1e15) {
+        if (scaled >= limit) {
             return std::nullopt;
         }
-        if (scaled != std::trunc(scaled) || scaled / kPowersOfTen[k] != magnitude) {
-            continue;
+        if (scaled == std::trunc(scaled) && scaled / kPowersOfTen[k] == magnitude) {
+            return ShortDecimal{static_cast<long long>(scaled), k};
         }
-        std::array<char, 24> buf;
-        const auto end =
-            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(scaled)).ptr;
-        std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
-        // The product may have been exact only at a larger k: drop the zeros that gives.
-        while (k > 0 && digits.size() > 1 && digits.back() == '0') {
-            digits.remove_suffix(1);
-            --k;
-        }
-        std::string out;
-        out.reserve(digits.size() + k + 3);
-        if (value < 0) {
-            out.push_back('-');
-        }
-        if (digits.size() <= k) {
-            out += '0';
-            out += decimalSeparator;
-            out.append(k - digits.size(), '0');
-            out += digits;
-        } else {
-            out += digits.substr(0, digits.size() - k);
-            if (k > 0) {
-                out += decimalSeparator;
-                out += digits.substr(digits.size() - k);
-            }
-        }
-        return out;
     }
     return std::nullopt;
 }
 
+std::optional<std::string> shortDecimalText(double value, char decimalSeparator) {
+    const std::optional<ShortDecimal> found = shortDecimal(std::fabs(value), 1e15);
+    if (!found) {
+        return std::nullopt;
+    }
+    std::array<char, 24> buf;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), found->digits).ptr;
+    std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    std::size_t k = found->places;
+    // The product may have been exact only at a larger k: drop the zeros that gives.
+    while (k > 0 && digits.size() > 1 && digits.back() == '0') {
+        digits.remove_suffix(1);
+        --k;
+    }
+    std::string out;
+    out.reserve(digits.size() + k + 3);
+    if (value < 0) {
+        out.push_back('-');
+    }
+    if (digits.size() <= k) {
+        out += '0';
+        out += decimalSeparator;
+        out.append(k - digits.size(), '0');
+        out += digits;
+    } else {
+        out += digits.substr(0, digits.size() - k);
+        if (k > 0) {
+            out += decimalSeparator;
+            out += digits.substr(digits.size() - k);
+        }
+    }
+    return out;
+}
+
+// The value of a text of `digits` significant digits written for `value`, read back. A value
+// that already has no more digits is its own; otherwise the correctly rounded digits are
+// written and read, which is exactly what writing the engine's text and reading it does.
+double roundedToDigits(double value, int digits, double limit) {
+    if (value == 0.0) {
+        return 0.0; // negative zero is written "0"
+    }
+    if (shortDecimal(std::fabs(value), limit)) {
+        return value;
+    }
+    std::array<char, 64> buf;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    return readNumber(text, '.').value_or(0.0); // to_chars wrote a number, so it reads
+}
+
 } // namespace
+
+double numberTextValue(double value) {
+    return roundedToDigits(value, 15, 1e15);
+}
+
+double evaluatorTextValue(double value) {
+    return roundedToDigits(value, 13, 1e13);
+}
 
 std::string numberText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
@@ -391,23 +307,23 @@ std::string numberText(double value, char decimalSeparator) {
         out.push_back(d.digits[0]);
         if (significant > 1) {
             out.push_back(decimalSeparator);
-            out.append(d.digits, 1);
+            out.append(d.digits.view(1));
         }
         out.push_back('E');
         appendExponent(out, d.exponent, 2, true);
     } else if (d.exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
-        out.append(d.digits, 0, integerDigits);
+        out.append(d.digits.view().substr(0, integerDigits));
         out.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
         if (d.digits.size() > integerDigits) {
             out.push_back(decimalSeparator);
-            out.append(d.digits, integerDigits);
+            out.append(d.digits.view(integerDigits));
         }
     } else {
         out.push_back('0');
         out.push_back(decimalSeparator);
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out += d.digits;
+        out += d.digits.view();
     }
     return out;
 }
@@ -424,7 +340,7 @@ std::string evaluatorText(double value, char decimalSeparator) {
     }
     out.push_back(d.digits[0]);
     out.push_back(decimalSeparator);
-    out.append(d.digits, 1);
+    out.append(d.digits.view(1));
     out.push_back('e');
     appendExponent(out, d.exponent, 3, false);
     return out;
