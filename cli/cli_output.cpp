@@ -1,6 +1,6 @@
 #include "cli/cli_output.h"
 
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 #include "panels/composition_text.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 #include "documents/window_model.h"
 #include "workspace/headless_services.h"
 
@@ -65,7 +65,7 @@ public:
 
     // Runs one input line and writes its output line. False when the write failed.
     bool run(std::string_view line) {
-        m_ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
+        m_ws.txtUnosFormule.setText(wellFormedUtf8(line));
         const LineReport report = m_ws.convertChem2Text();
         // The tool shows no history, so it keeps none: its memory stays flat however many lines
         // it runs. What carries from line to line (the last answer, the memory, the data series,

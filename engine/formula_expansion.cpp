@@ -30,10 +30,6 @@ constexpr std::size_t kCorrectionBudget = std::size_t{1} << 18;
 
 constexpr char kNone = '\0'; // no previous or next character
 
-bool isOneOf(char c, std::string_view set) {
-    return c != kNone && set.find(c) != set.npos;
-}
-
 char roundBracket(char c) {
     if (c == '{' || c == '[') {
         return '(';

@@ -26,30 +26,6 @@ struct Marks {
     bool termStart = false; // an operator or a token was written, or the line begins with a number
 };
 
-// A set of ASCII characters built at compile time, so that a membership test is one bit test.
-class CharSet {
-public:
-    consteval CharSet(const char* members) {
-        for (; *members != '\0'; ++members) {
-            const auto code = static_cast<unsigned char>(*members);
-            m_bits[code / 64] |= std::uint64_t{1} << (code % 64);
-        }
-    }
-    constexpr bool contains(char c) const {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 128 && ((m_bits[code / 64] >> (code % 64)) & 1u) != 0;
-    }
-
-private:
-    std::uint64_t m_bits[2]{};
-};
-
-// '\0' stands for "no character" (before the first or after the last one); the filtered line
-// never holds it, so it is in no set.
-constexpr bool isOneOf(char c, CharSet set) {
-    return set.contains(c);
-}
-
 // The names typed in lower case that become ":" tokens. The longest name at a position wins.
 constexpr std::array<std::string_view, 33> kNames{
     "ln",   "pi",   "tg",   "abs",  "aln",  "ans",  "atg",  "dat",    "cos",    "cot",    "ctg",

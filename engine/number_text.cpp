@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace zolvan {
@@ -79,13 +82,72 @@ void parseScientific(const char* p, const char* end, Decimal& d) {
     d.exponent = negative ? -exponent : exponent;
 }
 
-// The value rounded to `significant` digits, correctly rounded. The shortest text that reads
-// back as the same double is tried first: when it has no more digits than asked for, it is
-// exactly the rounded value, and it is much cheaper to get.
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A magnitude rounded to `significant` decimal digits: digits * 10^-scale, digits an integer of
+// exactly that many digits.
+struct ScaledDigits {
+    std::uint64_t digits;
+    int scale;
+};
+
+// The correctly rounded digits (halves to even, as to_chars rounds) of a magnitude that needs a
+// scale of 0 to 22, where the power of ten is an exact double. The scaled value y = m * 10^s is
+// then hi + lo exactly (fma gives the rounding error of the product), so it can be rounded to
+// an integer without error; nullopt for magnitudes outside that range. This is the common case
+// of every number text, and far cheaper than the general conversion.
+std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
+    const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
+    const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
+    // The binary exponent e gives the decimal one as floor(e * log10(2)) or one more:
+    // 78913 / 2^18 is log10(2) closely enough for every exponent of a double.
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
+    int scale = significant - 1 - ((binaryExponent * 78913) >> 18);
+    for (int tries = 0; tries < 2 && scale >= 0 && scale <= 22; ++tries) {
+        const double power = kPowersOfTen[static_cast<std::size_t>(scale)];
+        const double hi = magnitude * power;
+        if (hi < low) {
+            ++scale;
+            continue;
+        }
+        if (hi > high || (hi == high && std::fma(magnitude, power, -hi) >= 0.0)) {
+            --scale;
+            continue;
+        }
+        const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
+        auto digits = static_cast<std::uint64_t>(hi);      // the whole part: hi is positive
+        const double aboveHalf = (hi - static_cast<double>(digits)) - 0.5; // exact
+        if (aboveHalf > -lo || (aboveHalf == -lo && digits % 2 == 1)) {
+            ++digits;
+        }
+        if (static_cast<double>(digits) == high) { // 9.99...95 carried into a new digit
+            digits /= 10;
+            --scale;
+        }
+        return ScaledDigits{digits, scale};
+    }
+    return std::nullopt;
+}
+
+// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
+// most magnitudes; otherwise the shortest text that reads back as the same double is tried
+// first: when it has no more digits than asked for, it is exactly the rounded value.
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
+        return d;
+    }
+    if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
+        std::array<char, 24> buf;
+        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), rounded->digits).ptr;
+        for (const char* p = buf.data(); p != end; ++p) {
+            d.digits.push_back(*p);
+        }
+        d.exponent = significant - 1 - rounded->scale;
         return d;
     }
     std::array<char, 64> buf;
@@ -216,8 +278,11 @@ std::optional<ShortDecimal> shortDecimal(double magnitude, double limit) {
         if (scaled >= limit) {
             return std::nullopt;
         }
-        if (scaled == std::trunc(scaled) && scaled / kPowersOfTen[k] == magnitude) {
-            return ShortDecimal{static_cast<long long>(scaled), k};
+        // Below the limit the product converts to an integer exactly when it is one; this is
+        // cheaper than std::trunc, which is a library call on the baseline instruction set.
+        const auto digits = static_cast<long long>(scaled);
+        if (static_cast<double>(digits) == scaled && scaled / kPowersOfTen[k] == magnitude) {
+            return ShortDecimal{digits, k};
         }
     }
     return std::nullopt;
@@ -258,14 +323,19 @@ std::optional<std::string> shortDecimalText(double value, char decimalSeparator)
 }
 
 // The value of a text of `digits` significant digits written for `value`, read back. A value
-// that already has no more digits is its own; otherwise the correctly rounded digits are
-// written and read, which is exactly what writing the engine's text and reading it does.
+// that already has no more digits is its own; otherwise the correctly rounded digits are divided
+// by their exact power of ten, which rounds once, as reading the text does.
 double roundedToDigits(double value, int digits, double limit) {
     if (value == 0.0) {
         return 0.0; // negative zero is written "0"
     }
     if (shortDecimal(std::fabs(value), limit)) {
         return value;
+    }
+    if (const auto rounded = roundedDigits(std::fabs(value), digits)) {
+        const double magnitude = static_cast<double>(rounded->digits) /
+                                 kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
+        return value < 0.0 ? -magnitude : magnitude;
     }
     std::array<char, 64> buf;
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,

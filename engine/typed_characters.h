@@ -2,6 +2,8 @@
 // How the engine reads single typed characters, before any rule looks at their order: UTF-8
 // decoding and what each character stands for in an expression. It reads no sequence itself.
 
+#include "engine/utf8.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -14,8 +16,12 @@ struct CodePoint {
     std::size_t length;
 };
 
-// Decodes the code point at pos; a byte that starts no well-formed sequence is one invalid unit.
-CodePoint decodeAt(std::string_view text, std::size_t pos);
+// Decodes the code point at pos; a byte that starts no well-formed sequence is one invalid unit,
+// so that an ill-formed piece weighs in the length of a line as the bytes it takes.
+inline CodePoint decodeAt(std::string_view text, std::size_t pos) {
+    const Utf8Step step = decodeUtf8(text.substr(pos));
+    return step.valid ? CodePoint{step.codePoint, step.length} : CodePoint{kInvalidByte, 1};
+}
 
 // Stands for a dot that joins the parts of one formula unit (CuSO4·5H2O). No typed character
 // reads as it, so it marks the dots in the filtered line.

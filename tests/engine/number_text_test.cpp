@@ -35,6 +35,9 @@ const TextRow kTexts[] = {
     {"MillionthsStayPlain", 5e-6, '.', "0.000005", "5.000000000000e-006"},
     {"SixteenDecimals", 0.0123456789012345, ',', "1,23456789012345E-02", "1,234567890123e-002"},
     {"CarryToNextPower", 9.99999999999999, '.', "9.99999999999999", "1.000000000000e001"},
+    {"HalfRoundsToEvenDown", 100000000000000.5, '.', "100000000000000", "1.000000000000e014"},
+    {"HalfRoundsToEvenUp", 100000000000001.5, '.', "100000000000002", "1.000000000000e014"},
+    {"SumNoiseIsRoundedAway", 0.1 + 0.2, ',', "0,3", "3,000000000000e-001"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, testing::ValuesIn(kTexts), test::kRowName);
 
@@ -66,7 +69,8 @@ TEST(ReadNumber, ReadsOnlyWholeNumberTexts) {
 }
 
 // The quick paths of both conversions must agree with the general ones on every value: the
-// text is the value rounded to 15 digits, and reading gives the correctly rounded double.
+// text is the value rounded to 15 digits, and reading gives the correctly rounded double. The
+// values of the texts, found without writing them, are those read back.
 TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
     std::mt19937_64 random(20261206);
     std::uniform_int_distribution<long long> mantissa(-999999999999999, 999999999999999);
@@ -90,6 +94,9 @@ TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
             const auto back = readNumber(text, separator);
             ASSERT_TRUE(back.has_value()) << text;
             EXPECT_EQ(*back, std::strtod(rounded, nullptr)) << text << " " << rounded;
+            EXPECT_EQ(numberTextValue(v), *back) << text;
+            const std::string evaluator = evaluatorText(v, separator);
+            EXPECT_EQ(evaluatorTextValue(v), readNumber(evaluator, separator)) << evaluator;
         }
     }
 }
