@@ -1,5 +1,6 @@
 #include "engine/arithmetic.h"
 
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/functions.h"
@@ -126,25 +127,28 @@ private:
         m_operands.resize(kept + 1);
     }
 
-    // A function or factorial operand is replaced by its value written as number text, which
-    // is then read like any other operand; its message ends the evaluation.
-    std::string_view prepared(const Operand& operand, std::string& storage) {
+    // A function or factorial operand is worth its value written as number text, as a
+    // reduction's value is; its message ends the evaluation.
+    Operand prepared(const Operand& operand) {
         if (operand.computed || !isFunctionOperand(operand.text)) {
-            return operand.text;
+            return operand;
         }
         FunctionValue value = evaluateFunction(m_state, operand.text);
         if (std::string* message = std::get_if<std::string>(&value)) {
             throw Stop{std::move(*message)};
         }
-        storage = numberText(std::get<double>(value), m_separator);
-        return storage;
+        const double number = std::get<double>(value);
+        if (!std::isfinite(number)) {
+            throw EngineFault{fault::NotANumber}; // its text would be a fault text
+        }
+        return {{}, number, true};
     }
 
-    double valueOf(const Operand& operand, std::string_view text) const {
+    double valueOf(const Operand& operand) const {
         if (operand.computed) {
             return finiteOrFault(numberTextValue(operand.result));
         }
-        const std::optional<double> value = readNumber(text, m_separator, m_grouping);
+        const std::optional<double> value = readNumber(operand.text, m_separator, m_grouping);
         if (!value) {
             throw EngineFault{fault::NotANumber};
         }
@@ -152,29 +156,28 @@ private:
     }
 
     // A root is taken of a negative number when the exponent is written with decimals.
-    bool hasDecimals(const Operand& operand, std::string_view text) const {
+    bool hasDecimals(const Operand& operand) const {
         if (operand.computed) {
             return numberText(operand.result, m_separator).find(m_separator) != std::string::npos;
         }
-        return text.find(m_separator) != std::string_view::npos;
+        return operand.text.find(m_separator) != std::string_view::npos;
     }
 
     Operand combine(char op, const Operand& leftOperand, const Operand& rightOperand) {
-        const std::string_view left = prepared(leftOperand, m_leftValue);
-        const std::string_view right = prepared(rightOperand, m_rightValue);
-        if ((!leftOperand.computed && left.empty()) || (!rightOperand.computed && right.empty())) {
+        const Operand left = prepared(leftOperand);
+        const Operand right = prepared(rightOperand);
+        if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
             stopWith(msg::SyntaxError);
         }
-        const double a = valueOf(leftOperand, left);
-        const double b = valueOf(rightOperand, right);
-        return {{}, finiteOrFault(apply(op, a, b, rightOperand, right)), true};
+        const double a = valueOf(left);
+        const double b = valueOf(right);
+        return {{}, finiteOrFault(apply(op, a, b, right)), true};
     }
 
-    double apply(char op, double a, double b, const Operand& rightOperand,
-                 std::string_view right) const {
+    double apply(char op, double a, double b, const Operand& right) const {
         switch (op) {
         case '^':
-            if (a < 0.0 && hasDecimals(rightOperand, right)) {
+            if (a < 0.0 && hasDecimals(right)) {
                 stopWith(msg::RootOfNegative);
             }
             return std::pow(a, b);
@@ -199,8 +202,6 @@ private:
     std::pmr::monotonic_buffer_resource m_room{m_roomBytes.data(), m_roomBytes.size()};
     std::pmr::vector<Operand> m_operands{&m_room};
     std::pmr::vector<char> m_operators{&m_room};
-    std::string m_leftValue;
-    std::string m_rightValue;
 };
 
 // The message for a ")" that has no "(" before it: a "(" later in the text means the brackets
@@ -234,7 +235,7 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
     std::pmr::vector<std::size_t> opens(reducer.room());
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t bracket = std::min(text.find_first_of("()", i), text.size());
+        const std::size_t bracket = std::min(ascii::findFirstOf(text, "()", i), text.size());
         work.append(text.substr(i, bracket - i));
         if (bracket == text.size()) {
             break;

@@ -2,7 +2,9 @@
 // ASCII character classes and case changes. The standard <cctype> versions depend on the
 // process locale; the engine's texts must not.
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace zolvan::ascii {
 
@@ -45,6 +47,17 @@ private:
 // walks; no text it reads holds it, so it is in no set.
 constexpr bool isOneOf(char c, CharSet set) {
     return set.contains(c);
+}
+
+// The first position at or after `from` whose character is in `set`, or npos. (The standard
+// find_first_of searches its set once for every character of the text.)
+constexpr std::size_t findFirstOf(std::string_view text, CharSet set, std::size_t from = 0) {
+    for (; from < text.size(); ++from) {
+        if (set.contains(text[from])) {
+            return from;
+        }
+    }
+    return std::string_view::npos;
 }
 
 } // namespace zolvan::ascii

@@ -148,7 +148,7 @@ private:
     // argument the scan stops at the last character, which is then handled on its own.
     std::size_t appendFunctionName(std::size_t i) {
         m_afterToken = true;
-        std::size_t end = m_text.find_first_of("-(0123456789[", i);
+        std::size_t end = findFirstOf(m_text, "-(0123456789[", i);
         if (end == std::string_view::npos) {
             end = m_text.size() - 1;
         }

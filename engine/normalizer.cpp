@@ -66,7 +66,8 @@ bool isTooLong(std::string_view text) {
 // What a typed character becomes in the filtered line, or '\0' when it is dropped. A typed "*"
 // ends element precision; the multiplication sign and the dots that join a formula unit do not.
 char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
-    const char c = readCharacter(code);
+    const char c = code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code))
+                              : readCharacter(code);
     if (code == static_cast<char32_t>(c) && isOneOf(c, "*/^%")) {
         state.ElementPrecision = false;
     }
@@ -107,11 +108,17 @@ struct Rewriter {
             const char c = line[i];
             const char n = at(i + 1);
             const char p = out.empty() ? '\0' : out.back();
+            if (isDigit(c)) {
+                // The common case, settled at once: a digit is written as typed and only marks
+                // a line that begins with a number.
+                out += c;
+                marks.termStart = marks.termStart || i == 0;
+                ++i;
+                continue;
+            }
             const std::size_t start = out.size();
             std::size_t next = i + 1;
-            if (isDigit(c)) {
-                out += c;
-            } else if (const auto taken = letterRule(i, c, n, p)) {
+            if (const auto taken = letterRule(i, c, n, p)) {
                 next = *taken;
             } else {
                 next = pairRule(i, c, n, p);

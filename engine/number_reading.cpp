@@ -54,29 +54,17 @@ std::size_t exponentEnd(std::string_view text, std::size_t at, NumberScan& scan)
 // Most numbers have at most 15 significant digits and a small power of ten. Then the digits are
 // an exact integer and the power an exact double, so one correctly rounded multiplication or
 // division gives the correctly rounded value, without the general conversion.
-std::optional<double> exactValue(std::string_view text, const NumberScan& scan) {
+std::optional<double> exactValue(const NumberScan& scan) {
     static constexpr std::array<double, 23> kPowersOfTen{
         1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const int power = scan.exponent - scan.fractionDigits;
-    if (power < -22 || power > 22) {
+    if (power < -22 || power > 22 || scan.significantDigits > 15) {
         return std::nullopt;
     }
-    std::uint64_t digits = 0;
-    int significant = 0;
-    for (std::size_t k = scan.digitsStart; k < scan.digitsEnd; ++k) {
-        if (!isDigit(text[k])) {
-            continue; // the decimal or a group separator
-        }
-        digits = digits * 10 + static_cast<std::uint64_t>(text[k] - '0');
-        significant += digits != 0 ? 1 : 0;
-    }
-    if (significant > 15) {
-        return std::nullopt;
-    }
-    const auto scaled = static_cast<double>(digits);
-    const double magnitude = power >= 0 ? scaled * kPowersOfTen[static_cast<std::size_t>(power)]
-                                        : scaled / kPowersOfTen[static_cast<std::size_t>(-power)];
+    const auto digits = static_cast<double>(static_cast<std::int64_t>(scan.digitsValue));
+    const double magnitude = power >= 0 ? digits * kPowersOfTen[static_cast<std::size_t>(power)]
+                                        : digits / kPowersOfTen[static_cast<std::size_t>(-power)];
     return scan.negative ? -magnitude : magnitude;
 }
 
@@ -125,6 +113,17 @@ std::optional<double> generalValue(std::string_view text, const NumberScan& scan
 
 } // namespace
 
+namespace {
+
+void takeDigit(NumberScan& scan, char digit) {
+    if (scan.significantDigits < 18) {
+        scan.digitsValue = scan.digitsValue * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    scan.significantDigits += scan.digitsValue != 0 ? 1 : 0;
+}
+
+} // namespace
+
 NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax syntax) {
     const char group = groupSeparatorFor(decimalSeparator);
     NumberScan scan;
@@ -137,6 +136,7 @@ NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax
     for (; at < text.size(); ++at) {
         if (isDigit(text[at])) {
             ++scan.integerDigits;
+            takeDigit(scan, text[at]);
         } else if (!(syntax.grouping && text[at] == group && scan.integerDigits > 0)) {
             break;
         }
@@ -144,6 +144,7 @@ NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax
     if (at < text.size() && text[at] == decimalSeparator) {
         for (++at; at < text.size() && isDigit(text[at]); ++at) {
             ++scan.fractionDigits;
+            takeDigit(scan, text[at]);
         }
     }
     if (scan.integerDigits + scan.fractionDigits == 0) {
@@ -161,7 +162,7 @@ std::optional<double> readNumber(std::string_view text, char decimalSeparator, b
     if (scan.length == 0 || scan.length != text.size()) {
         return std::nullopt;
     }
-    if (const std::optional<double> exact = exactValue(text, scan)) {
+    if (const std::optional<double> exact = exactValue(scan)) {
         return exact;
     }
     return generalValue(text, scan, decimalSeparator);

@@ -87,17 +87,19 @@ constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // A magnitude rounded to `significant` decimal digits: digits * 10^-scale, digits an integer of
-// exactly that many digits.
+// exactly that many digits (below 2^53, so it converts to a double exactly).
 struct ScaledDigits {
-    std::uint64_t digits;
+    std::int64_t digits;
     int scale;
 };
 
 // The correctly rounded digits (halves to even, as to_chars rounds) of a magnitude that needs a
 // scale of 0 to 22, where the power of ten is an exact double. The scaled value y = m * 10^s is
 // then hi + lo exactly (fma gives the rounding error of the product), so it can be rounded to
-// an integer without error; nullopt for magnitudes outside that range. This is the common case
-// of every number text, and far cheaper than the general conversion.
+// an integer without error; nullopt for magnitudes outside that range and for the rare few
+// within a rounding error of a power of ten. This is the common case of every number text, and
+// far cheaper than the general conversion. It is written without branches on the digits, which
+// a processor could not predict.
 std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
     const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
@@ -106,30 +108,25 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     const int binaryExponent =
         static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
     int scale = significant - 1 - ((binaryExponent * 78913) >> 18);
-    for (int tries = 0; tries < 2 && scale >= 0 && scale <= 22; ++tries) {
-        const double power = kPowersOfTen[static_cast<std::size_t>(scale)];
-        const double hi = magnitude * power;
-        if (hi < low) {
-            ++scale;
-            continue;
-        }
-        if (hi > high || (hi == high && std::fma(magnitude, power, -hi) >= 0.0)) {
-            --scale;
-            continue;
-        }
-        const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
-        auto digits = static_cast<std::uint64_t>(hi);      // the whole part: hi is positive
-        const double aboveHalf = (hi - static_cast<double>(digits)) - 0.5; // exact
-        if (aboveHalf > -lo || (aboveHalf == -lo && digits % 2 == 1)) {
-            ++digits;
-        }
-        if (static_cast<double>(digits) == high) { // 9.99...95 carried into a new digit
-            digits /= 10;
-            --scale;
-        }
-        return ScaledDigits{digits, scale};
+    if (scale < 0 || scale > 22) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    scale -= scale > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(scale)] >= high ? 1 : 0;
+    const double power = kPowersOfTen[static_cast<std::size_t>(scale)];
+    const double hi = magnitude * power;
+    if (!(hi >= low && hi < high)) {
+        return std::nullopt;
+    }
+    const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
+    auto digits = static_cast<std::int64_t>(hi);       // the whole part: hi is positive
+    const double aboveHalf = (hi - static_cast<double>(digits)) - 0.5; // exact
+    const bool tie = aboveHalf == -lo;
+    digits += static_cast<std::int64_t>(aboveHalf > -lo || (tie && digits % 2 == 1));
+    if (digits == static_cast<std::int64_t>(high)) { // 9.99...95 carried into a new digit
+        digits /= 10;
+        --scale;
+    }
+    return ScaledDigits{digits, scale};
 }
 
 // The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
@@ -142,12 +139,22 @@ Decimal toDecimal(double value, int significant) {
         return d;
     }
     if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
-        std::array<char, 24> buf;
-        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), rounded->digits).ptr;
-        for (const char* p = buf.data(); p != end; ++p) {
-            d.digits.push_back(*p);
-        }
         d.exponent = significant - 1 - rounded->scale;
+        // Trailing zeros are left out, as the shortest text leaves them; most values have many
+        // (a weight of five digits), so they are dropped in blocks before digits are written.
+        std::int64_t rest = rounded->digits;
+        std::size_t count = static_cast<std::size_t>(significant);
+        for (const auto& [block, zeros] :
+             {std::pair{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}) {
+            if (rest % block == 0) {
+                rest /= block;
+                count -= zeros;
+            }
+        }
+        d.digits.resize(count);
+        for (std::size_t i = count; i-- > 0; rest /= 10) {
+            d.digits[i] = static_cast<char>('0' + rest % 10);
+        }
         return d;
     }
     std::array<char, 64> buf;
@@ -254,83 +261,12 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
     return fixedFromDecimal(d, decimals, separator, group);
 }
 
-} // namespace
-
-namespace {
-
-// The usual numbers (counts, weights, sums of weights, halves) are m / 10^k with m of at most
-// 15 digits. When dividing such an m by 10^k gives the value back exactly, m with k decimals is
-// the value's 15-digit text (and its text of any number of digits down to m's own), found
-// without the general conversion. `limit` is 10 to the most digits m may have.
-struct ShortDecimal {
-    long long digits;
-    std::size_t places;
-};
-
-std::optional<ShortDecimal> shortDecimal(double magnitude, double limit) {
-    static constexpr std::array<double, 16> kPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (!(magnitude < limit)) {
-        return std::nullopt;
-    }
-    for (std::size_t k = 0; k < kPowersOfTen.size(); ++k) {
-        const double scaled = magnitude * kPowersOfTen[k];
-        if (scaled >= limit) {
-            return std::nullopt;
-        }
-        // Below the limit the product converts to an integer exactly when it is one; this is
-        // cheaper than std::trunc, which is a library call on the baseline instruction set.
-        const auto digits = static_cast<long long>(scaled);
-        if (static_cast<double>(digits) == scaled && scaled / kPowersOfTen[k] == magnitude) {
-            return ShortDecimal{digits, k};
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> shortDecimalText(double value, char decimalSeparator) {
-    const std::optional<ShortDecimal> found = shortDecimal(std::fabs(value), 1e15);
-    if (!found) {
-        return std::nullopt;
-    }
-    std::array<char, 24> buf;
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), found->digits).ptr;
-    std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
-    std::size_t k = found->places;
-    // The product may have been exact only at a larger k: drop the zeros that gives.
-    while (k > 0 && digits.size() > 1 && digits.back() == '0') {
-        digits.remove_suffix(1);
-        --k;
-    }
-    std::string out;
-    out.reserve(digits.size() + k + 3);
-    if (value < 0) {
-        out.push_back('-');
-    }
-    if (digits.size() <= k) {
-        out += '0';
-        out += decimalSeparator;
-        out.append(k - digits.size(), '0');
-        out += digits;
-    } else {
-        out += digits.substr(0, digits.size() - k);
-        if (k > 0) {
-            out += decimalSeparator;
-            out += digits.substr(digits.size() - k);
-        }
-    }
-    return out;
-}
-
-// The value of a text of `digits` significant digits written for `value`, read back. A value
-// that already has no more digits is its own; otherwise the correctly rounded digits are divided
-// by their exact power of ten, which rounds once, as reading the text does.
-double roundedToDigits(double value, int digits, double limit) {
+// The value of a text of `digits` significant digits written for `value`, read back: the
+// correctly rounded digits divided by their exact power of ten, which rounds once, as reading
+// the text does.
+double roundedToDigits(double value, int digits) {
     if (value == 0.0) {
         return 0.0; // negative zero is written "0"
-    }
-    if (shortDecimal(std::fabs(value), limit)) {
-        return value;
     }
     if (const auto rounded = roundedDigits(std::fabs(value), digits)) {
         const double magnitude = static_cast<double>(rounded->digits) /
@@ -348,11 +284,11 @@ double roundedToDigits(double value, int digits, double limit) {
 } // namespace
 
 double numberTextValue(double value) {
-    return roundedToDigits(value, 15, 1e15);
+    return roundedToDigits(value, 15);
 }
 
 double evaluatorTextValue(double value) {
-    return roundedToDigits(value, 13, 1e13);
+    return roundedToDigits(value, 13);
 }
 
 std::string numberText(double value, char decimalSeparator) {
@@ -362,14 +298,10 @@ std::string numberText(double value, char decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
-    if (auto plain = shortDecimalText(value, decimalSeparator)) {
-        return std::move(*plain);
-    }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);
     const int significant = static_cast<int>(d.digits.size());
-    std::string out;
-    out.reserve(24);
+    std::string out; // most numbers fit the string's own room, so no reserve
     if (d.negative) {
         out.push_back('-');
     }

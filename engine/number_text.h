@@ -3,6 +3,7 @@
 // the decimal separator ('.' or ',') is always passed in.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ struct NumberScan {
     int integerDigits = 0;       // digits before the decimal separator, leading zeros included
     int fractionDigits = 0;
     int exponent = 0; // the written exponent; beyond six digits only its direction is kept
+    // The digits as an integer, while there are at most 18 after the leading zeros.
+    std::uint64_t digitsValue = 0;
+    int significantDigits = 0; // digits after the leading zeros
 };
 
 // The one scanner of number texts: readNumber, the "#fix N" reading, the solution commands and

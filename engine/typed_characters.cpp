@@ -1,13 +1,10 @@
 #include "engine/typed_characters.h"
 
-#include "engine/ascii.h"
-
 namespace zolvan {
 
 char readCharacter(char32_t code) {
-    if (code >= 33 && code <= 126) {
-        const auto c = static_cast<char>(code);
-        return ascii::isOneOf(c, ":;@$<>_`") ? '\0' : c;
+    if (code < 128) {
+        return readAsciiCharacter(static_cast<unsigned char>(code));
     }
     switch (code) {
     case U'\u00D7': // multiplication sign

@@ -4,6 +4,7 @@
 
 #include "engine/utf8.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -31,6 +32,21 @@ inline constexpr char kUnitJoin = '\x01';
 // hydrate dot, or '\0' when the reading drops it. Subscript and full-width digits read as digits,
 // "×" and "÷" as "*" and "/". Blanks, controls, ":;@$<>_`" and all other characters are dropped.
 char readCharacter(char32_t code);
+
+// readCharacter for the ASCII range, which nearly every typed character is in: one look-up.
+inline char readAsciiCharacter(unsigned char code) {
+    static constexpr auto kReadings = [] {
+        std::array<char, 128> readings{};
+        for (int c = 33; c <= 126; ++c) {
+            readings[static_cast<std::size_t>(c)] = static_cast<char>(c);
+        }
+        for (const char dropped : std::string_view(":;@$<>_`")) {
+            readings[static_cast<std::size_t>(dropped)] = '\0';
+        }
+        return readings;
+    }();
+    return kReadings[code & 0x7F];
+}
 
 // True for the characters that separate words as a blank does, which a reading drops silently.
 bool isBlankCharacter(char32_t code);
