@@ -96,7 +96,7 @@ private:
         m_operands.clear();
         m_operators.clear();
         if (leadingOne) {
-            m_operands.push_back({"1"});
+            m_operands.push_back({{}, 1.0, true}); // the value of "1", without reading it
             m_operators.push_back('*');
         }
         std::size_t start = 0;
@@ -225,13 +225,12 @@ void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open) {
     work += numberText(reduced.result, reducer.separator());
 }
 
-// Copies the text behind "1*" while resolving brackets: at each ")" the contents back to the
-// nearest "(" are reduced and written in place of the pair. This is the same as always taking
-// the first ")" of the whole text and the last "(" before it, but walks the text once.
+// Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
+// are reduced and written in place of the pair. This is the same as always taking the first ")"
+// of the whole text and the last "(" before it, but walks the text once.
 std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
     std::pmr::string work(reducer.room());
-    work.reserve(text.size() + 2);
-    work.assign("1*");
+    work.reserve(text.size());
     std::pmr::vector<std::size_t> opens(reducer.room());
     std::size_t i = 0;
     while (i < text.size()) {
@@ -263,7 +262,7 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
 std::optional<double> lineValue(EngineState& state, std::string_view text) {
     Reducer reducer(state);
     const std::pmr::string work = resolveBrackets(reducer, text);
-    const Operand reduced = reducer.reduce(work);
+    const Operand reduced = reducer.reduce(work, true); // the line is read behind "1*"
     const std::optional<double> value =
         reduced.computed
             ? numberTextValue(reduced.result)

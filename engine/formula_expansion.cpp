@@ -51,9 +51,7 @@ void checkLength(std::string_view text, std::string_view faultText) {
 // and function tokens are copied through. Element symbols are still letters afterwards.
 class FirstPass {
 public:
-    FirstPass(const EngineState& state, std::string_view text) : m_state(state), m_text(text) {
-        m_out.reserve(text.size() + text.size() / 2 + 16);
-    }
+    FirstPass(const EngineState& state, std::string_view text) : m_state(state), m_text(text) {}
 
     std::string run() {
         for (std::size_t i = 0; i < m_text.size();) {

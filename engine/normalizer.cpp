@@ -32,16 +32,18 @@ constexpr std::array<std::string_view, 33> kNames{
     "exp",  "log",  "int",  "mem",  "ppm",  "ran",  "sgn",  "sin",    "sqr",    "sum",    "tan",
     "acos", "acot", "actg", "alog", "asin", "atan", "sqrt", "arccos", "arccot", "arcsin", "arctan"};
 
+static_assert(std::is_sorted(kNames.begin(), kNames.end(),
+                             [](auto a, auto b) { return a.size() < b.size(); }));
+
+// The names are listed by length, so the first match from the end is the longest.
 std::string_view longestName(std::string_view rest) {
-    std::string_view best;
-    for (const std::string_view name : kNames) {
+    for (auto name = kNames.rbegin(); name != kNames.rend(); ++name) {
         // The gate has checked that rest holds two characters; compare those first.
-        if (name[0] == rest[0] && name[1] == rest[1] && name.size() > best.size() &&
-            rest.starts_with(name)) {
-            best = name;
+        if ((*name)[0] == rest[0] && (*name)[1] == rest[1] && rest.starts_with(*name)) {
+            return *name;
         }
     }
-    return best;
+    return {};
 }
 
 // Named values take no argument, so they never receive the last answer.
@@ -382,7 +384,7 @@ Canonical canonicalForm(EngineState& state, std::string text) {
     Marks marks;
     filterLine(text, state, marks);
     std::string out;
-    out.reserve(text.size() + text.size() / 2 + 16);
+    // No reserve: most lines fit the string's own room.
     Rewriter{text, state, marks, out}.run();
     const std::size_t units = joinFormulaUnits(out);
     if (units > 0 && out.size() >= kMaxLineLength) {

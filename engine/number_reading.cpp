@@ -51,6 +51,13 @@ std::size_t exponentEnd(std::string_view text, std::size_t at, NumberScan& scan)
     return k;
 }
 
+// Adds a digit to the digits' integer, which stays at kManyDigits once it passes 17 digits.
+void takeDigit(NumberScan& scan, char digit) {
+    const std::uint64_t next = scan.digitsValue * 10 + static_cast<std::uint64_t>(digit - '0');
+    scan.digitsValue = scan.digitsValue < NumberScan::kManyDigits / 10 ? next
+                                                                       : NumberScan::kManyDigits;
+}
+
 // Most numbers have at most 15 significant digits and a small power of ten. Then the digits are
 // an exact integer and the power an exact double, so one correctly rounded multiplication or
 // division gives the correctly rounded value, without the general conversion.
@@ -58,8 +65,9 @@ std::optional<double> exactValue(const NumberScan& scan) {
     static constexpr std::array<double, 23> kPowersOfTen{
         1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr std::uint64_t kFifteenDigits = 1000000000000000;
     const int power = scan.exponent - scan.fractionDigits;
-    if (power < -22 || power > 22 || scan.significantDigits > 15) {
+    if (power < -22 || power > 22 || scan.digitsValue >= kFifteenDigits) {
         return std::nullopt;
     }
     const auto digits = static_cast<double>(static_cast<std::int64_t>(scan.digitsValue));
@@ -109,17 +117,6 @@ std::optional<double> generalValue(std::string_view text, const NumberScan& scan
         return scan.negative ? -value : value;
     }
     return value;
-}
-
-} // namespace
-
-namespace {
-
-void takeDigit(NumberScan& scan, char digit) {
-    if (scan.significantDigits < 18) {
-        scan.digitsValue = scan.digitsValue * 10 + static_cast<std::uint64_t>(digit - '0');
-    }
-    scan.significantDigits += scan.digitsValue != 0 ? 1 : 0;
 }
 
 } // namespace

@@ -49,7 +49,7 @@ public:
     bool allZero() const { return view().find_first_not_of('0') == std::string_view::npos; }
 
 private:
-    std::array<char, 32> m_digits{};
+    std::array<char, 32> m_digits; // only the first m_size are written and read
     std::size_t m_size = 0;
 };
 

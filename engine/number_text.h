@@ -28,9 +28,9 @@ struct NumberScan {
     int integerDigits = 0;       // digits before the decimal separator, leading zeros included
     int fractionDigits = 0;
     int exponent = 0; // the written exponent; beyond six digits only its direction is kept
-    // The digits as an integer, while there are at most 18 after the leading zeros.
+    // The digits as an integer; kManyDigits once there are more than 17 after leading zeros.
     std::uint64_t digitsValue = 0;
-    int significantDigits = 0; // digits after the leading zeros
+    static constexpr std::uint64_t kManyDigits = 1000000000000000000;
 };
 
 // The one scanner of number texts: readNumber, the "#fix N" reading, the solution commands and
