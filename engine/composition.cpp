@@ -269,6 +269,11 @@ std::string countText(double count, char decimalSeparator) {
 }
 
 bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
+    // Formula material names an element, so a line without a capital is none: most lines are
+    // told apart by this one pass.
+    if (std::none_of(canonical.begin(), canonical.end(), isUpper)) {
+        return false;
+    }
     Reader reader(canonical, decimalSeparator);
     return reader.sum() && reader.atEnd();
 }

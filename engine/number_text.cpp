@@ -53,6 +53,26 @@ private:
     std::size_t m_size = 0;
 };
 
+// A number text built in place: it is at most a few dozen characters, and building it here
+// instead of in a std::string spares a capacity check for every character.
+class ShortText {
+public:
+    void push_back(char c) { m_text[m_size++] = c; }
+    void append(std::string_view text) {
+        std::copy(text.begin(), text.end(), m_text.begin() + m_size);
+        m_size += text.size();
+    }
+    void append(std::size_t count, char c) {
+        std::fill_n(m_text.begin() + m_size, count, c);
+        m_size += count;
+    }
+    std::string str() const { return {m_text.data(), m_size}; }
+
+private:
+    std::array<char, 48> m_text; // only the first m_size are written and read
+    std::size_t m_size = 0;
+};
+
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {
     Digits digits;    // empty for zero
@@ -216,7 +236,8 @@ bool isZero(const Decimal& d) {
     return d.digits.allZero();
 }
 
-void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSign) {
+template <typename Text>
+void appendExponent(Text& out, int exponent, int minDigits, bool alwaysSign) {
     if (exponent < 0) {
         out.push_back('-');
     } else if (alwaysSign) {
@@ -226,7 +247,7 @@ void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSi
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(exponent)).ptr;
     const auto length = static_cast<int>(end - buf.data());
     out.append(static_cast<std::size_t>(std::max(0, minDigits - length)), '0');
-    out.append(buf.data(), end);
+    out.append(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())));
 }
 
 // Fixed-point text of an already rounded decimal, `decimals` places, optional grouping.
@@ -301,7 +322,7 @@ std::string numberText(double value, char decimalSeparator) {
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);
     const int significant = static_cast<int>(d.digits.size());
-    std::string out; // most numbers fit the string's own room, so no reserve
+    ShortText out;
     if (d.negative) {
         out.push_back('-');
     }
@@ -325,9 +346,9 @@ std::string numberText(double value, char decimalSeparator) {
         out.push_back('0');
         out.push_back(decimalSeparator);
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out += d.digits.view();
+        out.append(d.digits.view());
     }
-    return out;
+    return out.str();
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {

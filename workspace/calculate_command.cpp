@@ -200,11 +200,22 @@ void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer
     focus = FocusTarget::txtUnosFormule;
 }
 
+namespace {
+
+// " text ": written into the tooltip's own memory, which a concatenation would replace.
+void setPaddedToolTip(Label& label, std::string_view text) {
+    label.toolTip.assign(" ");
+    label.toolTip += text;
+    label.toolTip += ' ';
+}
+
+} // namespace
+
 void Workspace::echoInputs() {
     lblUnosFormule[1].caption = engine.PrevNormalizedLine;
-    lblUnosFormule[1].toolTip = " " + engine.PrevExpandedLine + " ";
+    setPaddedToolTip(lblUnosFormule[1], engine.PrevExpandedLine);
     lblUnosFormule[0].caption = engine.NormalizedLine;
-    lblUnosFormule[0].toolTip = " " + engine.ExpandedLine + " ";
+    setPaddedToolTip(lblUnosFormule[0], engine.ExpandedLine);
 }
 
 // The engine's texts of this line only: a solver's rows and kind, an ordinary line's result and
