@@ -31,9 +31,10 @@ public:
     void push_back(char c) { m_digits[m_size++] = c; }
     void pop_back() { --m_size; }
     void clear() { m_size = 0; }
+    // New digits are `fill`; '\0' leaves them unwritten, for a caller that writes them all.
     void resize(std::size_t size, char fill = '0') {
-        for (std::size_t i = m_size; i < size; ++i) {
-            m_digits[i] = fill;
+        if (fill != '\0') {
+            std::fill(m_digits.begin() + m_size, m_digits.begin() + std::max(size, m_size), fill);
         }
         m_size = size;
     }
@@ -162,16 +163,17 @@ Decimal toDecimal(double value, int significant) {
         d.exponent = significant - 1 - rounded->scale;
         // Trailing zeros are left out, as the shortest text leaves them; most values have many
         // (a weight of five digits), so they are dropped in blocks before digits are written.
-        std::int64_t rest = rounded->digits;
-        std::size_t count = static_cast<std::size_t>(significant);
-        for (const auto& [block, zeros] :
-             {std::pair{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}) {
+        auto rest = static_cast<std::uint64_t>(rounded->digits);
+        auto count = static_cast<std::size_t>(significant);
+        constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
+            {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
+        for (const auto& [block, zeros] : kZeroBlocks) {
             if (rest % block == 0) {
                 rest /= block;
                 count -= zeros;
             }
         }
-        d.digits.resize(count);
+        d.digits.resize(count, '\0'); // every digit is written below
         for (std::size_t i = count; i-- > 0; rest /= 10) {
             d.digits[i] = static_cast<char>('0' + rest % 10);
         }
