@@ -68,8 +68,8 @@ bool isTooLong(std::string_view text) {
 // What a typed character becomes in the filtered line, or '\0' when it is dropped. A typed "*"
 // ends element precision; the multiplication sign and the dots that join a formula unit do not.
 char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
-    const char c = code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code))
-                              : readCharacter(code);
+    const char c =
+        code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code)) : readCharacter(code);
     if (code == static_cast<char32_t>(c) && isOneOf(c, "*/^%")) {
         state.ElementPrecision = false;
     }

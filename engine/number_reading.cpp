@@ -54,8 +54,8 @@ std::size_t exponentEnd(std::string_view text, std::size_t at, NumberScan& scan)
 // Adds a digit to the digits' integer, which stays at kManyDigits once it passes 17 digits.
 void takeDigit(NumberScan& scan, char digit) {
     const std::uint64_t next = scan.digitsValue * 10 + static_cast<std::uint64_t>(digit - '0');
-    scan.digitsValue = scan.digitsValue < NumberScan::kManyDigits / 10 ? next
-                                                                       : NumberScan::kManyDigits;
+    scan.digitsValue =
+        scan.digitsValue < NumberScan::kManyDigits / 10 ? next : NumberScan::kManyDigits;
 }
 
 // Most numbers have at most 15 significant digits and a small power of ten. Then the digits are

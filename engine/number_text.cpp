@@ -68,6 +68,7 @@ public:
         m_size += count;
     }
     std::string str() const { return {m_text.data(), m_size}; }
+    std::string_view view() const { return {m_text.data(), m_size}; }
 
 private:
     std::array<char, 48> m_text; // only the first m_size are written and read
@@ -153,6 +154,30 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
 // The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
 // most magnitudes; otherwise the shortest text that reads back as the same double is tried
 // first: when it has no more digits than asked for, it is exactly the rounded value.
+// The decimal of rounded digits. Trailing zeros are left out, as the shortest text leaves them;
+// most values have many (a weight of five digits), so they are dropped in blocks before the
+// digits are written.
+Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
+    Decimal d;
+    d.negative = negative;
+    d.exponent = significant - 1 - rounded.scale;
+    auto rest = static_cast<std::uint64_t>(rounded.digits);
+    auto count = static_cast<std::size_t>(significant);
+    constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
+        {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
+    for (const auto& [block, zeros] : kZeroBlocks) {
+        if (rest % block == 0) {
+            rest /= block;
+            count -= zeros;
+        }
+    }
+    d.digits.resize(count, '\0'); // every digit is written below
+    for (std::size_t i = count; i-- > 0; rest /= 10) {
+        d.digits[i] = static_cast<char>('0' + rest % 10);
+    }
+    return d;
+}
+
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
@@ -160,24 +185,7 @@ Decimal toDecimal(double value, int significant) {
         return d;
     }
     if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
-        d.exponent = significant - 1 - rounded->scale;
-        // Trailing zeros are left out, as the shortest text leaves them; most values have many
-        // (a weight of five digits), so they are dropped in blocks before digits are written.
-        auto rest = static_cast<std::uint64_t>(rounded->digits);
-        auto count = static_cast<std::size_t>(significant);
-        constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
-            {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
-        for (const auto& [block, zeros] : kZeroBlocks) {
-            if (rest % block == 0) {
-                rest /= block;
-                count -= zeros;
-            }
-        }
-        d.digits.resize(count, '\0'); // every digit is written below
-        for (std::size_t i = count; i-- > 0; rest /= 10) {
-            d.digits[i] = static_cast<char>('0' + rest % 10);
-        }
-        return d;
+        return decimalOf(*rounded, significant, d.negative);
     }
     std::array<char, 64> buf;
     const double magnitude = std::fabs(value);
@@ -305,6 +313,52 @@ double roundedToDigits(double value, int digits) {
 }
 
 } // namespace
+
+void appendShortestText(std::string& out, double value) {
+    const auto rounded = value == 0.0 ? std::nullopt : roundedDigits(std::fabs(value), 15);
+    if (!rounded || static_cast<double>(rounded->digits) /
+                            kPowersOfTen[static_cast<std::size_t>(rounded->scale)] !=
+                        std::fabs(value)) {
+        std::array<char, 32> buf; // holds the longest shortest text of a double
+        out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), value).ptr);
+        return;
+    }
+    // The value is its own 15-digit decimal, which no shorter decimal reads back as (a double
+    // tells decimals of 15 digits apart): those digits without their trailing zeros are the
+    // shortest text.
+    const Decimal d = decimalOf(*rounded, 15, value < 0.0);
+    const int digits = static_cast<int>(d.digits.size());
+    const int exponent = d.exponent;
+    const int fixedLength = exponent >= 0 ? std::max(digits, exponent + 1) + (digits > exponent + 1)
+                                          : digits + 1 - exponent;
+    const int scientificLength =
+        digits + (digits > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+    ShortText text;
+    if (d.negative) {
+        text.push_back('-');
+    }
+    if (fixedLength > scientificLength) {
+        text.push_back(d.digits[0]);
+        if (digits > 1) {
+            text.push_back('.');
+            text.append(d.digits.view(1));
+        }
+        text.push_back('e');
+        appendExponent(text, exponent, 2, true);
+    } else if (exponent < 0) {
+        text.append("0.");
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(d.digits.view());
+    } else if (digits <= exponent + 1) {
+        text.append(d.digits.view());
+        text.append(static_cast<std::size_t>(exponent + 1 - digits), '0');
+    } else {
+        text.append(d.digits.view().substr(0, static_cast<std::size_t>(exponent + 1)));
+        text.push_back('.');
+        text.append(d.digits.view(static_cast<std::size_t>(exponent + 1)));
+    }
+    out += text.view();
+}
 
 double numberTextValue(double value) {
     return roundedToDigits(value, 15);

@@ -57,6 +57,12 @@ double numberTextValue(double value);
 // The same for evaluatorText: `value` rounded to 13 significant digits.
 double evaluatorTextValue(double value);
 
+// Appends the shortest text that reads back as `value`, exactly as std::to_chars(value) writes
+// it (fixed or scientific notation, whichever is shorter, fixed on a tie), for JSON. A value of
+// at most 15 significant digits, nearly every one a line gives, is written without the general
+// conversion. `value` is finite.
+void appendShortestText(std::string& out, double value);
+
 // The engine's plain number text, also the "General Number" format: at most 15 significant
 // digits (rounded there), no grouping, trailing zeros dropped, plain form unless the decimal
 // exponent is 15 or more or the plain form would need more than 15 decimals; then exponent form

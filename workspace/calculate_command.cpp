@@ -254,11 +254,15 @@ const Composition* Workspace::composedFor(const std::string& line) const {
     if (line.empty()) {
         return nullptr;
     }
-    if (m_composedLine != line) {
-        m_composed = compositionOf(line, engine.DecimalSeparator);
-        m_composedLine = line;
+    for (const ComposedLine& known : m_composed) {
+        if (known.line == line && known.separator == engine.DecimalSeparator) {
+            return known.composition ? &*known.composition : nullptr;
+        }
     }
-    return m_composed ? &*m_composed : nullptr;
+    ComposedLine& entry = m_composed[m_oldestComposed];
+    m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
+    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator)};
+    return entry.composition ? &*entry.composition : nullptr;
 }
 
 void Workspace::runCalculation(LineReport& report) {

@@ -53,7 +53,6 @@ void cutUtf8(std::string& text, std::size_t limit) {
     text.resize(end);
 }
 
-
 } // namespace
 
 void TextLineDecoder::feed(std::string_view bytes, std::deque<std::string>& lines) {

@@ -4,6 +4,7 @@
 #include "engine_test.h"
 
 #include <bit>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -70,12 +71,21 @@ TEST(ReadNumber, ReadsOnlyWholeNumberTexts) {
 
 // The quick paths of both conversions must agree with the general ones on every value: the
 // text is the value rounded to 15 digits, and reading gives the correctly rounded double. The
-// values of the texts, found without writing them, are those read back.
+// values of the texts, found without writing them, are those read back. The shortest text is
+// to_chars' own.
 TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
     std::mt19937_64 random(20261206);
     std::uniform_int_distribution<long long> mantissa(-999999999999999, 999999999999999);
     std::uniform_int_distribution<int> places(0, 20);
     std::uniform_int_distribution<std::uint64_t> bits;
+    // Where to_chars turns from fixed to scientific notation, and ties between the two.
+    for (const double v : {0.0, -0.0, 1e5, 1e6, 2e6, 123e4, 1e-4, 1e-5, 12e-5, -0.5, 1e21, 1e100}) {
+        std::string shortest;
+        appendShortestText(shortest, v);
+        char expected[32];
+        const auto end = std::to_chars(expected, expected + sizeof expected, v).ptr;
+        EXPECT_EQ(shortest, std::string_view(expected, end));
+    }
     for (int i = 0; i < 200000; ++i) {
         const double decimal =
             static_cast<double>(mantissa(random)) / std::pow(10.0, places(random));
@@ -97,6 +107,10 @@ TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
             EXPECT_EQ(numberTextValue(v), *back) << text;
             const std::string evaluator = evaluatorText(v, separator);
             EXPECT_EQ(evaluatorTextValue(v), readNumber(evaluator, separator)) << evaluator;
+            std::string shortest;
+            appendShortestText(shortest, v);
+            const auto end = std::to_chars(rounded, rounded + sizeof rounded, v).ptr;
+            EXPECT_EQ(shortest, std::string_view(rounded, end)) << rounded;
         }
     }
 }
