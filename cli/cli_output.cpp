@@ -33,6 +33,11 @@ char32_t visibleControl(char32_t c) {
 }
 
 void appendVisible(std::string& out, std::string_view s) {
+    // The usual text, printable ASCII, is shown as it is without decoding.
+    if (std::all_of(s.begin(), s.end(), [](char ch) { return ch >= 0x20 && ch < 0x7F; })) {
+        out += s;
+        return;
+    }
     while (!s.empty()) {
         const Utf8Step step = decodeUtf8(s);
         if (!step.valid) {
