@@ -52,7 +52,10 @@ bool isClosing(char c) {
 //   atom    := number | symbol | bracket sum bracket
 class Reader {
 public:
-    Reader(std::string_view text, char separator) : m_text(text), m_separator(separator) {}
+    // `collect`: keep the atoms; without it the reader only tells whether the text is formula
+    // material, which every formula line asks and which needs no memory.
+    Reader(std::string_view text, char separator, bool collect = true)
+        : m_text(text), m_separator(separator), m_collect(collect) {}
 
     // Every atom of the text with its count, in the order written.
     bool sum() {
@@ -154,7 +157,9 @@ private:
         if (!index) {
             return false;
         }
-        m_atoms.push_back({*index, 1.0});
+        if (m_collect) {
+            m_atoms.push_back({*index, 1.0});
+        }
         return true;
     }
 
@@ -173,6 +178,7 @@ private:
 
     std::string_view m_text;
     char m_separator;
+    bool m_collect;
     std::size_t m_at = 0;
     int m_depth = 0;
     std::vector<Atom> m_atoms;
@@ -274,7 +280,7 @@ bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
     if (std::none_of(canonical.begin(), canonical.end(), isUpper)) {
         return false;
     }
-    Reader reader(canonical, decimalSeparator);
+    Reader reader(canonical, decimalSeparator, false);
     return reader.sum() && reader.atEnd();
 }
 
