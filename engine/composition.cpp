@@ -96,14 +96,11 @@ private:
         if (m_at > start && !startsNumber()) {
             return whole > 0.0 ? std::optional(whole) : std::nullopt;
         }
-        m_at = start;
-        bool separatorSeen = false;
-        while (isDigit(peek()) || (peek() == m_separator && !separatorSeen)) {
-            separatorSeen = separatorSeen || peek() == m_separator;
-            ++m_at;
-        }
-        const std::optional<double> value =
-            readNumber(m_text.substr(start, m_at - start), m_separator);
+        const std::size_t length =
+            scanNumber(m_text.substr(start), m_separator, {.sign = false, .exponent = false})
+                .length;
+        m_at = start + length;
+        const std::optional<double> value = readNumber(m_text.substr(start, length), m_separator);
         if (!value || !(*value > 0.0) || !std::isfinite(*value)) {
             return std::nullopt;
         }

@@ -69,6 +69,28 @@ TEST(ReadNumber, ReadsOnlyWholeNumberTexts) {
     EXPECT_FALSE(readsAsNumber("1E999", '.'));
 }
 
+// The extent of the number a text starts with, by the parts allowed; the readers and the
+// solution and "#fix" commands all find their numbers so.
+TEST(ScanNumber, FindsWhereTheNumberEnds) {
+    const std::tuple<const char*, NumberSyntax, std::size_t> rows[] = {
+        {"-2.5e-3 mL", {}, 7},
+        {"5E", {}, 1},
+        {"5e+x", {}, 1},
+        {".5g", {}, 2},
+        {"5.", {}, 2},
+        {"1.2.3", {}, 3},
+        {"+", {}, 0},
+        {"E5", {}, 0},
+        {"-5", {.sign = false}, 0},
+        {"2E3", {.exponent = false}, 1},
+        {"1,234.5", {.grouping = true}, 7},
+        {",5", {.grouping = true}, 0},
+    };
+    for (const auto& [text, syntax, length] : rows) {
+        EXPECT_EQ(scanNumber(text, '.', syntax).length, length) << text;
+    }
+}
+
 // The quick paths of both conversions must agree with the general ones on every value: the
 // text is the value rounded to 15 digits, and reading gives the correctly rounded double. The
 // values of the texts, found without writing them, are those read back. The shortest text is
