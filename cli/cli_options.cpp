@@ -159,6 +159,9 @@ kept up to 1 MiB; the rest of a longer one is left out, with a note on standard 
 When a line was probably not what was meant (CuSO4*5H2O, co, SIN(30), a dropped
 character), a hint says so: one line "hint: ..." on standard error after the output
 line, or the array "hints" in JSON. A hint never changes a result.
+To a terminal each answer is written at once; to a file or a pipe in blocks, written
+whenever zolvan-cli waits for more input and at the end. Hints stay right after their
+line when standard error is the same file as standard output (2>&1).
 JSON fields: input, canonical, arithmetic, result, kind, rows, unknown, ok (false when
 the result is a fault message), error (that message or null), composition (null, or
 formula, empirical, mass, elements with symbol, count, mass, contribution and percent,

@@ -1,6 +1,7 @@
 #include "cli/cli_output.h"
 
-#include "cli/utf8.h"
+#include "engine/number_text.h"
+#include "engine/utf8.h"
 #include "panels/composition_text.h"
 
 #include <algorithm>
@@ -32,6 +33,11 @@ char32_t visibleControl(char32_t c) {
 }
 
 void appendVisible(std::string& out, std::string_view s) {
+    // The usual text, printable ASCII, is shown as it is without decoding.
+    if (std::all_of(s.begin(), s.end(), [](char ch) { return ch >= 0x20 && ch < 0x7F; })) {
+        out += s;
+        return;
+    }
     while (!s.empty()) {
         const Utf8Step step = decodeUtf8(s);
         if (!step.valid) {
@@ -80,17 +86,18 @@ void appendJsonEscape(std::string& out, char32_t c) {
 // A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
 // is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
 void appendJsonString(std::string& out, std::string_view s) {
-    out.push_back('"');
     // The usual text, printable ASCII without a quote or backslash, needs no decoding.
     const bool plain = std::all_of(s.begin(), s.end(), [](char ch) {
         const auto byte = static_cast<unsigned char>(ch);
         return byte >= 0x20 && byte < 0x7F && ch != '"' && ch != '\\';
     });
     if (plain) {
-        out.append(s);
-        out.push_back('"');
+        out += '"';
+        out += s;
+        out += '"';
         return;
     }
+    out.push_back('"');
     while (!s.empty()) {
         const Utf8Step step = decodeUtf8(s);
         const char32_t c = step.codePoint;
@@ -111,10 +118,7 @@ void appendJsonNumber(std::string& out, double value) {
         out += "null";
         return;
     }
-    std::array<char, 32> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-    (void)ec; // 32 characters hold the shortest form of any double
-    out.append(buf.data(), end);
+    appendShortestText(out, value);
 }
 
 // A mass rounded to 0.00001 u, the precision of the isotope masses and more than a mass
@@ -123,12 +127,12 @@ void appendMass(std::string& out, double value) {
     appendJsonNumber(out, std::round(value * 1e5) / 1e5);
 }
 
+// A key is one of the writer's own names (or an ion's, from the isotope table): plain ASCII
+// that needs no escaping.
 void appendKey(std::string& out, std::string_view key) {
-    if (out.back() != '{') {
-        out.push_back(',');
-    }
-    appendJsonString(out, key);
-    out.push_back(':');
+    out += out.back() == '{' ? "\"" : ",\"";
+    out += key;
+    out += "\":";
 }
 
 void appendOptionalString(std::string& out, std::string_view key,

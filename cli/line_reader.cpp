@@ -1,6 +1,7 @@
 #include "cli/line_reader.h"
 
-#include <array>
+#include "engine/ascii.h"
+
 #include <cerrno>
 #include <unistd.h>
 
@@ -12,7 +13,7 @@ void LineSplitter::feed(std::string_view bytes) {
             bytes.remove_prefix(1);
         }
         m_afterCr = false;
-        const std::size_t end = bytes.find_first_of("\r\n");
+        const std::size_t end = ascii::findFirstOf(bytes, "\r\n");
         const std::string_view part = bytes.substr(0, end);
         if (!part.empty()) {
             m_open = true;
@@ -56,14 +57,13 @@ std::vector<std::string> argumentLines(std::string_view text) {
 }
 
 LineReader::Status LineReader::next(std::string& line) {
-    std::array<char, 1 << 16> buffer{};
     while (m_nextReady == m_ready.size()) {
         m_ready.clear();
         m_nextReady = 0;
         if (m_ended) {
             return Status::End;
         }
-        const ssize_t count = ::read(m_fd, buffer.data(), buffer.size());
+        const ssize_t count = ::read(m_fd, m_buffer.data(), m_buffer.size());
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -75,7 +75,7 @@ LineReader::Status LineReader::next(std::string& line) {
             m_ended = true;
             m_splitter.finish();
         } else {
-            m_splitter.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+            m_splitter.feed(std::string_view(m_buffer.data(), static_cast<std::size_t>(count)));
         }
     }
     line = std::move(m_ready[m_nextReady].first);

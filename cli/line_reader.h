@@ -54,11 +54,14 @@ public:
 
     // The next line into `line`; Error leaves the reason in errorNumber().
     Status next(std::string& line);
+    // False when next() has to wait for the file descriptor.
+    bool lineReady() const { return m_nextReady < m_ready.size() || m_ended; }
     bool lastLineCut() const { return m_lastCut; }
     int errorNumber() const { return m_errno; }
 
 private:
     int m_fd;
+    std::vector<char> m_buffer = std::vector<char>(std::size_t{1} << 16);
     std::vector<std::pair<std::string, bool>> m_ready;
     std::size_t m_nextReady = 0;
     bool m_ended = false;

@@ -2,8 +2,9 @@
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
-#include "cli/utf8.h"
+#include "cli/output_stream.h"
 #include "documents/window_model.h"
+#include "engine/utf8.h"
 #include "workspace/headless_services.h"
 
 #include <cerrno>
@@ -18,6 +19,8 @@
 namespace {
 
 using namespace zolvan;
+using cli::OutputStream;
+using cli::sameFile;
 
 // Starting settings go through the same controls a user would click, so their handlers run.
 void applySettings(WindowModel& model, const cli::Options& options) {
@@ -40,74 +43,104 @@ void complain(std::string_view what, int error) {
                  std::strerror(error));
 }
 
-// Writes all of `text` to standard output at once. False, with errno set, when the write failed
-// (a full disk, a closed descriptor, a reader that went away).
-bool writeOut(std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+// Standard output and the stream the hints and notes go to. When standard error is the same file
+// as standard output ("2>&1", a terminal), hints are written with the output lines, so that each
+// stays right after its line however the output is blocked.
+class Streams {
+public:
+    Streams()
+        : m_out(STDOUT_FILENO, isatty(STDOUT_FILENO) != 0),
+          m_err(STDERR_FILENO, isatty(STDERR_FILENO) != 0),
+          m_notes(sameFile(STDOUT_FILENO, STDERR_FILENO) ? m_out : m_err) {}
+
+    OutputStream& out() { return m_out; }
+    // Hints and notes about the input, which go to standard error.
+    OutputStream& notes() { return m_notes; }
+
+    // Everything pending goes out. False, with errno set, when writing failed.
+    bool flush() {
+        if (!m_out.flush()) {
+            m_err.flush(); // the hints that are left still go out; errno stays standard output's
             return false;
         }
-        text.remove_prefix(static_cast<std::size_t>(written));
+        return m_err.flush();
     }
-    return true;
-}
+
+    // A fault is reported after everything written before it; a write that fails on the way
+    // does not hide it.
+    void reportFault(std::string_view what, int error) {
+        m_out.flush();
+        m_err.flush();
+        complain(what, error);
+    }
+
+private:
+    OutputStream m_out;
+    OutputStream m_err;
+    OutputStream& m_notes;
+};
 
 class LineRunner {
 public:
-    LineRunner(Workspace& ws, const cli::Options& options) : m_ws(ws), m_options(options) {}
+    LineRunner(Workspace& ws, const cli::Options& options, Streams& streams)
+        : m_ws(ws), m_options(options), m_streams(streams) {}
 
     // A line's result was a fault message.
     bool anyFault() const { return m_anyFault; }
 
     // Runs one input line and writes its output line. False when the write failed.
     bool run(std::string_view line) {
-        m_ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
-        const LineReport report = m_ws.convertChem2Text();
-        // The tool shows no history, so it keeps none: its memory stays flat however many lines
-        // it runs. What carries from line to line (the last answer, the memory, the data series,
-        // the settings) lives in the engine state and the settings, not in the history.
-        m_ws.cmbLista.clear();
-        m_ws.lstRezultat.clear();
-        m_anyFault = m_anyFault || report.error.has_value();
-        m_out.clear();
-        if (m_options.json) {
-            cli::appendJsonLine(m_out, report, m_ws);
+        if (isWellFormedUtf8(line)) {
+            m_ws.txtUnosFormule.setText(std::string(line));
         } else {
-            cli::appendTaskLine(m_out, report);
+            m_ws.txtUnosFormule.setText(wellFormedUtf8(line));
+        }
+        const LineReport report = m_ws.convertChem2Text();
+        forgetHistory();
+        m_anyFault = m_anyFault || report.error.has_value();
+        std::string& out = m_streams.out().pending();
+        if (m_options.json) {
+            cli::appendJsonLine(out, report, m_ws);
+        } else {
+            cli::appendTaskLine(out, report);
             if (m_options.composition) {
-                cli::appendCompositionBlock(m_out, report, m_ws);
+                cli::appendCompositionBlock(out, report, m_ws);
             }
         }
-        m_out.push_back('\n');
-        if (!writeOut(m_out)) {
-            return false;
-        }
+        out.push_back('\n');
         if (!m_options.json) {
             // Standard output keeps one line per input line; hints go beside it.
-            m_hintText.clear();
-            cli::appendHintLines(m_hintText, report);
-            std::fwrite(m_hintText.data(), 1, m_hintText.size(), stderr);
+            cli::appendHintLines(m_streams.notes().pending(), report);
         }
-        return true;
+        return m_streams.out().linesEnded() && m_streams.notes().linesEnded();
     }
 
 private:
+    // The tool shows no history, so it keeps little: its memory stays flat however many lines
+    // it runs. What carries from line to line (the last answer, the memory, the data series,
+    // the settings) lives in the engine state and the settings, not in the history. The lists
+    // are emptied now and then rather than after every line, which would free and take their
+    // memory again each time.
+    void forgetHistory() {
+        constexpr std::size_t kHistoryKept = 1000;
+        if (m_ws.cmbLista.items.size() >= kHistoryKept) {
+            m_ws.cmbLista.clear();
+            m_ws.lstRezultat.clear();
+        }
+    }
+
     Workspace& m_ws;
     const cli::Options& m_options;
-    std::string m_out;
-    std::string m_hintText;
+    Streams& m_streams;
     bool m_anyFault = false;
 };
 
-int runArguments(LineRunner& runner, const std::vector<std::string>& expressions) {
+int runArguments(LineRunner& runner, Streams& streams,
+                 const std::vector<std::string>& expressions) {
     for (const auto& expression : expressions) {
         for (const auto& line : cli::argumentLines(expression)) {
             if (!runner.run(line)) {
-                complain("write error", errno);
+                streams.reportFault("write error", errno);
                 return 1;
             }
         }
@@ -115,13 +148,17 @@ int runArguments(LineRunner& runner, const std::vector<std::string>& expressions
     return 0;
 }
 
-int runStandardInput(LineRunner& runner) {
+int runStandardInput(LineRunner& runner, Streams& streams) {
     const bool interactive = isatty(STDIN_FILENO) != 0;
     cli::LineReader reader(STDIN_FILENO);
     std::string line;
     for (std::size_t number = 1;; ++number) {
-        if (interactive && !writeOut("> ")) {
-            complain("write error", errno);
+        if (interactive) {
+            streams.out().pending() += "> ";
+        }
+        // Whoever writes the input may be waiting for the answers so far, or for the prompt.
+        if ((interactive || !reader.lineReady()) && !streams.flush()) {
+            streams.reportFault("write error", errno);
             return 1;
         }
         const auto status = reader.next(line);
@@ -129,16 +166,16 @@ int runStandardInput(LineRunner& runner) {
             return 0;
         }
         if (status == cli::LineReader::Status::Error) {
-            complain("read error", reader.errorNumber());
+            streams.reportFault("read error", reader.errorNumber());
             return 1;
         }
         if (reader.lastLineCut()) {
-            std::fprintf(stderr,
-                         "zolvan-cli: line %zu is longer than %zu bytes: the rest is left out\n",
-                         number, cli::kMaxLineBytes);
+            streams.notes().pending() += "zolvan-cli: line " + std::to_string(number) +
+                                         " is longer than " + std::to_string(cli::kMaxLineBytes) +
+                                         " bytes: the rest is left out\n";
         }
         if (!runner.run(line)) {
-            complain("write error", errno);
+            streams.reportFault("write error", errno);
             return 1;
         }
     }
@@ -151,15 +188,20 @@ int runLines(const cli::Options& options) {
     ws.Form_Load();
     applySettings(model, options);
 
-    LineRunner runner(ws, options);
-    const int status = options.expressions.empty() ? runStandardInput(runner)
-                                                   : runArguments(runner, options.expressions);
+    Streams streams;
+    LineRunner runner(ws, options, streams);
+    int status = options.expressions.empty() ? runStandardInput(runner, streams)
+                                             : runArguments(runner, streams, options.expressions);
+    if (status == 0 && !streams.flush()) {
+        streams.reportFault("write error", errno);
+        status = 1;
+    }
     constexpr int kFaultStatus = 3;
     return status == 0 && options.strict && runner.anyFault() ? kFaultStatus : status;
 }
 
 int writeOrComplain(std::string_view text) {
-    if (!writeOut(text)) {
+    if (!cli::writeAll(STDOUT_FILENO, text)) {
         complain("write error", errno);
         return 1;
     }

@@ -1,12 +1,16 @@
 #include "engine/arithmetic.h"
 
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/functions.h"
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <memory_resource>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -42,125 +46,162 @@ bool isOperatorAt(std::string_view s, std::size_t i) {
     }
 }
 
-// The position of the first operator at or after `from`, or the length of s.
-std::size_t operatorFrom(std::string_view s, std::size_t from) {
-    for (std::size_t i = from; i < s.size(); ++i) {
-        if (isOperatorAt(s, i)) {
-            return i;
-        }
-    }
-    return s.size();
-}
-
 bool isFunctionOperand(std::string_view operand) {
     return !operand.empty() && (operand.front() == ':' || operand.back() == '!');
 }
 
-// Reduces bracket contents by rewriting. Every reduction of an operator writes its value back
-// as number text, which the next reduction reads again, so intermediate values carry 15
-// significant digits. The buffers are kept between brackets of one line to spare allocations.
+// One operand of a bracket's contents: as written, or the value of a reduction.
+struct Operand {
+    std::string_view text; // as written; empty once computed
+    double result = 0.0;   // a reduction's value, before it is written as number text
+    bool computed = false;
+};
+
+// Reduces bracket contents. The contents are split at their operators once; each reduction
+// replaces its two operands by one, which takes part in the reductions after it exactly as its
+// number text would: a reduction's value is worth what its 15-digit text reads back as
+// (numberTextValue), and its text is written only when the bracket's value goes back into the
+// line. Written operands are read, and functions evaluated, when their reduction comes. The
+// lists are kept between brackets of one line, in room on the stack while the line is short, so
+// that an ordinary line allocates nothing for them.
 class Reducer {
 public:
     explicit Reducer(EngineState& state)
         : m_state(state), m_separator(state.DecimalSeparator),
-          m_grouping(state.ThousandsSeparator) {}
-
-    // The text left when every operator of `inner` has been reduced; it views `inner` when
-    // there was nothing to reduce, otherwise one of the reducer's buffers.
-    std::string_view reduce(std::string_view inner) {
-        for (char op : kReductionOrder) {
-            if (inner.find(op) == std::string_view::npos) {
-                continue;
-            }
-            reduceKind(op, inner, m_next);
-            std::swap(m_next, m_current);
-            inner = m_current;
-        }
-        return inner;
+          m_grouping(state.ThousandsSeparator) {
+        m_operands.reserve(16);
+        m_operators.reserve(16);
     }
+    Reducer(const Reducer&) = delete; // the lists live in the reducer's own room
+    Reducer& operator=(const Reducer&) = delete;
+
+    std::pmr::memory_resource* room() { return &m_room; }
+
+    // Every operator of `inner` reduced, leftmost first within each kind: the last operand.
+    // `leadingOne` puts "1*" in front, as a bracket that begins with a function has.
+    Operand reduce(std::string_view inner, bool leadingOne = false) {
+        split(inner, leadingOne);
+        for (char op : kReductionOrder) {
+            if (std::find(m_operators.begin(), m_operators.end(), op) != m_operators.end()) {
+                reduceKind(op);
+            }
+        }
+        return m_operands.front();
+    }
+
+    char separator() const { return m_separator; }
 
 private:
-    // All reductions of one operator kind, leftmost first, in a single left-to-right pass:
-    // the value of each reduction is the left operand of the next one of the same kind.
-    void reduceKind(char op, std::string_view in, std::string& out) {
-        out.clear();
-        std::size_t end = operatorFrom(in, 0);
-        std::string_view left = in.substr(0, end);
-        while (end < in.size()) {
-            const char found = in[end];
-            const std::size_t rightEnd = operatorFrom(in, end + 1);
-            const std::string_view right = in.substr(end + 1, rightEnd - end - 1);
-            if (found == op) {
-                m_value = numberText(combine(op, left, right), m_separator);
-                left = m_value;
-            } else {
-                out.append(left);
-                out.push_back(found);
-                left = right;
-            }
-            end = rightEnd;
+    void split(std::string_view inner, bool leadingOne) {
+        m_operands.clear();
+        m_operators.clear();
+        if (leadingOne) {
+            m_operands.push_back({{}, 1.0, true}); // the value of "1", without reading it
+            m_operators.push_back('*');
         }
-        out.append(left);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < inner.size(); ++i) {
+            if (isOperatorAt(inner, i)) {
+                m_operands.push_back({inner.substr(start, i - start)});
+                m_operators.push_back(inner[i]);
+                start = i + 1;
+            }
+        }
+        m_operands.push_back({inner.substr(start)});
     }
 
-    // A function or factorial operand is replaced by its value written as number text, which
-    // is then read like any other operand; its message ends the evaluation.
-    std::string_view evaluatedOperand(std::string_view operand, std::string& storage) {
-        if (!isFunctionOperand(operand)) {
+    // All reductions of one operator kind in a single left-to-right pass: the value of each
+    // reduction is the left operand of the next one of the same kind. Operands and operators
+    // that stay move down over the reduced ones.
+    void reduceKind(char op) {
+        std::size_t kept = 0; // operators kept so far
+        for (std::size_t i = 0; i < m_operators.size(); ++i) {
+            if (m_operators[i] == op) {
+                m_operands[kept] = combine(op, m_operands[kept], m_operands[i + 1]);
+            } else {
+                m_operators[kept] = m_operators[i];
+                m_operands[++kept] = m_operands[i + 1];
+            }
+        }
+        m_operators.resize(kept);
+        m_operands.resize(kept + 1);
+    }
+
+    // A function or factorial operand is worth its value written as number text, as a
+    // reduction's value is; its message ends the evaluation.
+    Operand prepared(const Operand& operand) {
+        if (operand.computed || !isFunctionOperand(operand.text)) {
             return operand;
         }
-        FunctionValue value = evaluateFunction(m_state, operand);
+        FunctionValue value = evaluateFunction(m_state, operand.text);
         if (std::string* message = std::get_if<std::string>(&value)) {
             throw Stop{std::move(*message)};
         }
-        storage = numberText(std::get<double>(value), m_separator);
-        return storage;
+        const double number = std::get<double>(value);
+        if (!std::isfinite(number)) {
+            throw EngineFault{fault::NotANumber}; // its text would be a fault text
+        }
+        return {{}, number, true};
     }
 
-    double readOperand(std::string_view operand) const {
-        const std::optional<double> value = readNumber(operand, m_separator, m_grouping);
+    double valueOf(const Operand& operand) const {
+        if (operand.computed) {
+            return finiteOrFault(numberTextValue(operand.result));
+        }
+        const std::optional<double> value = readNumber(operand.text, m_separator, m_grouping);
         if (!value) {
             throw EngineFault{fault::NotANumber};
         }
         return finiteOrFault(*value);
     }
 
-    double combine(char op, std::string_view leftOperand, std::string_view rightOperand) {
-        const std::string_view left = evaluatedOperand(leftOperand, m_leftValue);
-        const std::string_view right = evaluatedOperand(rightOperand, m_rightValue);
-        if (left.empty() || right.empty()) {
+    // A root is taken of a negative number when the exponent is written with decimals.
+    bool hasDecimals(const Operand& operand) const {
+        if (operand.computed) {
+            return numberText(operand.result, m_separator).find(m_separator) != std::string::npos;
+        }
+        return operand.text.find(m_separator) != std::string_view::npos;
+    }
+
+    Operand combine(char op, const Operand& leftOperand, const Operand& rightOperand) {
+        const Operand left = prepared(leftOperand);
+        const Operand right = prepared(rightOperand);
+        if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
             stopWith(msg::SyntaxError);
         }
-        const double a = readOperand(left);
-        const double b = readOperand(right);
+        const double a = valueOf(left);
+        const double b = valueOf(right);
+        return {{}, finiteOrFault(apply(op, a, b, right)), true};
+    }
+
+    double apply(char op, double a, double b, const Operand& right) const {
         switch (op) {
         case '^':
-            if (a < 0.0 && right.find(m_separator) != std::string_view::npos) {
+            if (a < 0.0 && hasDecimals(right)) {
                 stopWith(msg::RootOfNegative);
             }
-            return finiteOrFault(std::pow(a, b));
+            return std::pow(a, b);
         case '/':
             if (b == 0.0) {
                 stopWith(msg::DivideByZero);
             }
-            return finiteOrFault(a / b);
+            return a / b;
         case '*':
-            return finiteOrFault(a * b);
+            return a * b;
         case '%':
-            return finiteOrFault(a * b / 100.0);
+            return a * b / 100.0;
         default:
-            return finiteOrFault(a + b);
+            return a + b;
         }
     }
 
     EngineState& m_state;
     char m_separator;
     bool m_grouping;
-    std::string m_current;
-    std::string m_next;
-    std::string m_value;
-    std::string m_leftValue;
-    std::string m_rightValue;
+    std::array<std::byte, 4096> m_roomBytes;
+    std::pmr::monotonic_buffer_resource m_room{m_roomBytes.data(), m_roomBytes.size()};
+    std::pmr::vector<Operand> m_operands{&m_room};
+    std::pmr::vector<char> m_operators{&m_room};
 };
 
 // The message for a ")" that has no "(" before it: a "(" later in the text means the brackets
@@ -171,46 +212,45 @@ std::string_view unmatchedCloseMessage(std::string_view rest) {
 }
 
 // Replaces the bracket pair that starts at `open` in `work` (and runs to its end) by its
-// reduced contents.
-void reduceBracket(Reducer& reducer, std::string& work, std::size_t open, std::string& scratch) {
-    std::string_view inner = std::string_view(work).substr(open + 1);
-    if (!inner.empty() && inner.front() == ':') {
-        scratch.assign("1*");
-        scratch.append(inner);
-        inner = scratch;
-    }
-    const std::string_view reduced = reducer.reduce(inner);
-    if (reduced.data() == work.data() + open + 1) {
-        work.erase(open, 1); // nothing to reduce: only the "(" goes
+// reduced contents: the number text of their value, or the contents as they were when they
+// hold no operator (then only the "(" goes).
+void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open) {
+    const std::string_view inner = std::string_view(work).substr(open + 1);
+    const Operand reduced = reducer.reduce(inner, !inner.empty() && inner.front() == ':');
+    if (!reduced.computed) {
+        work.erase(open, 1);
         return;
     }
     work.resize(open);
-    work.append(reduced);
+    work += numberText(reduced.result, reducer.separator());
 }
 
-// Copies the text behind "1*" while resolving brackets: at each ")" the contents back to the
-// nearest "(" are reduced and written in place of the pair. This is the same as always taking
-// the first ")" of the whole text and the last "(" before it, but walks the text once.
-std::string resolveBrackets(Reducer& reducer, std::string_view text) {
-    std::string work;
-    work.reserve(text.size() + 2);
-    work.assign("1*");
-    std::vector<std::size_t> opens;
-    std::string scratch;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '(') {
+// Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
+// are reduced and written in place of the pair. This is the same as always taking the first ")"
+// of the whole text and the last "(" before it, but walks the text once.
+std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
+    std::pmr::string work(reducer.room());
+    work.reserve(text.size());
+    std::pmr::vector<std::size_t> opens(reducer.room());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t bracket = std::min(ascii::findFirstOf(text, "()", i), text.size());
+        work.append(text.substr(i, bracket - i));
+        if (bracket == text.size()) {
+            break;
+        }
+        if (text[bracket] == '(') {
             opens.push_back(work.size());
-        } else if (ch == ')') {
+            work.push_back('(');
+        } else {
             if (opens.empty()) {
-                stopWith(unmatchedCloseMessage(text.substr(i)));
+                stopWith(unmatchedCloseMessage(text.substr(bracket)));
             }
             const std::size_t open = opens.back();
             opens.pop_back();
-            reduceBracket(reducer, work, open, scratch);
-            continue;
+            reduceBracket(reducer, work, open);
         }
-        work.push_back(ch);
+        i = bracket + 1;
     }
     if (!opens.empty()) {
         stopWith(msg::MissingRightBracket);
@@ -218,31 +258,47 @@ std::string resolveBrackets(Reducer& reducer, std::string_view text) {
     return work;
 }
 
-std::string evaluate(EngineState& state, std::string_view text) {
+// The line's value as its number text reads back, or nullopt when it reads as no finite number.
+std::optional<double> lineValue(EngineState& state, std::string_view text) {
     Reducer reducer(state);
-    const std::string work = resolveBrackets(reducer, text);
-    const std::string_view reduced = reducer.reduce(work);
+    const std::pmr::string work = resolveBrackets(reducer, text);
+    const Operand reduced = reducer.reduce(work, true); // the line is read behind "1*"
     const std::optional<double> value =
-        readNumber(reduced, state.DecimalSeparator, state.ThousandsSeparator);
+        reduced.computed
+            ? numberTextValue(reduced.result)
+            : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
     if (!value || !std::isfinite(*value)) {
-        return std::string(msg::SyntaxError);
+        return std::nullopt;
     }
-    return evaluatorText(*value, state.DecimalSeparator);
+    return value;
 }
 
 } // namespace
 
-std::string evaluateArithmetic(EngineState& state, std::string_view text) {
+std::variant<double, std::string> evaluateArithmeticValue(EngineState& state,
+                                                          std::string_view text) {
     if (text.empty()) {
-        return {};
+        return std::string();
     }
     try {
-        return evaluate(state, text);
+        const std::optional<double> value = lineValue(state, text);
+        if (!value) {
+            return std::string(msg::SyntaxError);
+        }
+        return evaluatorTextValue(*value);
     } catch (Stop& stop) {
         return std::move(stop.text);
     } catch (const EngineFault& failure) {
         return std::string(failure.text);
     }
+}
+
+std::string evaluateArithmetic(EngineState& state, std::string_view text) {
+    std::variant<double, std::string> result = evaluateArithmeticValue(state, text);
+    if (const double* value = std::get_if<double>(&result)) {
+        return evaluatorText(*value, state.DecimalSeparator);
+    }
+    return std::move(std::get<std::string>(result));
 }
 
 } // namespace zolvan

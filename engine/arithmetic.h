@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace zolvan {
 
@@ -13,5 +14,11 @@ struct EngineState;
 // a message. Operands that begin with ":" or end with "!" go to evaluateFunction (which may
 // append to the data series); nothing else of the state is written.
 std::string evaluateArithmetic(EngineState& state, std::string_view text);
+
+// The same evaluation with the value kept as a number: what the text in the final pattern reads
+// back as (13 significant digits), or the text evaluateArithmetic gives when that is no number
+// (an empty text or a message).
+std::variant<double, std::string> evaluateArithmeticValue(EngineState& state,
+                                                          std::string_view text);
 
 } // namespace zolvan

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <exception>
 #include <string_view>
+#include <variant>
 
 namespace zolvan {
 
@@ -29,14 +30,23 @@ void evaluateOrdinaryLine(EngineState& s) {
     // the evaluator's to judge.
     s.ExpandedLine =
         expansion.fault ? std::string(*expansion.fault) : std::move(expansion.arithmetic);
-    const std::string r = expansion.fault ? s.ExpandedLine : evaluateArithmetic(s, s.ExpandedLine);
-    if (s.ElementPrecision) {
+    if (expansion.fault) {
+        s.ResultText = s.ExpandedLine;
+        return;
+    }
+    // The value goes straight to the display format: the same as writing it in the evaluator's
+    // pattern and reading that again, without the two conversions.
+    std::variant<double, std::string> r = evaluateArithmeticValue(s, s.ExpandedLine);
+    const double* value = std::get_if<double>(&r);
+    if (value == nullptr) {
+        s.ResultText = std::move(std::get<std::string>(r));
+    } else if (s.ElementPrecision) {
         constexpr std::string_view zeros = "000000000000000";
         const auto count = static_cast<std::size_t>(std::clamp<int>(s.ElementDecimals, 0, 15));
-        s.ResultText = formatNumber(r, 3, zeros.substr(0, count), false, s.ElementDecimals,
-                                    s.DecimalSeparator);
+        s.ResultText = formatValue(*value, 3, zeros.substr(0, count), false, s.ElementDecimals,
+                                   s.DecimalSeparator);
     } else {
-        s.ResultText = formatNumber(r, 0, {}, false, s.ElementDecimals, s.DecimalSeparator);
+        s.ResultText = formatValue(*value, 0, {}, false, s.ElementDecimals, s.DecimalSeparator);
     }
 }
 

@@ -52,7 +52,10 @@ bool isClosing(char c) {
 //   atom    := number | symbol | bracket sum bracket
 class Reader {
 public:
-    Reader(std::string_view text, char separator) : m_text(text), m_separator(separator) {}
+    // `collect`: keep the atoms; without it the reader only tells whether the text is formula
+    // material, which every formula line asks and which needs no memory.
+    Reader(std::string_view text, char separator, bool collect = true)
+        : m_text(text), m_separator(separator), m_collect(collect) {}
 
     // Every atom of the text with its count, in the order written.
     bool sum() {
@@ -93,14 +96,11 @@ private:
         if (m_at > start && !startsNumber()) {
             return whole > 0.0 ? std::optional(whole) : std::nullopt;
         }
-        m_at = start;
-        bool separatorSeen = false;
-        while (isDigit(peek()) || (peek() == m_separator && !separatorSeen)) {
-            separatorSeen = separatorSeen || peek() == m_separator;
-            ++m_at;
-        }
-        const std::optional<double> value =
-            readNumber(m_text.substr(start, m_at - start), m_separator);
+        const std::size_t length =
+            scanNumber(m_text.substr(start), m_separator, {.sign = false, .exponent = false})
+                .length;
+        m_at = start + length;
+        const std::optional<double> value = readNumber(m_text.substr(start, length), m_separator);
         if (!value || !(*value > 0.0) || !std::isfinite(*value)) {
             return std::nullopt;
         }
@@ -154,7 +154,9 @@ private:
         if (!index) {
             return false;
         }
-        m_atoms.push_back({*index, 1.0});
+        if (m_collect) {
+            m_atoms.push_back({*index, 1.0});
+        }
         return true;
     }
 
@@ -173,6 +175,7 @@ private:
 
     std::string_view m_text;
     char m_separator;
+    bool m_collect;
     std::size_t m_at = 0;
     int m_depth = 0;
     std::vector<Atom> m_atoms;
@@ -269,7 +272,12 @@ std::string countText(double count, char decimalSeparator) {
 }
 
 bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
-    Reader reader(canonical, decimalSeparator);
+    // Formula material names an element, so a line without a capital is none: most lines are
+    // told apart by this one pass.
+    if (std::none_of(canonical.begin(), canonical.end(), isUpper)) {
+        return false;
+    }
+    Reader reader(canonical, decimalSeparator, false);
     return reader.sum() && reader.atEnd();
 }
 

@@ -13,4 +13,8 @@ namespace zolvan {
 std::string formatNumber(std::string_view value, std::int16_t mode, std::string_view digits,
                          bool thousands, std::int16_t elementDecimals, char decimalSeparator);
 
+// The same for a value already read: a finite double.
+std::string formatValue(double value, std::int16_t mode, std::string_view digits, bool thousands,
+                        std::int16_t elementDecimals, char decimalSeparator);
+
 } // namespace zolvan

@@ -30,10 +30,6 @@ constexpr std::size_t kCorrectionBudget = std::size_t{1} << 18;
 
 constexpr char kNone = '\0'; // no previous or next character
 
-bool isOneOf(char c, std::string_view set) {
-    return c != kNone && set.find(c) != set.npos;
-}
-
 char roundBracket(char c) {
     if (c == '{' || c == '[') {
         return '(';
@@ -55,9 +51,7 @@ void checkLength(std::string_view text, std::string_view faultText) {
 // and function tokens are copied through. Element symbols are still letters afterwards.
 class FirstPass {
 public:
-    FirstPass(const EngineState& state, std::string_view text) : m_state(state), m_text(text) {
-        m_out.reserve(text.size() + text.size() / 2 + 16);
-    }
+    FirstPass(const EngineState& state, std::string_view text) : m_state(state), m_text(text) {}
 
     std::string run() {
         for (std::size_t i = 0; i < m_text.size();) {
@@ -152,7 +146,7 @@ private:
     // argument the scan stops at the last character, which is then handled on its own.
     std::size_t appendFunctionName(std::size_t i) {
         m_afterToken = true;
-        std::size_t end = m_text.find_first_of("-(0123456789[", i);
+        std::size_t end = findFirstOf(m_text, "-(0123456789[", i);
         if (end == std::string_view::npos) {
             end = m_text.size() - 1;
         }

@@ -1,6 +1,7 @@
 #include "engine/functions.h"
 
 #include "engine/angle_units.h"
+#include "engine/ascii.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/number_text.h"
@@ -360,7 +361,7 @@ Outcome applyOnceUnguarded(EngineState& state, std::string_view text) {
     if (text.empty()) {
         return msg::SyntaxError;
     }
-    std::size_t split = text.find_first_of("0123456789-(");
+    std::size_t split = ascii::findFirstOf(text, "0123456789-(");
     if (split == std::string_view::npos) {
         split = text.size() - 1;
     }

@@ -514,26 +514,39 @@ bool isCapitalNameText(std::string_view word) {
 }
 
 // Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
-// before the line is decoded: a character beyond ASCII, "*", a blank, a decimal point, two
-// letters alone, or a function name in capitals.
+// before the line is decoded: a character beyond ASCII, a blank, a "*" with letters on both
+// sides (a product of two formulas), a decimal point with a letter or bracket after it (a count
+// cut by a point), two letters alone, or a function name in capitals.
 bool mayHint(std::string_view line) {
     line = line.substr(0, line.find('='));
     if (line.size() == 2) {
         return true;
     }
+    bool letterSeen = false;
+    bool productAfterLetter = false;
+    bool pointSeen = false;
     std::size_t wordStart = 0;
     for (std::size_t k = 0; k <= line.size(); ++k) {
         const char c = k < line.size() ? line[k] : '\0';
-        if (static_cast<unsigned char>(c) >= 0x80 || c == '*' || c == ' ' || c == '\t' ||
-            c == '.' || c == ',') {
+        if (static_cast<unsigned char>(c) >= 0x80 || c == ' ' || c == '\t') {
             return true;
         }
-        if (!isLetter(c)) {
-            if (isCapitalNameText(line.substr(wordStart, k - wordStart))) {
+        productAfterLetter = productAfterLetter || (c == '*' && letterSeen);
+        pointSeen = pointSeen || c == '.' || c == ',';
+        if (isLetter(c)) {
+            if (productAfterLetter || pointSeen) {
                 return true;
             }
-            wordStart = k + 1;
+            letterSeen = true;
+            continue;
         }
+        if (pointSeen && isOpening(c)) {
+            return true;
+        }
+        if (isCapitalNameText(line.substr(wordStart, k - wordStart))) {
+            return true;
+        }
+        wordStart = k + 1;
     }
     return false;
 }

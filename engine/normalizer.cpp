@@ -26,46 +26,24 @@ struct Marks {
     bool termStart = false; // an operator or a token was written, or the line begins with a number
 };
 
-// A set of ASCII characters built at compile time, so that a membership test is one bit test.
-class CharSet {
-public:
-    consteval CharSet(const char* members) {
-        for (; *members != '\0'; ++members) {
-            const auto code = static_cast<unsigned char>(*members);
-            m_bits[code / 64] |= std::uint64_t{1} << (code % 64);
-        }
-    }
-    constexpr bool contains(char c) const {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 128 && ((m_bits[code / 64] >> (code % 64)) & 1u) != 0;
-    }
-
-private:
-    std::uint64_t m_bits[2]{};
-};
-
-// '\0' stands for "no character" (before the first or after the last one); the filtered line
-// never holds it, so it is in no set.
-constexpr bool isOneOf(char c, CharSet set) {
-    return set.contains(c);
-}
-
 // The names typed in lower case that become ":" tokens. The longest name at a position wins.
 constexpr std::array<std::string_view, 33> kNames{
     "ln",   "pi",   "tg",   "abs",  "aln",  "ans",  "atg",  "dat",    "cos",    "cot",    "ctg",
     "exp",  "log",  "int",  "mem",  "ppm",  "ran",  "sgn",  "sin",    "sqr",    "sum",    "tan",
     "acos", "acot", "actg", "alog", "asin", "atan", "sqrt", "arccos", "arccot", "arcsin", "arctan"};
 
+static_assert(std::is_sorted(kNames.begin(), kNames.end(),
+                             [](auto a, auto b) { return a.size() < b.size(); }));
+
+// The names are listed by length, so the first match from the end is the longest.
 std::string_view longestName(std::string_view rest) {
-    std::string_view best;
-    for (const std::string_view name : kNames) {
+    for (auto name = kNames.rbegin(); name != kNames.rend(); ++name) {
         // The gate has checked that rest holds two characters; compare those first.
-        if (name[0] == rest[0] && name[1] == rest[1] && name.size() > best.size() &&
-            rest.starts_with(name)) {
-            best = name;
+        if ((*name)[0] == rest[0] && (*name)[1] == rest[1] && rest.starts_with(*name)) {
+            return *name;
         }
     }
-    return best;
+    return {};
 }
 
 // Named values take no argument, so they never receive the last answer.
@@ -90,7 +68,8 @@ bool isTooLong(std::string_view text) {
 // What a typed character becomes in the filtered line, or '\0' when it is dropped. A typed "*"
 // ends element precision; the multiplication sign and the dots that join a formula unit do not.
 char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
-    const char c = readCharacter(code);
+    const char c =
+        code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code)) : readCharacter(code);
     if (code == static_cast<char32_t>(c) && isOneOf(c, "*/^%")) {
         state.ElementPrecision = false;
     }
@@ -131,11 +110,17 @@ struct Rewriter {
             const char c = line[i];
             const char n = at(i + 1);
             const char p = out.empty() ? '\0' : out.back();
+            if (isDigit(c)) {
+                // The common case, settled at once: a digit is written as typed and only marks
+                // a line that begins with a number.
+                out += c;
+                marks.termStart = marks.termStart || i == 0;
+                ++i;
+                continue;
+            }
             const std::size_t start = out.size();
             std::size_t next = i + 1;
-            if (isDigit(c)) {
-                out += c;
-            } else if (const auto taken = letterRule(i, c, n, p)) {
+            if (const auto taken = letterRule(i, c, n, p)) {
                 next = *taken;
             } else {
                 next = pairRule(i, c, n, p);
@@ -399,7 +384,7 @@ Canonical canonicalForm(EngineState& state, std::string text) {
     Marks marks;
     filterLine(text, state, marks);
     std::string out;
-    out.reserve(text.size() + text.size() / 2 + 16);
+    // No reserve: most lines fit the string's own room.
     Rewriter{text, state, marks, out}.run();
     const std::size_t units = joinFormulaUnits(out);
     if (units > 0 && out.size() >= kMaxLineLength) {

@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace zolvan {
@@ -16,10 +19,66 @@ using namespace ascii;
 
 namespace {
 
+// The decimal digits of one value: at most the 17 of a double and a carry, so they live in a
+// fixed buffer and converting a number allocates nothing.
+class Digits {
+public:
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    char& operator[](std::size_t i) { return m_digits[i]; }
+    char operator[](std::size_t i) const { return m_digits[i]; }
+    char back() const { return m_digits[m_size - 1]; }
+    void push_back(char c) { m_digits[m_size++] = c; }
+    void pop_back() { --m_size; }
+    void clear() { m_size = 0; }
+    // New digits are `fill`; '\0' leaves them unwritten, for a caller that writes them all.
+    void resize(std::size_t size, char fill = '0') {
+        if (fill != '\0') {
+            std::fill(m_digits.begin() + m_size, m_digits.begin() + std::max(size, m_size), fill);
+        }
+        m_size = size;
+    }
+    void insertFront(char c) {
+        std::copy_backward(m_digits.begin(), m_digits.begin() + m_size,
+                           m_digits.begin() + m_size + 1);
+        m_digits[0] = c;
+        ++m_size;
+    }
+    std::string_view view(std::size_t from = 0) const {
+        return {m_digits.data() + from, m_size - from};
+    }
+    bool allZero() const { return view().find_first_not_of('0') == std::string_view::npos; }
+
+private:
+    std::array<char, 32> m_digits; // only the first m_size are written and read
+    std::size_t m_size = 0;
+};
+
+// A number text built in place: it is at most a few dozen characters, and building it here
+// instead of in a std::string spares a capacity check for every character.
+class ShortText {
+public:
+    void push_back(char c) { m_text[m_size++] = c; }
+    void append(std::string_view text) {
+        std::copy(text.begin(), text.end(), m_text.begin() + m_size);
+        m_size += text.size();
+    }
+    void append(std::size_t count, char c) {
+        std::fill_n(m_text.begin() + m_size, count, c);
+        m_size += count;
+    }
+    std::string str() const { return {m_text.data(), m_size}; }
+    std::string_view view() const { return {m_text.data(), m_size}; }
+
+private:
+    std::array<char, 48> m_text; // only the first m_size are written and read
+    std::size_t m_size = 0;
+};
+
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {
-    std::string digits; // empty for zero
-    int exponent = 0;   // place value of the first digit is 10^exponent
+    Digits digits;    // empty for zero
+    int exponent = 0; // place value of the first digit is 10^exponent
     bool negative = false;
 };
 
@@ -45,14 +104,88 @@ void parseScientific(const char* p, const char* end, Decimal& d) {
     d.exponent = negative ? -exponent : exponent;
 }
 
-// The value rounded to `significant` digits, correctly rounded. The shortest text that reads
-// back as the same double is tried first: when it has no more digits than asked for, it is
-// exactly the rounded value, and it is much cheaper to get.
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A magnitude rounded to `significant` decimal digits: digits * 10^-scale, digits an integer of
+// exactly that many digits (below 2^53, so it converts to a double exactly).
+struct ScaledDigits {
+    std::int64_t digits;
+    int scale;
+};
+
+// The correctly rounded digits (halves to even, as to_chars rounds) of a magnitude that needs a
+// scale of 0 to 22, where the power of ten is an exact double. The scaled value y = m * 10^s is
+// then hi + lo exactly (fma gives the rounding error of the product), so it can be rounded to
+// an integer without error; nullopt for magnitudes outside that range and for the rare few
+// within a rounding error of a power of ten. This is the common case of every number text, and
+// far cheaper than the general conversion. It is written without branches on the digits, which
+// a processor could not predict.
+std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
+    const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
+    const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
+    // The binary exponent e gives the decimal one as floor(e * log10(2)) or one more:
+    // 78913 / 2^18 is log10(2) closely enough for every exponent of a double.
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
+    int scale = significant - 1 - ((binaryExponent * 78913) >> 18);
+    if (scale < 0 || scale > 22) {
+        return std::nullopt;
+    }
+    scale -= scale > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(scale)] >= high ? 1 : 0;
+    const double power = kPowersOfTen[static_cast<std::size_t>(scale)];
+    const double hi = magnitude * power;
+    if (!(hi >= low && hi < high)) {
+        return std::nullopt;
+    }
+    const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
+    auto digits = static_cast<std::int64_t>(hi);       // the whole part: hi is positive
+    const double aboveHalf = (hi - static_cast<double>(digits)) - 0.5; // exact
+    const bool tie = aboveHalf == -lo;
+    digits += static_cast<std::int64_t>(aboveHalf > -lo || (tie && digits % 2 == 1));
+    if (digits == static_cast<std::int64_t>(high)) { // 9.99...95 carried into a new digit
+        digits /= 10;
+        --scale;
+    }
+    return ScaledDigits{digits, scale};
+}
+
+// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
+// most magnitudes; otherwise the shortest text that reads back as the same double is tried
+// first: when it has no more digits than asked for, it is exactly the rounded value.
+// The decimal of rounded digits. Trailing zeros are left out, as the shortest text leaves them;
+// most values have many (a weight of five digits), so they are dropped in blocks before the
+// digits are written.
+Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
+    Decimal d;
+    d.negative = negative;
+    d.exponent = significant - 1 - rounded.scale;
+    auto rest = static_cast<std::uint64_t>(rounded.digits);
+    auto count = static_cast<std::size_t>(significant);
+    constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
+        {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
+    for (const auto& [block, zeros] : kZeroBlocks) {
+        if (rest % block == 0) {
+            rest /= block;
+            count -= zeros;
+        }
+    }
+    d.digits.resize(count, '\0'); // every digit is written below
+    for (std::size_t i = count; i-- > 0; rest /= 10) {
+        d.digits[i] = static_cast<char>('0' + rest % 10);
+    }
+    return d;
+}
+
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
         return d;
+    }
+    if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
+        return decimalOf(*rounded, significant, d.negative);
     }
     std::array<char, 64> buf;
     const double magnitude = std::fabs(value);
@@ -96,7 +229,7 @@ void roundToDigits(Decimal& d, int keep) {
     if (i >= 0) {
         ++d.digits[static_cast<std::size_t>(i)];
     } else {
-        d.digits.insert(d.digits.begin(), '1');
+        d.digits.insertFront('1');
         ++d.exponent;
     }
 }
@@ -110,19 +243,21 @@ char digitAt(const Decimal& d, int place) {
 }
 
 bool isZero(const Decimal& d) {
-    return d.digits.find_first_not_of('0') == std::string::npos;
+    return d.digits.allZero();
 }
 
-void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSign) {
+template <typename Text>
+void appendExponent(Text& out, int exponent, int minDigits, bool alwaysSign) {
     if (exponent < 0) {
         out.push_back('-');
     } else if (alwaysSign) {
         out.push_back('+');
     }
-    const std::string digits = std::to_string(std::abs(exponent));
-    out.append(static_cast<std::size_t>(std::max(0, minDigits - static_cast<int>(digits.size()))),
-               '0');
-    out += digits;
+    std::array<char, 8> buf;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(exponent)).ptr;
+    const auto length = static_cast<int>(end - buf.data());
+    out.append(static_cast<std::size_t>(std::max(0, minDigits - length)), '0');
+    out.append(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())));
 }
 
 // Fixed-point text of an already rounded decimal, `decimals` places, optional grouping.
@@ -157,217 +292,81 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
     return fixedFromDecimal(d, decimals, separator, group);
 }
 
-// Texts of at most 15 digits with a small decimal exponent, the usual case, are read exactly
-// without from_chars: the digits form an exact integer and the power of ten is exact, so one
-// correctly rounded multiplication or division gives the correctly rounded value.
-std::optional<double> readShortDecimal(std::string_view text, char decimalSeparator) {
-    static constexpr std::array<double, 23> kPowersOfTen{
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    std::size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative) {
-        ++i;
+// The value of a text of `digits` significant digits written for `value`, read back: the
+// correctly rounded digits divided by their exact power of ten, which rounds once, as reading
+// the text does.
+double roundedToDigits(double value, int digits) {
+    if (value == 0.0) {
+        return 0.0; // negative zero is written "0"
     }
-    long long mantissa = 0;
-    int digits = 0;
-    int fractionDigits = 0;
-    bool afterSeparator = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            mantissa = mantissa * 10 + (c - '0');
-            ++digits;
-            fractionDigits += afterSeparator ? 1 : 0;
-        } else if (c == decimalSeparator && !afterSeparator) {
-            afterSeparator = true;
-        } else {
-            break;
-        }
-        if (digits > 15) {
-            return std::nullopt;
-        }
+    if (const auto rounded = roundedDigits(std::fabs(value), digits)) {
+        const double magnitude = static_cast<double>(rounded->digits) /
+                                 kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
+        return value < 0.0 ? -magnitude : magnitude;
     }
-    int exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        const bool negativeExponent = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-            ++i;
-        }
-        const std::size_t first = i;
-        for (; i < text.size() && isDigit(text[i]) && i - first < 4; ++i) {
-            exponent = exponent * 10 + (text[i] - '0');
-        }
-        if (i == first) {
-            return std::nullopt;
-        }
-        exponent = negativeExponent ? -exponent : exponent;
-    }
-    const int power = exponent - fractionDigits;
-    if (digits == 0 || i != text.size() || power < -22 || power > 22) {
-        return std::nullopt;
-    }
-    const auto scaled = static_cast<double>(mantissa);
-    const double magnitude = power >= 0 ? scaled * kPowersOfTen[static_cast<std::size_t>(power)]
-                                        : scaled / kPowersOfTen[static_cast<std::size_t>(-power)];
-    return negative ? -magnitude : magnitude;
+    std::array<char, 64> buf;
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    return readNumber(text, '.').value_or(0.0); // to_chars wrote a number, so it reads
 }
 
 } // namespace
 
-std::optional<double> readNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
-    const char group = groupSeparatorFor(decimalSeparator);
-    std::size_t i = 0;
-    std::size_t n = text.size();
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+void appendShortestText(std::string& out, double value) {
+    const auto rounded = value == 0.0 ? std::nullopt : roundedDigits(std::fabs(value), 15);
+    if (!rounded || static_cast<double>(rounded->digits) /
+                            kPowersOfTen[static_cast<std::size_t>(rounded->scale)] !=
+                        std::fabs(value)) {
+        std::array<char, 32> buf; // holds the longest shortest text of a double
+        out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), value).ptr);
+        return;
     }
-    while (n > i && (text[n - 1] == ' ' || text[n - 1] == '\t')) {
-        --n;
+    // The value is its own 15-digit decimal, which no shorter decimal reads back as (a double
+    // tells decimals of 15 digits apart): those digits without their trailing zeros are the
+    // shortest text.
+    const Decimal d = decimalOf(*rounded, 15, value < 0.0);
+    const int digits = static_cast<int>(d.digits.size());
+    const int exponent = d.exponent;
+    const int fixedLength = exponent >= 0 ? std::max(digits, exponent + 1) + (digits > exponent + 1)
+                                          : digits + 1 - exponent;
+    const int scientificLength =
+        digits + (digits > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+    ShortText text;
+    if (d.negative) {
+        text.push_back('-');
     }
-    if (auto quick = readShortDecimal(text.substr(i, n - i), decimalSeparator)) {
-        return quick;
-    }
-    // Build a clean "C" form for from_chars: [-]digits[.digits][e[-]digits].
-    std::array<char, 128> small;
-    std::string large;
-    char* buf = small.data();
-    if (n - i + 2 > small.size()) {
-        large.resize(n - i + 2);
-        buf = large.data();
-    }
-    std::size_t len = 0;
-    if (i < n && (text[i] == '-' || text[i] == '+')) {
-        if (text[i] == '-') {
-            buf[len++] = '-';
+    if (fixedLength > scientificLength) {
+        text.push_back(d.digits[0]);
+        if (digits > 1) {
+            text.push_back('.');
+            text.append(d.digits.view(1));
         }
-        ++i;
+        text.push_back('e');
+        appendExponent(text, exponent, 2, true);
+    } else if (exponent < 0) {
+        text.append("0.");
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text.append(d.digits.view());
+    } else if (digits <= exponent + 1) {
+        text.append(d.digits.view());
+        text.append(static_cast<std::size_t>(exponent + 1 - digits), '0');
+    } else {
+        text.append(d.digits.view().substr(0, static_cast<std::size_t>(exponent + 1)));
+        text.push_back('.');
+        text.append(d.digits.view(static_cast<std::size_t>(exponent + 1)));
     }
-    int mantissaDigits = 0;
-    int integerDigits = 0;
-    for (; i < n; ++i) {
-        const char c = text[i];
-        if (isDigit(c)) {
-            buf[len++] = c;
-            ++mantissaDigits;
-            ++integerDigits;
-        } else if (allowGrouping && c == group && integerDigits > 0) {
-            continue;
-        } else {
-            break;
-        }
-    }
-    if (i < n && text[i] == decimalSeparator) {
-        buf[len++] = '.';
-        for (++i; i < n && isDigit(text[i]); ++i) {
-            buf[len++] = text[i];
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0) {
-        return std::nullopt;
-    }
-    long exponentValue = 0;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        buf[len++] = 'e';
-        ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == '-' || text[i] == '+')) {
-            negativeExponent = text[i] == '-';
-            if (negativeExponent) {
-                buf[len++] = '-';
-            }
-            ++i;
-        }
-        int exponentDigits = 0;
-        for (; i < n && isDigit(text[i]); ++i, ++exponentDigits) {
-            buf[len++] = text[i];
-            if (exponentValue < 100000) {
-                exponentValue = exponentValue * 10 + (text[i] - '0');
-            }
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-        if (negativeExponent) {
-            exponentValue = -exponentValue;
-        }
-    }
-    if (i != n) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(buf, buf + len, value);
-    if (ptr != buf + len) {
-        return std::nullopt;
-    }
-    if (ec == std::errc::result_out_of_range) {
-        const bool negative = buf[0] == '-';
-        const bool huge = integerDigits + exponentValue > 0;
-        value = huge ? HUGE_VAL : 0.0;
-        return negative ? -value : value;
-    }
-    return value;
+    out += text.view();
 }
 
-bool readsAsNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
-    const auto value = readNumber(text, decimalSeparator, allowGrouping);
-    return value && std::isfinite(*value);
+double numberTextValue(double value) {
+    return roundedToDigits(value, 15);
 }
 
-namespace {
-
-// The usual numbers (counts, weights, sums of weights, halves) are m / 10^k with m of at most
-// 15 digits. When dividing such an m by 10^k gives the value back exactly, m with k decimals is
-// the value's 15-digit text, found without the general conversion.
-std::optional<std::string> shortDecimalText(double value, char decimalSeparator) {
-    static constexpr std::array<double, 16> kPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const double magnitude = std::fabs(value);
-    if (!(magnitude < 1e15)) {
-        return std::nullopt;
-    }
-    for (std::size_t k = 0; k < kPowersOfTen.size(); ++k) {
-        const double scaled = magnitude * kPowersOfTen[k];
-        if (scaled >= 1e15) {
-            return std::nullopt;
-        }
-        if (scaled != std::trunc(scaled) || scaled / kPowersOfTen[k] != magnitude) {
-            continue;
-        }
-        std::array<char, 24> buf;
-        const auto end =
-            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<long long>(scaled)).ptr;
-        std::string_view digits(buf.data(), static_cast<std::size_t>(end - buf.data()));
-        // The product may have been exact only at a larger k: drop the zeros that gives.
-        while (k > 0 && digits.size() > 1 && digits.back() == '0') {
-            digits.remove_suffix(1);
-            --k;
-        }
-        std::string out;
-        out.reserve(digits.size() + k + 3);
-        if (value < 0) {
-            out.push_back('-');
-        }
-        if (digits.size() <= k) {
-            out += '0';
-            out += decimalSeparator;
-            out.append(k - digits.size(), '0');
-            out += digits;
-        } else {
-            out += digits.substr(0, digits.size() - k);
-            if (k > 0) {
-                out += decimalSeparator;
-                out += digits.substr(digits.size() - k);
-            }
-        }
-        return out;
-    }
-    return std::nullopt;
+double evaluatorTextValue(double value) {
+    return roundedToDigits(value, 13);
 }
-
-} // namespace
 
 std::string numberText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
@@ -376,14 +375,10 @@ std::string numberText(double value, char decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
-    if (auto plain = shortDecimalText(value, decimalSeparator)) {
-        return std::move(*plain);
-    }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);
     const int significant = static_cast<int>(d.digits.size());
-    std::string out;
-    out.reserve(24);
+    ShortText out;
     if (d.negative) {
         out.push_back('-');
     }
@@ -391,25 +386,25 @@ std::string numberText(double value, char decimalSeparator) {
         out.push_back(d.digits[0]);
         if (significant > 1) {
             out.push_back(decimalSeparator);
-            out.append(d.digits, 1);
+            out.append(d.digits.view(1));
         }
         out.push_back('E');
         appendExponent(out, d.exponent, 2, true);
     } else if (d.exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
-        out.append(d.digits, 0, integerDigits);
+        out.append(d.digits.view().substr(0, integerDigits));
         out.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
         if (d.digits.size() > integerDigits) {
             out.push_back(decimalSeparator);
-            out.append(d.digits, integerDigits);
+            out.append(d.digits.view(integerDigits));
         }
     } else {
         out.push_back('0');
         out.push_back(decimalSeparator);
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out += d.digits;
+        out.append(d.digits.view());
     }
-    return out;
+    return out.str();
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {
@@ -424,7 +419,7 @@ std::string evaluatorText(double value, char decimalSeparator) {
     }
     out.push_back(d.digits[0]);
     out.push_back(decimalSeparator);
-    out.append(d.digits, 1);
+    out.append(d.digits.view(1));
     out.push_back('e');
     appendExponent(out, d.exponent, 3, false);
     return out;

@@ -2,11 +2,40 @@
 // Conversion between doubles and number texts. Never depends on the process locale:
 // the decimal separator ('.' or ',') is always passed in.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zolvan {
+
+// Which parts a number may have besides digits and one decimal separator.
+struct NumberSyntax {
+    bool sign = true;      // a "+" or "-" in front
+    bool exponent = true;  // "E" or "e", an optional sign and digits
+    bool grouping = false; // the other separator between the digits before the decimal one
+};
+
+// Where the parts of the number at the start of a text end. `length` is 0 when no number starts
+// the text: at least one digit is needed before the exponent, and an exponent mark counts only
+// with digits after it ("5E" is the number 5 followed by "E").
+struct NumberScan {
+    std::size_t length = 0;
+    bool negative = false;
+    std::size_t digitsStart = 0; // after the sign
+    std::size_t digitsEnd = 0;   // where the exponent mark, or the end, is
+    int integerDigits = 0;       // digits before the decimal separator, leading zeros included
+    int fractionDigits = 0;
+    int exponent = 0; // the written exponent; beyond six digits only its direction is kept
+    // The digits as an integer; kManyDigits once there are more than 17 after leading zeros.
+    std::uint64_t digitsValue = 0;
+    static constexpr std::uint64_t kManyDigits = 1000000000000000000;
+};
+
+// The one scanner of number texts: readNumber, the "#fix N" reading, the solution commands and
+// the formula reader all find their numbers through it.
+NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax syntax = {});
 
 // Reads a whole text as a number: optional blanks around it, an optional sign, digits with at
 // most one decimal separator (at least one digit in all), an optional exponent "E"/"e" with an
@@ -19,6 +48,20 @@ std::optional<double> readNumber(std::string_view text, char decimalSeparator,
 
 // True when readNumber gives a finite value.
 bool readsAsNumber(std::string_view text, char decimalSeparator, bool allowGrouping = false);
+
+// The value that numberText(value) reads back as: `value` rounded to 15 significant digits,
+// zero for negative zero, an infinity when the rounding passes the largest double. It is what an
+// intermediate result of the evaluator is worth, found without writing the text.
+double numberTextValue(double value);
+
+// The same for evaluatorText: `value` rounded to 13 significant digits.
+double evaluatorTextValue(double value);
+
+// Appends the shortest text that reads back as `value`, exactly as std::to_chars(value) writes
+// it (fixed or scientific notation, whichever is shorter, fixed on a tie), for JSON. A value of
+// at most 15 significant digits, nearly every one a line gives, is written without the general
+// conversion. `value` is finite.
+void appendShortestText(std::string& out, double value);
 
 // The engine's plain number text, also the "General Number" format: at most 15 significant
 // digits (rounded there), no grouping, trailing zeros dropped, plain form unless the decimal

@@ -108,34 +108,7 @@ const Unit* findUnit(std::string_view name) {
 // Length of the number a text starts with: sign, digits, one separator, an exponent that has
 // digits. 0 when no digit starts it.
 std::size_t numberLength(std::string_view text, char separator) {
-    std::size_t at = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
-    bool digits = false;
-    bool separatorSeen = false;
-    for (; at < text.size(); ++at) {
-        if (isDigit(text[at])) {
-            digits = true;
-        } else if (text[at] == separator && !separatorSeen) {
-            separatorSeen = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits) {
-        return 0;
-    }
-    if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        std::size_t exponent = at + 1;
-        if (text[exponent] == '-' || text[exponent] == '+') {
-            ++exponent;
-        }
-        if (exponent < text.size() && isDigit(text[exponent])) {
-            while (exponent < text.size() && isDigit(text[exponent])) {
-                ++exponent;
-            }
-            at = exponent;
-        }
-    }
-    return at;
+    return scanNumber(text, separator).length;
 }
 
 std::vector<std::string_view> words(std::string_view text) {

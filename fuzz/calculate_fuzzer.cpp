@@ -5,7 +5,7 @@
 // control character.
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 #include "documents/window_model.h"
 #include "workspace/headless_services.h"
 
@@ -54,7 +54,7 @@ Settings readSettings(const std::uint8_t* data) {
 // none below U+0020 (the line end is added by the tool after the writer).
 void checkOutput(std::string_view out, bool plain) {
     while (!out.empty()) {
-        const cli::Utf8Step step = cli::decodeUtf8(out);
+        const Utf8Step step = decodeUtf8(out);
         const char32_t c = step.codePoint;
         if (!step.valid || c < 0x20 || (plain && c >= 0x7F && c <= 0x9F)) {
             std::abort();
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Each line is one Enter press, split and filtered as zolvan-cli does; state carries over.
     std::string out;
     cli::LineSplitter splitter([&](std::string& line, bool) {
-        ws.txtUnosFormule.setText(cli::wellFormedUtf8(line));
+        ws.txtUnosFormule.setText(wellFormedUtf8(line));
         const LineReport report = ws.convertChem2Text();
         out.clear();
         cli::appendTaskLine(out, report);

@@ -4,7 +4,7 @@
 // is read in. Any crash, sanitizer report or escaped exception is a fault, and so is a line that
 // is not well-formed UTF-8, holds a line end or is too long, or a result that depends on how the
 // bytes were cut into pieces.
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 #include "workspace/text_lines.h"
 
 #include <cstddef>
@@ -24,7 +24,7 @@ void checkLine(std::string_view line, std::size_t maxLine) {
         std::abort();
     }
     while (!line.empty()) {
-        const cli::Utf8Step step = cli::decodeUtf8(line);
+        const Utf8Step step = decodeUtf8(line);
         if (!step.valid) {
             std::abort();
         }

@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "workspace/workspace.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolvan {
@@ -39,46 +40,11 @@ bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
 }
 
-std::size_t skipDigits(std::string_view text, std::size_t at) {
-    while (at < text.size() && isDigit(text[at])) {
-        ++at;
-    }
-    return at;
-}
-
 // The number a text starts with, after blanks: sign, digits with one decimal separator, and an
 // exponent only when digits follow its letter. Empty when no digit starts it.
 std::string_view leadingNumber(std::string_view text, char decimalSeparator) {
-    std::size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
-        ++start;
-    }
-    std::size_t at = start;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        ++at;
-    }
-    const std::size_t integerEnd = skipDigits(text, at);
-    std::size_t end = integerEnd;
-    bool anyDigit = integerEnd > at;
-    if (end < text.size() && text[end] == decimalSeparator) {
-        const std::size_t fractionEnd = skipDigits(text, end + 1);
-        anyDigit = anyDigit || fractionEnd > end + 1;
-        end = fractionEnd;
-    }
-    if (!anyDigit) {
-        return {};
-    }
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            ++exponent;
-        }
-        const std::size_t exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent) {
-            end = exponentEnd;
-        }
-    }
-    return text.substr(start, end - start);
+    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    return text.substr(start, scanNumber(text.substr(start), decimalSeparator).length);
 }
 
 // The solver a line asked for, read from its canonical text as the normalizer decides it: a
@@ -200,11 +166,22 @@ void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer
     focus = FocusTarget::txtUnosFormule;
 }
 
+namespace {
+
+// " text ": written into the tooltip's own memory, which a concatenation would replace.
+void setPaddedToolTip(Label& label, std::string_view text) {
+    label.toolTip.assign(" ");
+    label.toolTip += text;
+    label.toolTip += ' ';
+}
+
+} // namespace
+
 void Workspace::echoInputs() {
     lblUnosFormule[1].caption = engine.PrevNormalizedLine;
-    lblUnosFormule[1].toolTip = " " + engine.PrevExpandedLine + " ";
+    setPaddedToolTip(lblUnosFormule[1], engine.PrevExpandedLine);
     lblUnosFormule[0].caption = engine.NormalizedLine;
-    lblUnosFormule[0].toolTip = " " + engine.ExpandedLine + " ";
+    setPaddedToolTip(lblUnosFormule[0], engine.ExpandedLine);
 }
 
 // The engine's texts of this line only: a solver's rows and kind, an ordinary line's result and
@@ -243,11 +220,15 @@ const Composition* Workspace::composedFor(const std::string& line) const {
     if (line.empty()) {
         return nullptr;
     }
-    if (m_composedLine != line) {
-        m_composed = compositionOf(line, engine.DecimalSeparator);
-        m_composedLine = line;
+    for (const ComposedLine& known : m_composed) {
+        if (known.line == line && known.separator == engine.DecimalSeparator) {
+            return known.composition ? &*known.composition : nullptr;
+        }
     }
-    return m_composed ? &*m_composed : nullptr;
+    ComposedLine& entry = m_composed[m_oldestComposed];
+    m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
+    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator)};
+    return entry.composition ? &*entry.composition : nullptr;
 }
 
 void Workspace::runCalculation(LineReport& report) {

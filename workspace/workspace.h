@@ -161,9 +161,16 @@ private:
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
     const Composition* composedFor(const std::string& line) const;
-    // The last composition worked out, with the canonical text it belongs to.
-    mutable std::string m_composedLine;
-    mutable std::optional<Composition> m_composed;
+    // The compositions worked out last, with the canonical texts (and separator) they belong
+    // to: a task file names the same few formulas again and again, and a formula's composition
+    // never changes. The oldest gives way to a new one.
+    struct ComposedLine {
+        std::string line;
+        char separator = '\0';
+        std::optional<Composition> composition;
+    };
+    mutable std::array<ComposedLine, 8> m_composed;
+    mutable std::size_t m_oldestComposed = 0;
 };
 
 } // namespace zolvan

@@ -50,6 +50,47 @@ broken_pipe_ends_at_once)
     # With SIGPIPE ignored the tool sees EPIPE; endless input must not keep it running.
     (trap '' PIPE; yes 1+1 | "$cli" 2>"$err" | head -1 >"$out"; exit "${PIPESTATUS[1]}"); status=$?
     expect='1+1 = 2\n' want_status=fail want_err=1 ;;
+buffered_output_complete)
+    # To a file the answers go out in blocks; every one is there when the input ends.
+    seq 30000 | "$cli" >"$out" 2>"$err"; status=${PIPESTATUS[1]}
+    seq 30000 | awk '{ print $1 " = " $1 }' | cmp -s - "$out" && result=complete || result=short
+    echo "$result" >"$out"
+    expect='complete\n' want_status=0 want_err=0 ;;
+full_device_in_blocks)
+    seq 200000 | "$cli" >/dev/full 2>"$err"; status=${PIPESTATUS[1]}
+    expect='-' want_status=fail want_err=1 ;;
+hints_follow_their_line)
+    # With both streams in one file each hint stays right after its line, blocks or not.
+    printf 'co\n1+1\nco\n' | "$cli" >"$out" 2>&1; status=${PIPESTATUS[1]}
+    hint='hint: co was read as Co (cobalt, 58.93); carbon monoxide CO is 28.01\n'
+    expect="Co = 58.933200\n$hint""1+1 = 2\nCo = 58.933200\n$hint" want_status=0 want_err=0 ;;
+pipe_answers_each_line)
+    # A program that writes a line and waits for its answer gets it, though the output is a
+    # pipe: a block goes out whenever the tool waits for input.
+    coproc CLI { "$cli" 2>"$err"; }
+    for line in 1+1 2*3; do
+        printf '%s\n' "$line" >&"${CLI[1]}"
+        IFS= read -r -t 10 answer <&"${CLI[0]}" && echo "$answer" >>"$out"
+    done
+    exec {CLI[1]}>&-
+    wait "$CLI_PID"; status=$?
+    expect='1+1 = 2\n2*3 = 6\n' want_status=0 want_err=0 ;;
+terminal_answers_each_line)
+    # On a terminal (script gives the tool one) each answer comes before the next line is typed.
+    coproc TERM_CLI { script -qfec "$cli" /dev/null 2>"$err"; }
+    for line in 1+1 2*3; do
+        printf '%s\n' "$line" >&"${TERM_CLI[1]}"
+        while IFS= read -r -t 10 answer <&"${TERM_CLI[0]}"; do
+            answer=${answer//$'\r'/}
+            if [[ $answer == *" = "* ]]; then
+                echo "${answer#> }" >>"$out"
+                break
+            fi
+        done
+    done
+    exec {TERM_CLI[1]}>&-
+    wait "$TERM_CLI_PID"; status=$?
+    expect='1+1 = 2\n2*3 = 6\n' want_status=0 want_err=0 ;;
 read_error)
     "$cli" </ >"$out" 2>"$err"; status=$?
     expect='' want_status=fail want_err=1 ;;

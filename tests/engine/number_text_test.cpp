@@ -4,6 +4,7 @@
 #include "engine_test.h"
 
 #include <bit>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -35,6 +36,9 @@ const TextRow kTexts[] = {
     {"MillionthsStayPlain", 5e-6, '.', "0.000005", "5.000000000000e-006"},
     {"SixteenDecimals", 0.0123456789012345, ',', "1,23456789012345E-02", "1,234567890123e-002"},
     {"CarryToNextPower", 9.99999999999999, '.', "9.99999999999999", "1.000000000000e001"},
+    {"HalfRoundsToEvenDown", 100000000000000.5, '.', "100000000000000", "1.000000000000e014"},
+    {"HalfRoundsToEvenUp", 100000000000001.5, '.', "100000000000002", "1.000000000000e014"},
+    {"SumNoiseIsRoundedAway", 0.1 + 0.2, ',', "0,3", "3,000000000000e-001"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, testing::ValuesIn(kTexts), test::kRowName);
 
@@ -65,13 +69,45 @@ TEST(ReadNumber, ReadsOnlyWholeNumberTexts) {
     EXPECT_FALSE(readsAsNumber("1E999", '.'));
 }
 
+// The extent of the number a text starts with, by the parts allowed; the readers and the
+// solution and "#fix" commands all find their numbers so.
+TEST(ScanNumber, FindsWhereTheNumberEnds) {
+    const std::tuple<const char*, NumberSyntax, std::size_t> rows[] = {
+        {"-2.5e-3 mL", {}, 7},
+        {"5E", {}, 1},
+        {"5e+x", {}, 1},
+        {".5g", {}, 2},
+        {"5.", {}, 2},
+        {"1.2.3", {}, 3},
+        {"+", {}, 0},
+        {"E5", {}, 0},
+        {"-5", {.sign = false}, 0},
+        {"2E3", {.exponent = false}, 1},
+        {"1,234.5", {.grouping = true}, 7},
+        {",5", {.grouping = true}, 0},
+    };
+    for (const auto& [text, syntax, length] : rows) {
+        EXPECT_EQ(scanNumber(text, '.', syntax).length, length) << text;
+    }
+}
+
 // The quick paths of both conversions must agree with the general ones on every value: the
-// text is the value rounded to 15 digits, and reading gives the correctly rounded double.
+// text is the value rounded to 15 digits, and reading gives the correctly rounded double. The
+// values of the texts, found without writing them, are those read back. The shortest text is
+// to_chars' own.
 TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
     std::mt19937_64 random(20261206);
     std::uniform_int_distribution<long long> mantissa(-999999999999999, 999999999999999);
     std::uniform_int_distribution<int> places(0, 20);
     std::uniform_int_distribution<std::uint64_t> bits;
+    // Where to_chars turns from fixed to scientific notation, and ties between the two.
+    for (const double v : {0.0, -0.0, 1e5, 1e6, 2e6, 123e4, 1e-4, 1e-5, 12e-5, -0.5, 1e21, 1e100}) {
+        std::string shortest;
+        appendShortestText(shortest, v);
+        char expected[32];
+        const auto end = std::to_chars(expected, expected + sizeof expected, v).ptr;
+        EXPECT_EQ(shortest, std::string_view(expected, end));
+    }
     for (int i = 0; i < 200000; ++i) {
         const double decimal =
             static_cast<double>(mantissa(random)) / std::pow(10.0, places(random));
@@ -90,6 +126,13 @@ TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
             const auto back = readNumber(text, separator);
             ASSERT_TRUE(back.has_value()) << text;
             EXPECT_EQ(*back, std::strtod(rounded, nullptr)) << text << " " << rounded;
+            EXPECT_EQ(numberTextValue(v), *back) << text;
+            const std::string evaluator = evaluatorText(v, separator);
+            EXPECT_EQ(evaluatorTextValue(v), readNumber(evaluator, separator)) << evaluator;
+            std::string shortest;
+            appendShortestText(shortest, v);
+            const auto end = std::to_chars(rounded, rounded + sizeof rounded, v).ptr;
+            EXPECT_EQ(shortest, std::string_view(rounded, end)) << rounded;
         }
     }
 }

@@ -1,6 +1,6 @@
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 
-namespace zolvan::cli {
+namespace zolvan {
 
 namespace {
 
@@ -39,11 +39,8 @@ LeadByte leadByte(unsigned char b) {
 
 } // namespace
 
-Utf8Step decodeUtf8(std::string_view text) {
+Utf8Step decodeMultiByteUtf8(std::string_view text) {
     const auto first = static_cast<unsigned char>(text[0]);
-    if (first < 0x80) {
-        return {first, 1, true};
-    }
     const LeadByte lead = leadByte(first);
     if (lead.length == 0) {
         return {kReplacementCharacter, 1, false};
@@ -97,4 +94,15 @@ std::string wellFormedUtf8(std::string_view text) {
     return out;
 }
 
-} // namespace zolvan::cli
+bool isWellFormedUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const Utf8Step step = decodeUtf8(text);
+        if (!step.valid) {
+            return false;
+        }
+        text.remove_prefix(step.length);
+    }
+    return true;
+}
+
+} // namespace zolvan

@@ -1,10 +1,10 @@
-#include "cli/utf8.h"
+#include "engine/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace zolvan::cli {
+namespace zolvan {
 namespace {
 
 // Bytes in, the well-formed text out ("\xEF\xBF\xBD" is U+FFFD): one U+FFFD for each longest
@@ -75,4 +75,4 @@ TEST(Utf8RoundTrip, EveryScalarValue) {
 }
 
 } // namespace
-} // namespace zolvan::cli
+} // namespace zolvan

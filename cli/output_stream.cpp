@@ -1,0 +1,43 @@
+#include "cli/output_stream.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zolvan::cli {
+
+bool writeAll(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool sameFile(int first, int second) {
+    struct stat a {};
+    struct stat b {};
+    return ::fstat(first, &a) == 0 && ::fstat(second, &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
+bool OutputStream::linesEnded() {
+    if (m_lineByLine || m_pending.size() >= kBlockBytes) {
+        return flush();
+    }
+    return true;
+}
+
+bool OutputStream::flush() {
+    const bool written = writeAll(m_fd, m_pending);
+    m_pending.clear();
+    return written;
+}
+
+} // namespace zolvan::cli
