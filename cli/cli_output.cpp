@@ -1,7 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "cli/utf8.h"
-#include "panels/composition_text.h"
+#include "workspace/composition_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
 #include "cli/utf8.h"
-#include "documents/window_model.h"
 #include "workspace/headless_services.h"
+#include "workspace/workspace.h"
 
 #include <cerrno>
 #include <csignal>
@@ -19,19 +19,19 @@ namespace {
 
 using namespace zolvan;
 
-// Starting settings go through the same controls a user would click, so their handlers run.
-void applySettings(WindowModel& model, const cli::Options& options) {
-    Workspace& ws = model.workspace;
-    ws.engine.ShowSeparators = options.showSeparators;
+// Starting settings go through the number settings, as the window's controls do.
+void applySettings(Workspace& ws, const cli::Options& options) {
+    ws.showFunctionSeparators(options.showSeparators);
     ws.hintsEnabled = options.hints;
-    ws.optNumber.select(options.mode);
+    NumberSettings& settings = ws.numberSettings;
+    settings.selectDisplayMode(options.mode);
     if (options.decimals) {
-        ws.txtDecimala.setText(std::to_string(*options.decimals));
+        settings.typeDecimals(std::to_string(*options.decimals));
     }
     if (options.thousands) {
-        model.numberSettings.chkTisuca.setChecked(true);
+        settings.setThousandsSeparator(true);
     }
-    ws.optRadDeg.select(options.angle);
+    settings.selectAngleUnit(options.angle);
 }
 
 // One line on standard error, as the standard tools report a fault.
@@ -146,10 +146,9 @@ int runStandardInput(LineRunner& runner) {
 
 int runLines(const cli::Options& options) {
     HeadlessServices services(options.decimalSeparator);
-    WindowModel model(services);
-    Workspace& ws = model.workspace;
+    Workspace ws(services);
     ws.Form_Load();
-    applySettings(model, options);
+    applySettings(ws, options);
 
     LineRunner runner(ws, options);
     const int status = options.expressions.empty() ? runStandardInput(runner)

@@ -6,8 +6,8 @@
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
 #include "cli/utf8.h"
-#include "documents/window_model.h"
 #include "workspace/headless_services.h"
+#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <array>
@@ -71,15 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Settings settings = readSettings(data);
     HeadlessServices services(settings.separator);
-    WindowModel model(services);
-    Workspace& ws = model.workspace;
+    Workspace ws(services);
     ws.Form_Load();
     ws.engine.Random.seed(1); // the clock seeds it at start-up: keep runs repeatable
     ws.engine.ShowSeparators = settings.showSeparators;
-    ws.optNumber.select(settings.mode);
-    ws.txtDecimala.setText(std::to_string(settings.decimals));
-    model.numberSettings.chkTisuca.setChecked(settings.thousands);
-    ws.optRadDeg.select(settings.angle);
+    ws.numberSettings.selectDisplayMode(settings.mode);
+    ws.numberSettings.typeDecimals(std::to_string(settings.decimals));
+    ws.numberSettings.setThousandsSeparator(settings.thousands);
+    ws.numberSettings.selectAngleUnit(settings.angle);
     ws.engine.MemoryValue = settings.memory;
     ws.applyMemoryIndicator();
 

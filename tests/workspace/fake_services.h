@@ -2,7 +2,7 @@
 // A window-services fake for workspace tests: a chosen decimal separator and clock seed, and a
 // record of what the handlers asked of the window system.
 
-#include "documents/window_model.h"
+#include "ui/window_model.h"
 #include "workspace/window_services.h"
 
 #include <algorithm>
@@ -154,7 +154,7 @@ struct StartedWorkspace {
 
 // The entries of a history list, newest first.
 inline std::vector<std::string> entries(const ListBox& list) {
-    return {list.items.begin(), list.items.end()};
+    return {list.items().begin(), list.items().end()};
 }
 
 // The captions of a row of labels, each followed by "|".
