@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 
 namespace zolvan {
@@ -23,6 +24,18 @@ constexpr int kArrowWidth = 20;
 constexpr int kBorder = 2;
 // The history list opens wide enough to read earlier lines, not only as wide as its arrow.
 constexpr int kListWidth = 230;
+constexpr int kListRows = 12;
+
+// The history drops down below its arrow as a list of a dozen rows. A style that opens a combo
+// box's list as a pop-up over the box measures the text of every entry first to size it, which
+// for a long history costs more than everything else together.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 } // namespace
 
@@ -54,6 +67,10 @@ InputView::InputView(QWidget* parent, int width, Workspace& model, RunHandler ru
     m_cmbLista->setToolTip(QStringLiteral(" History "));
     m_cmbLista->setFocusPolicy(Qt::NoFocus);
     m_cmbLista->setGeometry(width - kArrowWidth, 0, kArrowWidth, kRowHeight);
+    auto* style = new DropDownStyle;
+    style->setParent(m_cmbLista);
+    m_cmbLista->setStyle(style);
+    m_cmbLista->setMaxVisibleItems(kListRows);
     m_cmbLista->view()->setMinimumWidth(kListWidth);
     m_history = new HistoryModel(model.cmbLista, model.lstRezultat, m_cmbLista);
     m_cmbLista->setModel(m_history);
