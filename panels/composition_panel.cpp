@@ -24,9 +24,7 @@ void CompositionPanel::mnuComposition_Click() {
     m_constants.stepAside();
     fraComposition.visible = true;
     mnuComposition.checked = true;
-    if (!m_ws.isExpanded) {
-        m_ws.mnuExpand.click();
-    }
+    m_ws.showSidePanels();
 }
 
 void CompositionPanel::stepAside() {

@@ -74,9 +74,7 @@ void ConstantsPanel::mnuConstants_Click(int index) {
         mnuConstants[1].checked = false;
         mnuConstants[2].checked = false;
     }
-    if (!m_ws.isExpanded) {
-        m_ws.mnuExpand.click();
-    }
+    m_ws.showSidePanels();
 }
 
 // Every failure (a cancelled dialog, a file that cannot be read, a name without ".") ends the

@@ -82,11 +82,7 @@ void InsertMenu::imgMenu_MouseDown(int /*index*/) {
 }
 
 void InsertMenu::imgMenu_MouseMove(int index) {
-    if (index != m_ws.hoverIndex) {
-        m_ws.hoverIndex = static_cast<std::int16_t>(index);
-        m_ws.imgButonMaskLeft = index * kImageButtonPitch;
-    }
-    m_ws.maskShown = true;
+    m_ws.showHoverMask(index, index * kImageButtonPitch);
 }
 
 void InsertMenu::imgMenu_MouseUp(int /*index*/) {

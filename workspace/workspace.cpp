@@ -78,6 +78,20 @@ void Workspace::hoverReset() {
     maskShown = false;
 }
 
+void Workspace::showHoverMask(int index, int left) {
+    if (index != hoverIndex) {
+        hoverIndex = static_cast<std::int16_t>(index);
+        imgButonMaskLeft = left;
+    }
+    maskShown = true;
+}
+
+void Workspace::showSidePanels() {
+    if (!isExpanded) {
+        mnuExpand.click();
+    }
+}
+
 std::optional<double> Workspace::readUserNumber(std::string_view text) const {
     std::optional<double> value =
         readNumber(text, engine.DecimalSeparator, engine.ThousandsSeparator);

@@ -114,6 +114,8 @@ public:
     // Moves the image-menu hover mask out of sight when it is shown; the pointer-move handlers of
     // the input line, the keypad and the function panel run it.
     void hoverReset();
+    // Puts the hover mask over image button `index`, `left` twips into the bar.
+    void showHoverMask(int index, int left);
 
     // Calculate command (Enter, the "=" button).
     LineReport convertChem2Text();
@@ -164,6 +166,8 @@ public:
     // Whether function names are written with their leading ":" when inserted.
     void showFunctionSeparators(bool on) { engine.ShowSeparators = on; }
     void focusInput() { focus = FocusTarget::txtUnosFormule; }
+    // Widens the window to show the side panels when it is narrow, as Expand does.
+    void showSidePanels();
 
     // Helpers shared by the handlers.
     // A text read in the user's number format; nullopt unless it reads as a finite number.
