@@ -46,6 +46,14 @@ KeypadView::KeypadView(QWidget& calculator, const QWidget& imageBar, Keypad& key
 }
 
 void KeypadView::buildKeys(QWidget& calculator, Workspace& workspace) {
+    // "=" first: the key beside it overlaps its edge and is drawn over it.
+    m_cmdEnter = new QPushButton(&calculator);
+    m_cmdEnter->setObjectName(QStringLiteral("cmdEnter"));
+    dressButton(*m_cmdEnter, "=", " Enter ", kEnterLook);
+    m_cmdEnter->setAccessibleName(QStringLiteral("Calculate"));
+    m_cmdEnter->setGeometry(cell(kEnterLook, kEnterWidth));
+    connect(m_cmdEnter, &QPushButton::clicked, this,
+            [this, &workspace] { m_run([&] { workspace.cmdEnter_Click(); }); });
     for (std::size_t i = 0; i < m_cmdNum.size(); ++i) {
         const KeypadKey& key = kKeypad[i];
         auto* button = new PanelButton(&calculator);
@@ -61,13 +69,6 @@ void KeypadView::buildKeys(QWidget& calculator, Workspace& workspace) {
                 [this, index] { m_run([&] { m_keypad.cmdNum_MouseMove(index); }); });
         m_cmdNum[i] = button;
     }
-    m_cmdEnter = new QPushButton(&calculator);
-    m_cmdEnter->setObjectName(QStringLiteral("cmdEnter"));
-    dressButton(*m_cmdEnter, "=", " Enter ", kEnterLook);
-    m_cmdEnter->setAccessibleName(QStringLiteral("Calculate"));
-    m_cmdEnter->setGeometry(cell(kEnterLook, kEnterWidth));
-    connect(m_cmdEnter, &QPushButton::clicked, this,
-            [this, &workspace] { m_run([&] { workspace.cmdEnter_Click(); }); });
 }
 
 std::vector<QWidget*> KeypadView::keys() const {
