@@ -6,8 +6,8 @@
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
 #include "cli/utf8.h"
+#include "ui/window_model.h"
 #include "workspace/headless_services.h"
-#include "workspace/workspace.h"
 
 #include <algorithm>
 #include <array>
@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const Settings settings = readSettings(data);
     HeadlessServices services(settings.separator);
-    Workspace ws(services);
+    WindowModel model(services);
+    Workspace& ws = model.workspace;
     ws.Form_Load();
     ws.engine.Random.seed(1); // the clock seeds it at start-up: keep runs repeatable
     ws.engine.ShowSeparators = settings.showSeparators;

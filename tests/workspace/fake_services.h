@@ -152,6 +152,9 @@ struct StartedWorkspace {
     }
 };
 
+// Names a parameterised case after its row, so that a failure says which row broke.
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
 // The entries of a history list, newest first.
 inline std::vector<std::string> entries(const ListBox& list) {
     return {list.items().begin(), list.items().end()};

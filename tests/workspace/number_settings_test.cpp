@@ -1,4 +1,6 @@
-#include "tests/panels/panel_test.h"
+#include "tests/workspace/fake_services.h"
+
+#include <gtest/gtest.h>
 
 namespace zolvan::testing {
 namespace {
