@@ -1,9 +1,9 @@
 // Throughput of the engine and of the calculate command, and the time of single long lines.
-#include "documents/window_model.h"
 #include "engine/calculate.h"
 #include "engine/engine_state.h"
 #include "engine/hints.h"
 #include "workspace/headless_services.h"
+#include "workspace/workspace.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,14 +39,13 @@ BENCHMARK(mixedLinesEngine);
 
 void mixedLinesCalculateCommand(benchmark::State& state) {
     HeadlessServices services;
-    WindowModel model(services);
-    Workspace& ws = model.workspace;
+    Workspace ws(services);
     ws.Form_Load();
     std::size_t i = 0;
     for (auto _ : state) {
         ws.txtUnosFormule.setText(std::string(kMixedLines[i++ % kMixedLines.size()]));
         benchmark::DoNotOptimize(ws.convertChem2Text());
-        if (ws.cmbLista.items.size() > 100000) {
+        if (ws.cmbLista.items().size() > 100000) {
             ws.cmbLista.clear();
             ws.lstRezultat.clear();
         }
@@ -59,15 +58,14 @@ BENCHMARK(mixedLinesCalculateCommand);
 // is what looking for hints costs a line that gets none.
 void mixedLinesCalculateCommandNoHints(benchmark::State& state) {
     HeadlessServices services;
-    WindowModel model(services);
-    Workspace& ws = model.workspace;
+    Workspace ws(services);
     ws.Form_Load();
     ws.hintsEnabled = false;
     std::size_t i = 0;
     for (auto _ : state) {
         ws.txtUnosFormule.setText(std::string(kMixedLines[i++ % kMixedLines.size()]));
         benchmark::DoNotOptimize(ws.convertChem2Text());
-        if (ws.cmbLista.items.size() > 100000) {
+        if (ws.cmbLista.items().size() > 100000) {
             ws.cmbLista.clear();
             ws.lstRezultat.clear();
         }

@@ -2,7 +2,7 @@
 
 #include "engine/number_text.h"
 #include "engine/utf8.h"
-#include "panels/composition_text.h"
+#include "workspace/composition_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,9 +3,9 @@
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
 #include "cli/output_stream.h"
-#include "documents/window_model.h"
 #include "engine/utf8.h"
 #include "workspace/headless_services.h"
+#include "workspace/workspace.h"
 
 #include <cerrno>
 #include <csignal>
@@ -22,19 +22,19 @@ using namespace zolvan;
 using cli::OutputStream;
 using cli::sameFile;
 
-// Starting settings go through the same controls a user would click, so their handlers run.
-void applySettings(WindowModel& model, const cli::Options& options) {
-    Workspace& ws = model.workspace;
-    ws.engine.ShowSeparators = options.showSeparators;
+// Starting settings go through the number settings, as the window's controls do.
+void applySettings(Workspace& ws, const cli::Options& options) {
+    ws.showFunctionSeparators(options.showSeparators);
     ws.hintsEnabled = options.hints;
-    ws.optNumber.select(options.mode);
+    NumberSettings& settings = ws.numberSettings;
+    settings.selectDisplayMode(options.mode);
     if (options.decimals) {
-        ws.txtDecimala.setText(std::to_string(*options.decimals));
+        settings.typeDecimals(std::to_string(*options.decimals));
     }
     if (options.thousands) {
-        model.numberSettings.chkTisuca.setChecked(true);
+        settings.setThousandsSeparator(true);
     }
-    ws.optRadDeg.select(options.angle);
+    settings.selectAngleUnit(options.angle);
 }
 
 // One line on standard error, as the standard tools report a fault.
@@ -123,7 +123,7 @@ private:
     // memory again each time.
     void forgetHistory() {
         constexpr std::size_t kHistoryKept = 1000;
-        if (m_ws.cmbLista.items.size() >= kHistoryKept) {
+        if (m_ws.cmbLista.size() >= kHistoryKept) {
             m_ws.cmbLista.clear();
             m_ws.lstRezultat.clear();
         }
@@ -183,10 +183,9 @@ int runStandardInput(LineRunner& runner, Streams& streams) {
 
 int runLines(const cli::Options& options) {
     HeadlessServices services(options.decimalSeparator);
-    WindowModel model(services);
-    Workspace& ws = model.workspace;
+    Workspace ws(services);
     ws.Form_Load();
-    applySettings(model, options);
+    applySettings(ws, options);
 
     Streams streams;
     LineRunner runner(ws, options, streams);

@@ -10,10 +10,14 @@ namespace zolvan {
 
 EditCommands::EditCommands(Workspace& workspace, TaskLists& taskLists)
     : m_ws(workspace), m_taskLists(taskLists) {
-    m_ws.mnuCut.bind([this] { mnuCut_Click(); });
-    m_ws.mnuCopy.bind([this] { mnuCopy_Click(); });
-    m_ws.mnuPaste.bind([this] { mnuPaste_Click(); });
-    m_ws.mnuDelete.bind([this] { mnuDelete_Click(); });
+    mnuSelect = menuItem("Select &All", "Ctrl+A");
+    mnuClear = menuItem("Clear Displa&y", "Ctrl+Y");
+    m_ws.mnuCut.onClick = [this] { mnuCut_Click(); };
+    m_ws.mnuCopy.onClick = [this] { mnuCopy_Click(); };
+    m_ws.mnuPaste.onClick = [this] { mnuPaste_Click(); };
+    m_ws.mnuDelete.onClick = [this] { mnuDelete_Click(); };
+    mnuSelect.onClick = [this] { mnuSelect_Click(); };
+    mnuClear.onClick = [this] { mnuClear_Click(); };
 }
 
 void EditCommands::mnuCut_Click() {
@@ -26,7 +30,7 @@ void EditCommands::mnuCut_Click() {
         m_ws.services().clipboardSetText(line.selectedText());
         line.insertAtCaret("");
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void EditCommands::mnuCopy_Click() {
@@ -34,7 +38,7 @@ void EditCommands::mnuCopy_Click() {
     m_ws.services().clipboardClear();
     m_ws.services().clipboardSetText(line.selLength() == 0 ? m_ws.lblRezultat[0].caption
                                                            : line.selectedText());
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void EditCommands::mnuPaste_Click() {
@@ -49,7 +53,7 @@ void EditCommands::mnuPaste_Click() {
         lines.front() = m_ws.txtUnosFormule.text();
         m_taskLists.runPastedLines(lines);
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void EditCommands::mnuDelete_Click() {
@@ -59,23 +63,17 @@ void EditCommands::mnuDelete_Click() {
     } else {
         line.insertAtCaret("");
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void EditCommands::mnuSelect_Click() {
     TextBox& line = m_ws.txtUnosFormule;
     line.select(0, codePointCount(line.text()));
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void EditCommands::mnuClear_Click() {
-    for (Label* label :
-         {&m_ws.lblUnosFormule[0], &m_ws.lblUnosFormule[1], &m_ws.lblOznaka[1], &m_ws.lblOznaka[2],
-          &m_ws.lblOznaka[3], &m_ws.lblRezultat[2], &m_ws.lblRezultat[1], &m_ws.lblRezultat[0]}) {
-        label->caption.clear();
-    }
-    m_ws.hints.clear();
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.clearDisplay();
 }
 
 } // namespace zolvan

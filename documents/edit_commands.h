@@ -3,6 +3,8 @@
 // selected copies the displayed result, which is how a result leaves the program. Pasting several
 // lines calculates them in turn. Every command gives the focus back to the input line.
 
+#include "workspace/controls.h"
+
 namespace zolvan {
 
 class TaskLists;
@@ -13,6 +15,9 @@ public:
     EditCommands(Workspace& workspace, TaskLists& taskLists);
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
+
+    MenuItem mnuSelect; // "Select &All"
+    MenuItem mnuClear;  // "Clear Displa&y"
 
     void mnuCut_Click();
     void mnuCopy_Click();

@@ -8,7 +8,7 @@
 namespace zolvan {
 
 Printing::Printing(Workspace& workspace) : m_ws(workspace) {
-    m_ws.mnuPrint.bind([this] { mnuPrint_Click(); });
+    m_ws.mnuPrint.onClick = [this] { mnuPrint_Click(); };
 }
 
 void Printing::mnuPrint_Click() {
@@ -17,12 +17,9 @@ void Printing::mnuPrint_Click() {
     if (!copies) {
         return;
     }
-    const std::size_t rows = m_ws.cmbLista.items.size();
     for (int copy = 0; copy < *copies; ++copy) {
-        for (std::size_t i = 0; i < rows; ++i) {
-            const std::string result =
-                i < m_ws.lstRezultat.items.size() ? m_ws.lstRezultat.items[i] : std::string();
-            services.printLine(m_ws.cmbLista.items[i] + " = " + result);
+        for (std::size_t i = 0; i < m_ws.cmbLista.size(); ++i) {
+            services.printLine(m_ws.cmbLista.items()[i] + " = " + m_ws.historyResult(i));
         }
         if (const ServiceOutcome printed = services.endDocument(); !printed.ok) {
             services.reportError("Print", "Could not print to " + printed.reason);

@@ -17,6 +17,14 @@ SplashAboutHelp::SplashAboutHelp(Workspace& workspace) : m_ws(workspace) {
     lblURL.caption = std::string(kWebAddress);
     lblURL.foreColour = kWhiteColour;
     lblCopyright.caption = " Korvid. Software  Zolvan project";
+    mnuUsage = menuItem("Help &Topics", "F1");
+    mnuSplash = menuItem("&Splash Screen");
+    mnuAbout = menuItem("&About Zolvan");
+    mnuExit = menuItem("E&xit", "Ctrl+Q");
+    mnuUsage.onClick = [this] { mnuUsage_Click(); };
+    mnuSplash.onClick = [this] { mnuSplash_Click(); };
+    mnuAbout.onClick = [this] { mnuAbout_Click(); };
+    mnuExit.onClick = [this] { mnuExit_Click(); };
 }
 
 void SplashAboutHelp::splashForm_Load() {

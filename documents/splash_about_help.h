@@ -46,6 +46,8 @@ public:
     bool mainWindowShown = false; // the main window has been handed over to
     Label lblURL;                 // the web link on the info panel
     Label lblCopyright;
+    // The Help menu's own items and File > Exit.
+    MenuItem mnuUsage, mnuSplash, mnuAbout, mnuExit;
 
     // Start-up: the splash loads with its timer running.
     void splashForm_Load();

@@ -71,26 +71,16 @@ TaskLists::TaskLists(Workspace& workspace) : m_ws(workspace) {
     lblWait[0].caption = "PLEASE WAIT";
     lblWait[1].caption = "Calculating in progress!";
     lblWait[2].caption = "Press ESC for cancel";
-    m_ws.mnuNew.bind([this] { mnuNew_Click(); });
-    m_ws.mnuOpen.bind([this] { mnuOpen_Click(); });
-    m_ws.mnuSave.bind([this] { mnuSave_Click(); });
+    mnuExample = menuItem("&Example");
+    m_ws.mnuNew.onClick = [this] { mnuNew_Click(); };
+    m_ws.mnuOpen.onClick = [this] { mnuOpen_Click(); };
+    m_ws.mnuSave.onClick = [this] { mnuSave_Click(); };
+    mnuExample.onClick = [this] { mnuExample_Click(); };
 }
 
-// Memory, statistics data and settings survive; ":ans" refers to nothing afterwards.
+// Memory, statistics data and settings survive.
 void TaskLists::mnuNew_Click() {
-    m_ws.txtUnosFormule.setText("");
-    for (Label* label : {&m_ws.lblRezultat[0], &m_ws.lblRezultat[1], &m_ws.lblUnosFormule[0],
-                         &m_ws.lblUnosFormule[1]}) {
-        label->caption.clear();
-    }
-    m_ws.engine.AnsText.clear();
-    m_ws.engine.ResultText.clear();
-    m_ws.engine.NormalizedLine.clear();
-    m_ws.engine.PrevNormalizedLine.clear();
-    m_ws.hints.clear();
-    m_ws.cmbLista.clear();
-    m_ws.lstRezultat.clear();
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.clearSession();
 }
 
 void TaskLists::mnuOpen_Click() {
@@ -119,12 +109,8 @@ void TaskLists::mnuSave_Click() {
         return;
     }
     std::string text;
-    const std::size_t rows = m_ws.cmbLista.items.size();
-    for (std::size_t i = 0; i < rows; ++i) {
-        const std::string empty;
-        const std::string& result =
-            i < m_ws.lstRezultat.items.size() ? m_ws.lstRezultat.items[i] : empty;
-        text += taskLine(m_ws.cmbLista.items[i], result);
+    for (std::size_t i = 0; i < m_ws.cmbLista.size(); ++i) {
+        text += taskLine(m_ws.cmbLista.items()[i], m_ws.historyResult(i));
         text += "\r\n";
     }
     const ServiceOutcome saved = m_ws.services().writeFile(*path, text);
@@ -210,8 +196,7 @@ void TaskLists::runBatch(const LineSource& nextLine, Reading reading) {
             }
             line->resize(equals);
         }
-        m_ws.txtUnosFormule.setText(std::move(*line));
-        m_ws.convertChem2Text();
+        m_ws.calculateLine(std::move(*line));
     }
     showBusy(false, reading == Reading::Open);
     m_running = false;
@@ -220,10 +205,7 @@ void TaskLists::runBatch(const LineSource& nextLine, Reading reading) {
 void TaskLists::showBusy(bool busy, bool hideRows) {
     fraWait.visible = busy;
     if (hideRows) {
-        for (Label* label : {&m_ws.lblUnosFormule[0], &m_ws.lblUnosFormule[1], &m_ws.lblRezultat[0],
-                             &m_ws.lblRezultat[1]}) {
-            label->visible = !busy;
-        }
+        m_ws.showResultRows(!busy);
     }
 }
 

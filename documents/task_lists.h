@@ -35,6 +35,7 @@ public:
 
     Frame fraWait{"", false};     // busy panel shown while a batch runs
     std::array<Label, 3> lblWait; // its three lines
+    MenuItem mnuExample;          // Help menu: "&Example"
 
     void mnuNew_Click();
     void mnuOpen_Click();

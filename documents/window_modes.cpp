@@ -14,9 +14,14 @@ constexpr std::string_view kNormalCaption = "Korvid.- Zolvan";
 } // namespace
 
 WindowModes::WindowModes(Workspace& workspace) : m_ws(workspace) {
+    mnuTop = menuItem("Always On &Top", "Ctrl+T", true);
+    // Ctrl+= is Ctrl++ on keyboards whose plus needs Shift; the keypad has keys of its own.
+    mnuZoomIn = menuItem("Zoom &In", "Ctrl++; Ctrl+=; Ctrl+Num++");
+    mnuZoomOut = menuItem("Zoom &Out", "Ctrl+-; Ctrl+Num+-");
+    mnuActualSize = menuItem("&Actual Size", "Ctrl+0; Ctrl+Num+0");
     m_ws.mnuExpand.onClick = [this] { mnuExpand_Click(); };
     m_ws.mnuShort.onClick = [this] { mnuShort_Click(); };
-    m_ws.mnuTop.onClick = [this] { mnuTop_Click(); };
+    mnuTop.onClick = [this] { mnuTop_Click(); };
 }
 
 void WindowModes::mnuExpand_Click() {
@@ -32,7 +37,7 @@ void WindowModes::mnuExpand_Click() {
         m_ws.mnuExpand.checked = true;
         m_ws.isExpanded = true;
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 // Entering keeps isExpanded and the check of mnuExpand, so leaving can widen the window again.
@@ -54,8 +59,8 @@ void WindowModes::toggleDisplayOnly() {
 }
 
 void WindowModes::mnuTop_Click() {
-    m_ws.mnuTop.checked = !m_ws.mnuTop.checked;
-    m_ws.services().setTopmost(m_ws.mnuTop.checked);
+    mnuTop.checked = !mnuTop.checked;
+    m_ws.services().setTopmost(mnuTop.checked);
 }
 
 } // namespace zolvan

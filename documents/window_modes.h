@@ -1,7 +1,10 @@
 #pragma once
-// Three independent ways to present the window: the expanded width with the right-hand panels,
-// the compact display-only mode, and always on top. Only the model changes here; the window binds
-// to it, and the topmost state goes through the window services.
+// Independent ways to present the window: the expanded width with the right-hand panels, the
+// compact display-only mode, always on top, and the zoom. Only the model changes here; the window
+// binds to it, and the topmost state goes through the window services. The zoom scales widgets,
+// which only the window can do: it gives the zoom items their command and enables them.
+
+#include "workspace/controls.h"
 
 namespace zolvan {
 
@@ -9,10 +12,14 @@ class Workspace;
 
 class WindowModes {
 public:
-    // Binds the View menu's three items to the handlers.
+    // Binds the View menu's items to the handlers.
     explicit WindowModes(Workspace& workspace);
     WindowModes(const WindowModes&) = delete;
     WindowModes& operator=(const WindowModes&) = delete;
+
+    MenuItem mnuTop; // "Always On &Top"
+    // Zoom In, Zoom Out and Actual Size; their keys work in every mode.
+    MenuItem mnuZoomIn, mnuZoomOut, mnuActualSize;
 
     void mnuExpand_Click();
     void mnuShort_Click() { toggleDisplayOnly(); }

@@ -6,7 +6,7 @@
 #include "cli/cli_output.h"
 #include "cli/line_reader.h"
 #include "engine/utf8.h"
-#include "documents/window_model.h"
+#include "ui/window_model.h"
 #include "workspace/headless_services.h"
 
 #include <algorithm>
@@ -76,10 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ws.Form_Load();
     ws.engine.Random.seed(1); // the clock seeds it at start-up: keep runs repeatable
     ws.engine.ShowSeparators = settings.showSeparators;
-    ws.optNumber.select(settings.mode);
-    ws.txtDecimala.setText(std::to_string(settings.decimals));
-    model.numberSettings.chkTisuca.setChecked(settings.thousands);
-    ws.optRadDeg.select(settings.angle);
+    ws.numberSettings.selectDisplayMode(settings.mode);
+    ws.numberSettings.typeDecimals(std::to_string(settings.decimals));
+    ws.numberSettings.setThousandsSeparator(settings.thousands);
+    ws.numberSettings.selectAngleUnit(settings.angle);
     ws.engine.MemoryValue = settings.memory;
     ws.applyMemoryIndicator();
 

@@ -9,8 +9,8 @@ namespace zolvan {
 
 CompositionPanel::CompositionPanel(Workspace& workspace, ConstantsPanel& constants)
     : m_ws(workspace), m_constants(constants) {
-    mnuComposition.caption = "C&omposition";
-    mnuComposition.bind([this] { mnuComposition_Click(); });
+    mnuComposition = menuItem("C&omposition", "Ctrl+M", true);
+    mnuComposition.onClick = [this] { mnuComposition_Click(); };
     cmdComposition.caption = "Composition";
     cmdComposition.toolTip = " Composition (Ctrl+M) ";
     fraComposition.visible = false;
@@ -24,9 +24,7 @@ void CompositionPanel::mnuComposition_Click() {
     m_constants.stepAside();
     fraComposition.visible = true;
     mnuComposition.checked = true;
-    if (!m_ws.isExpanded) {
-        m_ws.mnuExpand.click();
-    }
+    m_ws.showSidePanels();
 }
 
 void CompositionPanel::stepAside() {

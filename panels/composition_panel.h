@@ -4,7 +4,7 @@
 // the workspace's last calculation; it calculates nothing but the form's mass, through the same
 // arithmetic as the "#weigh" command word.
 
-#include "panels/composition_text.h"
+#include "workspace/composition_text.h"
 #include "workspace/controls.h"
 
 #include <string>

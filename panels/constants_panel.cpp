@@ -1,6 +1,7 @@
 #include "panels/constants_panel.h"
 
 #include "panels/constants_lists.h"
+#include "workspace/key_codes.h"
 #include "workspace/text_lines.h"
 #include "workspace/workspace.h"
 
@@ -11,13 +12,7 @@ namespace {
 constexpr int kCustomView = 3;
 constexpr int kLoader = 4;
 constexpr int kPreselectedConstants = 3;
-constexpr int kEnter = 13;
 constexpr std::string_view kLoaderTitle = "Custom Constants";
-
-void fill(ListBox& list, std::vector<std::string> lines) {
-    list.items.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    list.listIndex = -1;
-}
 
 } // namespace
 
@@ -28,13 +23,16 @@ ConstantsPanel::ConstantsPanel(Workspace& workspace) : m_ws(workspace) {
     }
     const std::string_view items[] = {"Classic Calculator", "&SI Units", "&Physical Constants",
                                       "&Custom Constant", "&New Custom Constant..."};
+    const std::string_view shortcuts[] = {{}, "Ctrl+U", "F11", {}, {}};
     for (std::size_t i = 0; i < mnuConstants.size(); ++i) {
         mnuConstants[i].caption = items[i];
+        mnuConstants[i].shortcut = shortcuts[i];
+        mnuConstants[i].checkable = true;
         mnuConstants[i].onClick = [this, i] { mnuConstants_Click(static_cast<int>(i)); };
     }
-    fill(lstConstants[0], siUnitsList());
-    fill(lstConstants[1], physicalConstantsList());
-    fill(lstConstants[2], siPrefixesList());
+    lstConstants[0].assign(siUnitsList());
+    lstConstants[1].assign(physicalConstantsList());
+    lstConstants[2].assign(siPrefixesList());
     for (ListBox& list : lstConstants) {
         list.visible = false;
     }
@@ -76,9 +74,7 @@ void ConstantsPanel::mnuConstants_Click(int index) {
         mnuConstants[1].checked = false;
         mnuConstants[2].checked = false;
     }
-    if (!m_ws.isExpanded) {
-        m_ws.mnuExpand.click();
-    }
+    m_ws.showSidePanels();
 }
 
 // Every failure (a cancelled dialog, a file that cannot be read, a name without ".") ends the
@@ -91,7 +87,7 @@ void ConstantsPanel::loadConstantsFile() {
     if (path) {
         if (std::optional<std::vector<std::string>> lines = readConstantsFile(*path)) {
             customListLoaded = 1;
-            fill(lstConstants[3], std::move(*lines));
+            lstConstants[3].assign(std::move(*lines));
             if (std::optional<std::string> name = constantsBaseName(*path)) {
                 cmdConstant[3].caption = std::move(*name);
             }
@@ -139,23 +135,23 @@ void ConstantsPanel::lstConstants_DblClick(int index) {
         return;
     }
     ListBox& list = lstConstants[static_cast<std::size_t>(index)];
-    const int size = static_cast<int>(list.items.size());
+    const int size = static_cast<int>(list.size());
     if (!mnuConstants[kCustomView].checked && list.listIndex >= 0) {
         // A name line stands for the value line after it.
         const int value = 2 * (list.listIndex / 2) + 1;
         list.listIndex = value < size ? value : list.listIndex;
     }
     if (list.listIndex >= 0 && list.listIndex < size) {
-        const std::string& text = list.items[static_cast<std::size_t>(list.listIndex)];
+        const std::string& text = list.items()[static_cast<std::size_t>(list.listIndex)];
         if (!text.empty()) {
             m_ws.txtUnosFormule.insertAtCaret(text);
         }
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void ConstantsPanel::lstConstants_KeyPress(int index, int keyAscii) {
-    if (keyAscii == kEnter) {
+    if (keyAscii == keys::Enter) {
         lstConstants_DblClick(index);
     }
 }

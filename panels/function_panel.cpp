@@ -111,7 +111,7 @@ void FunctionPanel::cmdFunction_Click(int index) {
     const FunctionKey& key = kFunctionPanel[static_cast<std::size_t>(index)];
     const std::string operand = operandText(index);
     TextBox& line = m_ws.txtUnosFormule;
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
     switch (key.action) {
     case A::Wrap:
         line.insertAtCaret(std::string(key.before) + operand + std::string(key.after));
@@ -137,14 +137,12 @@ void FunctionPanel::cmdFunction_Click(int index) {
 void FunctionPanel::dataEntry() {
     TextBox& line = m_ws.txtUnosFormule;
     if (!line.text().empty()) {
-        line.setText(":dat(" + line.text() + ")");
+        m_ws.calculateLine(":dat(" + line.text() + ")");
     } else if (m_ws.readUserNumber(m_ws.engine.ResultText)) {
-        line.setText(":dat" + m_ws.engine.ResultText);
+        m_ws.calculateLine(":dat" + m_ws.engine.ResultText);
     } else {
         showMessage("No valid data!");
-        return;
     }
-    m_ws.convertChem2Text();
 }
 
 void FunctionPanel::statistic(FunctionAction action) {
@@ -204,7 +202,7 @@ void FunctionPanel::statistic(FunctionAction action) {
 }
 
 void FunctionPanel::showMessage(std::string_view message) {
-    m_ws.lblRezultat[0].caption = message;
+    m_ws.showMessage(message);
 }
 
 void FunctionPanel::cmdFunction_MouseMove(int /*index*/) {

@@ -9,21 +9,24 @@ namespace {
 struct ImageMenuButton {
     std::string_view picture;
     std::string_view toolTip;
-    MenuItem Workspace::*item;
+    const MenuItem& (*item)(const Workspace&);
 };
 
 // Button 9 changes its picture and tooltip with the window width; the window modes set them.
 constexpr std::array<ImageMenuButton, kImageMenuButtons> kImageMenu{{
-    {"imgMenuNew", " New List ", &Workspace::mnuNew},
-    {"imgMenuOpen", " Open Task ", &Workspace::mnuOpen},
-    {"imgMenuSave", " Save List ", &Workspace::mnuSave},
-    {"imgMenuPrint", " Print List ", &Workspace::mnuPrint},
-    {"imgMenuCut", " Cut ", &Workspace::mnuCut},
-    {"imgMenuCopy", " Copy ", &Workspace::mnuCopy},
-    {"imgMenuPaste", " Paste ", &Workspace::mnuPaste},
-    {"imgMenuDelete", " Delete ", &Workspace::mnuDelete},
-    {"imgMenuNumber", " Number Format ", &Workspace::mnuNumber},
-    {{}, {}, &Workspace::mnuExpand},
+    {"imgMenuNew", " New List ", [](const Workspace& w) -> const MenuItem& { return w.mnuNew; }},
+    {"imgMenuOpen", " Open Task ", [](const Workspace& w) -> const MenuItem& { return w.mnuOpen; }},
+    {"imgMenuSave", " Save List ", [](const Workspace& w) -> const MenuItem& { return w.mnuSave; }},
+    {"imgMenuPrint", " Print List ",
+     [](const Workspace& w) -> const MenuItem& { return w.mnuPrint; }},
+    {"imgMenuCut", " Cut ", [](const Workspace& w) -> const MenuItem& { return w.mnuCut; }},
+    {"imgMenuCopy", " Copy ", [](const Workspace& w) -> const MenuItem& { return w.mnuCopy; }},
+    {"imgMenuPaste", " Paste ", [](const Workspace& w) -> const MenuItem& { return w.mnuPaste; }},
+    {"imgMenuDelete", " Delete ",
+     [](const Workspace& w) -> const MenuItem& { return w.mnuDelete; }},
+    {"imgMenuNumber", " Number Format ",
+     [](const Workspace& w) -> const MenuItem& { return w.numberSettings.mnuNumber; }},
+    {{}, {}, [](const Workspace& w) -> const MenuItem& { return w.mnuExpand; }},
 }};
 
 } // namespace
@@ -36,6 +39,7 @@ InsertMenu::InsertMenu(Workspace& workspace) : m_ws(workspace) {
         }
     }
     mnuSeparator.caption = "Function Separator";
+    mnuSeparator.checkable = true;
     mnuSeparator.checked = true;
     mnuSeparator.onClick = [this] { mnuSeparator_Click(); };
     for (std::size_t i = 0; i + 1 < kImageMenu.size(); ++i) {
@@ -48,18 +52,18 @@ void InsertMenu::mnuIoni_Click(int index) {
         return;
     }
     m_ws.txtUnosFormule.insertAtCaret("(" + mnuIoni[static_cast<std::size_t>(index)].caption + ")");
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void InsertMenu::mnuSeparator_Click() {
-    m_ws.engine.ShowSeparators = !mnuSeparator.checked;
-    mnuSeparator.checked = m_ws.engine.ShowSeparators;
+    mnuSeparator.checked = !mnuSeparator.checked;
+    m_ws.showFunctionSeparators(mnuSeparator.checked);
 }
 
 const MenuItem& InsertMenu::imageMenuItem(int index) const {
     const std::size_t i = index >= 0 && index < kImageMenuButtons ? static_cast<std::size_t>(index)
                                                                   : kImageMenu.size() - 1;
-    return m_ws.*kImageMenu[i].item;
+    return kImageMenu[i].item(m_ws);
 }
 
 // Runs what the menu item runs, and nothing while that item is disabled.
@@ -78,11 +82,7 @@ void InsertMenu::imgMenu_MouseDown(int /*index*/) {
 }
 
 void InsertMenu::imgMenu_MouseMove(int index) {
-    if (index != m_ws.hoverIndex) {
-        m_ws.hoverIndex = static_cast<std::int16_t>(index);
-        m_ws.imgButonMaskLeft = index * kImageButtonPitch;
-    }
-    m_ws.maskShown = true;
+    m_ws.showHoverMask(index, index * kImageButtonPitch);
 }
 
 void InsertMenu::imgMenu_MouseUp(int /*index*/) {

@@ -3,7 +3,6 @@
 #include "workspace/workspace.h"
 
 #include <array>
-#include <cmath>
 
 namespace zolvan {
 
@@ -119,7 +118,6 @@ void Keypad::cmdNum_Click(int index) {
     }
     const KeypadKey& key = kKeypad[static_cast<std::size_t>(index)];
     const bool inverse = chkInverse.checked();
-    EngineState& engine = m_ws.engine;
     std::string text;
     switch (key.action) {
     case KeyAction::Insert:
@@ -130,28 +128,14 @@ void Keypad::cmdNum_Click(int index) {
         enclose();
         break;
     case KeyAction::MemoryStore:
-        if (std::optional<double> result = m_ws.readUserNumber(engine.ResultText)) {
-            engine.MemoryValue = *result;
-        } else if (engine.ResultText.empty()) {
-            engine.MemoryValue = 0.0;
-        }
-        m_ws.applyMemoryIndicator();
+        m_ws.storeResultInMemory();
         break;
     case KeyAction::MemoryRecall:
-        if (engine.MemoryValue != 0.0) {
-            text = m_ws.userNumberText(engine.MemoryValue);
-        }
+        m_ws.recallMemory();
         m_ws.applyMemoryIndicator();
         break;
     case KeyAction::MemoryPlus:
-        // "M -" subtracts, as its caption says; a sum that leaves the doubles keeps the memory.
-        if (std::optional<double> result = m_ws.readUserNumber(engine.ResultText)) {
-            const double sum = engine.MemoryValue + (inverse ? -*result : *result);
-            if (std::isfinite(sum)) {
-                engine.MemoryValue = sum;
-            }
-        }
-        m_ws.applyMemoryIndicator();
+        m_ws.addResultToMemory(inverse); // "M -" subtracts, as its caption says
         break;
     case KeyAction::Backspace:
         backspace();
@@ -169,7 +153,7 @@ void Keypad::cmdNum_Click(int index) {
         line.select(codePointCount(line.text()) - 1, 0);
     }
     chkInverse.setChecked(false);
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void Keypad::enclose() {
@@ -198,10 +182,7 @@ void Keypad::clear(bool all) {
         m_ws.txtUnosFormule.setText("");
         return;
     }
-    m_ws.engine.DataValues.assign(1, 0.0);
-    m_ws.engine.DataCount = 0;
-    m_ws.engine.MemoryValue = 0.0;
-    m_ws.lblInfo[3].foreColour = kGreyColour;
+    m_ws.clearMemoryAndData();
 }
 
 void Keypad::chkInverse_Click() {
@@ -211,7 +192,7 @@ void Keypad::chkInverse_Click() {
             cmdNum[i].caption = inverse ? kKeypad[i].inverseCaption : kKeypad[i].caption;
         }
     }
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void Keypad::cmdNum_MouseMove(int /*index*/) {

@@ -1,5 +1,6 @@
 #include "panels/square_equation_panel.h"
 
+#include "workspace/key_codes.h"
 #include "workspace/workspace.h"
 
 #include <string_view>
@@ -7,8 +8,6 @@
 namespace zolvan {
 
 namespace {
-
-constexpr int kEnter = 13;
 
 // The first character after leading blanks is a minus sign.
 bool startsNegative(std::string_view coefficient) {
@@ -33,12 +32,11 @@ void SquareEquationPanel::cmdKvadratna_Click() {
     std::string line = a + (startsNegative(b) ? "x^2" : "x^2+");
     line += b + (startsNegative(c) ? "x" : "x+");
     line += c;
-    m_ws.txtUnosFormule.setText(line);
-    m_ws.convertChem2Text();
+    m_ws.calculateLine(std::move(line));
 }
 
 void SquareEquationPanel::txtKvadratna_KeyPress(int /*index*/, int keyAscii) {
-    if (keyAscii == kEnter) {
+    if (keyAscii == keys::Enter) {
         cmdKvadratna_Click();
     }
 }

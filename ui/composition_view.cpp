@@ -82,12 +82,14 @@ void syncText(QLabel& widget, const std::string& text) {
 
 } // namespace
 
-CompositionView::CompositionView(QWidget& side) : QObject(&side) {
+CompositionView::CompositionView(QWidget& side, CompositionPanel& model, RunHandler run)
+    : QObject(&side), m_model(model), m_run(std::move(run)) {
     m_tab = new QPushButton(QStringLiteral("Composition"), &side);
     m_tab->setObjectName(QStringLiteral("cmdComposition"));
     m_tab->setFont(smallFont(false));
     m_tab->setGeometry(twipRect(0, kTabTop, kTabWidth, kTabHeight));
-    connect(m_tab, &QPushButton::clicked, this, &CompositionView::tabClicked);
+    connect(m_tab, &QPushButton::clicked, this,
+            [this] { m_run([this] { m_model.cmdComposition_Click(); }); });
     m_indicator = new QFrame(&side);
     m_indicator->setObjectName(QStringLiteral("fraCompositionMask"));
     m_indicator->setAutoFillBackground(true);
@@ -112,7 +114,8 @@ void CompositionView::buildTable(QWidget& view) {
     m_copy->setToolTip(QStringLiteral(" Copy the table (Ctrl+C) "));
     m_copy->setAccessibleName(QStringLiteral("Copy the composition"));
     m_copy->setGeometry(view.width() - kMargin - 48, 0, 48, 22);
-    connect(m_copy, &QPushButton::clicked, this, &CompositionView::copyClicked);
+    connect(m_copy, &QPushButton::clicked, this,
+            [this] { m_run([this] { m_model.cmdCopy_Click(); }); });
     m_heading = label(view, "lblCompositionHeading", {}, QRect(kMargin, 0, width - 52, 30));
     m_heading->setWordWrap(true);
     m_heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -154,8 +157,9 @@ void CompositionView::buildForm(QWidget& view) {
     QFont bold = smallFont(false);
     bold.setBold(true);
     m_mass->setFont(bold);
+    // The fields reach the model when the window pulls them; the mass follows at once.
     for (QLineEdit* field : {m_concentration, m_volume, m_purity}) {
-        connect(field, &QLineEdit::textEdited, this, &CompositionView::formEdited);
+        connect(field, &QLineEdit::textEdited, this, [this] { m_run([] {}); });
     }
 }
 
@@ -170,18 +174,19 @@ bool CompositionView::eventFilter(QObject* watched, QEvent* event) {
     // The list takes the key before the Edit menu's Copy, which copies the display's result.
     event->accept();
     if (event->type() == QEvent::KeyPress) {
-        emit copyClicked();
+        m_run([this] { m_model.cmdCopy_Click(); });
     }
     return true;
 }
 
-void CompositionView::pull(CompositionPanel& model) const {
-    pullTextBox(*m_concentration, model.txtConcentration);
-    pullTextBox(*m_volume, model.txtVolume);
-    pullTextBox(*m_purity, model.txtPurity);
+void CompositionView::pull() {
+    pullTextBox(*m_concentration, m_model.txtConcentration);
+    pullTextBox(*m_volume, m_model.txtVolume);
+    pullTextBox(*m_purity, m_model.txtPurity);
 }
 
-void CompositionView::sync(const CompositionPanel& model) {
+void CompositionView::sync() {
+    const CompositionPanel& model = m_model;
     m_tab->setToolTip(toQString(model.cmdComposition.toolTip));
     m_indicator->setVisible(model.fraComposition.visible);
     m_view->setVisible(model.fraComposition.visible);

@@ -1,8 +1,10 @@
 #pragma once
 // The side panel's Composition view as widgets: its tab below the constants tabs, the table of
 // the last result's composition (one list row per element, each read as a sentence by a screen
-// reader), its exact masses, and the form for the mass to weigh. It reports what the user did;
-// the model decides, and sync() shows the model again.
+// reader), its exact masses, and the form for the mass to weigh. The tab, Copy and the form's
+// edits run the composition panel's handlers; the panel decides, and sync() shows it again.
+
+#include "ui/unit_view.h"
 
 #include <QObject>
 
@@ -17,22 +19,16 @@ namespace zolvan {
 
 class CompositionPanel;
 
-class CompositionView : public QObject {
-    Q_OBJECT
+class CompositionView : public QObject, public UnitView {
 public:
     // Builds the tab and the view inside the side panel `side`, below its first row of tabs.
-    explicit CompositionView(QWidget& side);
+    CompositionView(QWidget& side, CompositionPanel& model, RunHandler run);
 
     // The form's fields as the user left them, into the model. Raises nothing.
-    void pull(CompositionPanel& model) const;
-    void sync(const CompositionPanel& model);
+    void pull() override;
+    void sync() override;
 
     QPushButton& tab() const { return *m_tab; }
-
-signals:
-    void tabClicked();
-    void copyClicked();
-    void formEdited();
 
 protected:
     // Ctrl+C on either list copies the whole table, as the Copy button does.
@@ -42,6 +38,8 @@ private:
     void buildTable(QWidget& view);
     void buildForm(QWidget& view);
 
+    CompositionPanel& m_model;
+    RunHandler m_run;
     QPushButton* m_tab = nullptr;
     QFrame* m_indicator = nullptr; // the bar under the tab while the view is on show
     QWidget* m_view = nullptr;

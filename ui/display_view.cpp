@@ -107,10 +107,6 @@ ClickableLabel* makeLabel(QWidget* parent, const QString& name, const QFont& fon
     return label;
 }
 
-QString arrayName(const char* name, std::size_t index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
 QRect rowRect(int row) {
     const RowPlace place = kRows[static_cast<std::size_t>(row)];
     return twipRect(kMargin, place.top + kMargin, kDisplayWidth - 2 * kMargin, place.height);
@@ -118,7 +114,8 @@ QRect rowRect(int row) {
 
 } // namespace
 
-DisplayView::DisplayView(QWidget* parent) : QFrame(parent) {
+DisplayView::DisplayView(QWidget* parent, Workspace& model, RunHandler run)
+    : QFrame(parent), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("picRezultat"));
     setAccessibleName(QStringLiteral("Result display"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -142,7 +139,7 @@ void DisplayView::buildIndicators() {
         label->setGeometry(twipRect(kMargin + static_cast<int>(i) * kIndicatorWidth,
                                     kIndicatorTop + kMargin, kIndicatorWidth, kIndicatorHeight));
         connect(label, &ClickableLabel::clicked, this,
-                [this, i] { emit indicatorClicked(static_cast<int>(i)); });
+                [this, i] { m_run([&] { m_model.lblInfo_Click(static_cast<int>(i)); }); });
         m_lblInfo[i] = label;
     }
 }
@@ -168,7 +165,7 @@ void DisplayView::buildRows() {
         label->setGeometry(rowRect(kResultRow[i]));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(label, &ClickableLabel::clicked, this,
-                [this, i] { emit resultClicked(static_cast<int>(i)); });
+                [this, i] { m_run([&] { m_model.lblRezultat_Click(static_cast<int>(i)); }); });
         m_lblRezultat[i] = label;
     };
     const auto echo = [&](std::size_t i) {
@@ -176,7 +173,7 @@ void DisplayView::buildRows() {
         describe(*label, arrayName("lblUnosFormule", i), small, QString());
         label->setGeometry(rowRect(kEchoRow[i]));
         connect(label, &ClickableLabel::clicked, this,
-                [this, i] { emit echoClicked(static_cast<int>(i)); });
+                [this, i] { m_run([&] { m_model.lblUnosFormule_Click(static_cast<int>(i)); }); });
         m_lblUnosFormule[i] = label;
     };
     designation(0);
@@ -193,10 +190,12 @@ void DisplayView::buildRows() {
     // current line and result in sight.
     const QRect place(rowRect(0).topLeft(), QPoint(rowRect(0).right(), rowRect(2).top() - 1));
     m_hint = new HintStrip(this, place, place.top() - px(kMargin));
-    connect(m_hint, &ClickableLabel::clicked, this, &DisplayView::hintClicked);
+    connect(m_hint, &ClickableLabel::clicked, this,
+            [this] { m_run([this] { m_model.dismissHints(); }); });
 }
 
-void DisplayView::sync(const Workspace& model) {
+void DisplayView::sync() {
+    const Workspace& model = m_model;
     for (std::size_t i = 0; i < m_lblInfo.size(); ++i) {
         syncLabel(*m_lblInfo[i], model.lblInfo[i]);
         syncDescription(*m_lblInfo[i], indicatorDescription(model, i));

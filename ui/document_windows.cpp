@@ -43,7 +43,8 @@ QLabel* addLabel(QWidget& parent, QBoxLayout& layout, const char* name, int poin
 
 } // namespace
 
-SplashView::SplashView(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
+SplashView::SplashView(SplashAboutHelp& model, RunHandler run)
+    : QWidget(nullptr, Qt::SplashScreen), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Zolvan"));
     setAutoFillBackground(true);
@@ -69,10 +70,11 @@ SplashView::SplashView(QWidget* parent) : QWidget(parent, Qt::SplashScreen) {
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kSplashInterval);
-    connect(m_timer, &QTimer::timeout, this, &SplashView::ticked);
+    connect(m_timer, &QTimer::timeout, this, [this] { m_run([this] { m_model.Timer1_Timer(); }); });
 }
 
-void SplashView::sync(const SplashWindow& model) {
+void SplashView::sync() {
+    const SplashWindow& model = m_model.frmSplash;
     setText(*m_lblProductName, model.lblProductName.caption);
     setText(*m_lblLicenseTo0, model.lblLicenseTo0.caption);
     setText(*m_lblLicenseTo1, model.lblLicenseTo1.caption);
@@ -96,15 +98,16 @@ void SplashView::sync(const SplashWindow& model) {
 
 void SplashView::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit closeRequested();
+    m_run([this] { m_model.closeSplash(); });
 }
 
 void SplashView::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    emit closeRequested();
+    m_run([this] { m_model.closeSplash(); });
 }
 
-AboutView::AboutView(QWidget* parent) : QWidget(parent, Qt::Dialog) {
+AboutView::AboutView(SplashAboutHelp& model, RunHandler run)
+    : QWidget(nullptr, Qt::Dialog), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("frmAbout"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
@@ -124,17 +127,20 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     layout->addWidget(ok, 0, Qt::AlignRight);
-    connect(ok, &QPushButton::clicked, this, &AboutView::clicked);
-    connect(m_lblURL, &ClickableLabel::clicked, this, &AboutView::linkClicked);
+    connect(ok, &QPushButton::clicked, this,
+            [this] { m_run([this] { m_model.aboutForm_Click(); }); });
+    connect(m_lblURL, &ClickableLabel::clicked, this,
+            [this] { m_run([this] { m_model.lblURL_Click(); }); });
     setMinimumWidth(340);
 }
 
-void AboutView::sync(const AboutWindow& model, const std::string& webAddress) {
+void AboutView::sync() {
+    const AboutWindow& model = m_model.frmAbout;
     setWindowTitle(toQString(model.caption));
     setText(*m_lblTitle, model.lblTitle.caption);
     setText(*m_lblVersion, model.lblVersion.caption);
     setText(*m_lblDescription, model.lblDescription.caption);
-    setText(*m_lblURL, webAddress);
+    setText(*m_lblURL, std::string(kWebAddress));
     if (model.loaded != isVisible()) {
         model.loaded ? show() : hide();
     }
@@ -142,13 +148,13 @@ void AboutView::sync(const AboutWindow& model, const std::string& webAddress) {
 
 void AboutView::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit clicked();
+    m_run([this] { m_model.aboutForm_Click(); });
 }
 
 // The window's own close button unloads it as a click does.
 void AboutView::closeEvent(QCloseEvent* event) {
     event->ignore();
-    emit clicked();
+    m_run([this] { m_model.aboutForm_Click(); });
 }
 
 HelpView::HelpView(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -181,7 +187,7 @@ void HelpView::showContents() {
     activateWindow();
 }
 
-BusyPanel::BusyPanel(QWidget* parent) : QFrame(parent) {
+BusyPanel::BusyPanel(QWidget* parent, const TaskLists& model) : QFrame(parent), m_model(model) {
     setObjectName(QStringLiteral("fraWait"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
@@ -198,7 +204,8 @@ BusyPanel::BusyPanel(QWidget* parent) : QFrame(parent) {
     hide();
 }
 
-void BusyPanel::sync(const TaskLists& model) {
+void BusyPanel::sync() {
+    const TaskLists& model = m_model;
     for (std::size_t i = 0; i < m_lblWait.size(); ++i) {
         setText(*m_lblWait[i], model.lblWait[i].caption);
     }
@@ -207,6 +214,33 @@ void BusyPanel::sync(const TaskLists& model) {
         if (isVisible()) {
             raise();
         }
+    }
+}
+
+DocumentWindows::DocumentWindows(QWidget& mainWindow, SplashAboutHelp& model, RunHandler run)
+    : m_mainWindow(mainWindow), m_model(model), m_run(std::move(run)),
+      m_splash(std::make_unique<SplashView>(model, m_run)) {}
+
+DocumentWindows::~DocumentWindows() = default;
+
+void DocumentWindows::showHelp() {
+    if (m_help == nullptr) {
+        m_help = std::make_unique<HelpView>(nullptr);
+    }
+    m_help->showContents();
+}
+
+void DocumentWindows::sync() {
+    m_splash->sync();
+    if (m_about == nullptr && m_model.frmAbout.loaded) {
+        m_about = std::make_unique<AboutView>(m_model, m_run);
+    }
+    if (m_about != nullptr) {
+        m_about->sync();
+    }
+    if (m_model.mainWindowShown && !m_mainWindow.isVisible()) {
+        m_mainWindow.show();
+        m_mainWindow.activateWindow();
     }
 }
 

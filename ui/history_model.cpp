@@ -11,8 +11,8 @@
 namespace zolvan {
 
 HistoryModel::HistoryModel(const ListBox& inputs, const ListBox& results, QObject* parent)
-    : QAbstractListModel(parent), m_inputs(inputs), m_results(results), m_resets(inputs.resets) {
-    m_shown = static_cast<int>(inputs.items.size());
+    : QAbstractListModel(parent), m_inputs(inputs), m_results(results), m_resets(inputs.resets()) {
+    m_shown = static_cast<int>(inputs.items().size());
 }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const {
@@ -26,18 +26,18 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     }
     const auto row = static_cast<std::size_t>(index.row());
     const auto result = [&] {
-        return row < m_results.items.size() ? toQString(m_results.items[row]) : QString();
+        return row < m_results.items().size() ? toQString(m_results.items()[row]) : QString();
     };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return toQString(m_inputs.items[row]);
+        return toQString(m_inputs.items()[row]);
     case ResultRole:
         return result();
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole: { // a screen reader says the pair, as the list shows it
         const QString value = result();
-        const QString input = toQString(m_inputs.items[row]);
+        const QString input = toQString(m_inputs.items()[row]);
         return value.isEmpty() ? input : input + QStringLiteral(" = ") + value;
     }
     default:
@@ -46,10 +46,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 }
 
 void HistoryModel::follow() {
-    const int count = static_cast<int>(m_inputs.items.size());
-    if (m_inputs.resets != m_resets || count < m_shown) {
+    const int count = static_cast<int>(m_inputs.items().size());
+    if (m_inputs.resets() != m_resets || count < m_shown) {
         beginResetModel();
-        m_resets = m_inputs.resets;
+        m_resets = m_inputs.resets();
         m_shown = count;
         endResetModel();
         return;

@@ -9,7 +9,7 @@
 
 namespace zolvan {
 
-struct ListBox;
+class ListBox;
 
 class HistoryModel : public QAbstractListModel {
 public:

@@ -3,6 +3,7 @@
 #include "ui/click_widgets.h"
 #include "ui/history_model.h"
 #include "ui/view_sync.h"
+#include "workspace/key_codes.h"
 #include "workspace/workspace.h"
 
 #include <QAbstractItemView>
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 
 namespace zolvan {
@@ -22,11 +24,23 @@ constexpr int kArrowWidth = 20;
 constexpr int kBorder = 2;
 // The history list opens wide enough to read earlier lines, not only as wide as its arrow.
 constexpr int kListWidth = 230;
+constexpr int kListRows = 12;
+
+// The history drops down below its arrow as a list of a dozen rows. A style that opens a combo
+// box's list as a pop-up over the box measures the text of every entry first to size it, which
+// for a long history costs more than everything else together.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 } // namespace
 
-InputView::InputView(QWidget* parent, int width, const ListBox& history, const ListBox& results)
-    : QWidget(parent) {
+InputView::InputView(QWidget* parent, int width, Workspace& model, RunHandler run)
+    : QWidget(parent), m_model(model), m_run(std::move(run)) {
     setFixedSize(width, kRowHeight);
     const int lineWidth = width - kArrowWidth - 1;
 
@@ -53,8 +67,12 @@ InputView::InputView(QWidget* parent, int width, const ListBox& history, const L
     m_cmbLista->setToolTip(QStringLiteral(" History "));
     m_cmbLista->setFocusPolicy(Qt::NoFocus);
     m_cmbLista->setGeometry(width - kArrowWidth, 0, kArrowWidth, kRowHeight);
+    auto* style = new DropDownStyle;
+    style->setParent(m_cmbLista);
+    m_cmbLista->setStyle(style);
+    m_cmbLista->setMaxVisibleItems(kListRows);
     m_cmbLista->view()->setMinimumWidth(kListWidth);
-    m_history = new HistoryModel(history, results, m_cmbLista);
+    m_history = new HistoryModel(model.cmbLista, model.lstRezultat, m_cmbLista);
     m_cmbLista->setModel(m_history);
     // Results are shown in the list only; the entries keep one height, so that opening a long
     // list measures one row and not every row.
@@ -64,20 +82,22 @@ InputView::InputView(QWidget* parent, int width, const ListBox& history, const L
     }
     m_cmbLista->setCurrentIndex(-1);
 
-    connect(m_txtBlank, &ClickableFrame::clicked, this, &InputView::borderClicked);
-    connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, &InputView::enterPressed);
+    connect(m_txtBlank, &ClickableFrame::clicked, this,
+            [this] { m_run([this] { m_model.txtBlank_Click(); }); });
+    connect(m_txtUnosFormule, &QLineEdit::returnPressed, this,
+            [this] { m_run([this] { m_model.txtUnosFormule_KeyPress(keys::Enter); }); });
     m_cmbLista->installEventFilter(this);
     connect(m_cmbLista, &QComboBox::activated, this, [this](int index) {
         if (m_selectionStart >= 0) {
             m_txtUnosFormule->setSelection(m_selectionStart, m_selectionLength);
         }
-        emit historyChosen(index);
+        m_run([&] { m_model.cmbLista_Click(index); });
     });
 }
 
 bool InputView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtUnosFormule && event->type() == QEvent::MouseMove) {
-        emit pointerMoved();
+        m_run([this] { m_model.txtUnosFormule_MouseMove(); });
     }
     if (watched == m_txtUnosFormule && event->type() == QEvent::KeyPress) {
         return historyKey(*static_cast<QKeyEvent*>(event));
@@ -96,7 +116,9 @@ bool InputView::historyKey(const QKeyEvent& key) {
         return true;
     }
     if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && modifiers == Qt::NoModifier) {
-        emit historyStep(key.key() == Qt::Key_Up);
+        const auto step =
+            key.key() == Qt::Key_Up ? HistoryBrowser::Step::Older : HistoryBrowser::Step::Newer;
+        m_run([&] { m_model.browseHistory(step); });
         return true;
     }
     return false;
@@ -108,12 +130,12 @@ void InputView::rememberSelection() {
     m_selectionLength = static_cast<int>(m_txtUnosFormule->selectedText().size());
 }
 
-void InputView::pull(Workspace& model) const {
-    pullTextBox(*m_txtUnosFormule, model.txtUnosFormule);
+void InputView::pull() {
+    pullTextBox(*m_txtUnosFormule, m_model.txtUnosFormule);
 }
 
-void InputView::sync(const Workspace& model) {
-    pushTextBox(*m_txtUnosFormule, model.txtUnosFormule);
+void InputView::sync() {
+    pushTextBox(*m_txtUnosFormule, m_model.txtUnosFormule);
     const QSignalBlocker blocker(m_cmbLista);
     m_history->follow();
     if (m_cmbLista->currentIndex() != -1) {

@@ -1,8 +1,11 @@
 #pragma once
 // The input row: the formula input line txtUnosFormule on its border box txtBlank, and the
-// history drop-down cmbLista beside it, which shows only its arrow. Reports Enter, a click on the
-// border, a chosen history entry and the history keys (Up and Down step through earlier lines,
-// Alt+Down opens the list); edits nothing itself beyond what the line edit does.
+// history drop-down cmbLista beside it, which shows only its arrow. Enter, a click on the border,
+// a chosen history entry, the history keys (Up and Down step through earlier lines, Alt+Down
+// opens the list) and the pointer's moves run the workspace's handlers; it edits nothing itself
+// beyond what the line edit does.
+
+#include "ui/unit_view.h"
 
 #include <QWidget>
 
@@ -14,27 +17,18 @@ namespace zolvan {
 
 class ClickableFrame;
 class HistoryModel;
-struct ListBox;
+class ListBox;
 class Workspace;
 
-class InputView : public QWidget {
-    Q_OBJECT
+class InputView : public QWidget, public UnitView {
 public:
-    // The drop-down shows `history` as it grows, each entry with its result from `results`.
-    InputView(QWidget* parent, int width, const ListBox& history, const ListBox& results);
+    // The drop-down shows the workspace's history as it grows, each entry with its result.
+    InputView(QWidget* parent, int width, Workspace& model, RunHandler run);
 
     QLineEdit& line() { return *m_txtUnosFormule; }
     // Copies the user's typing (text, caret, selection) into the model.
-    void pull(Workspace& model) const;
-    void sync(const Workspace& model);
-
-signals:
-    void enterPressed();
-    void borderClicked();
-    void historyChosen(int index);
-    // Up (older = true) or Down in the input line.
-    void historyStep(bool older);
-    void pointerMoved();
+    void pull() override;
+    void sync() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +38,8 @@ private:
     // Handles the line's own history keys; true when the key was one of them.
     bool historyKey(const QKeyEvent& key);
 
+    Workspace& m_model;
+    RunHandler m_run;
     ClickableFrame* m_txtBlank = nullptr;
     QLineEdit* m_txtUnosFormule = nullptr; // formula input line
     QComboBox* m_cmbLista = nullptr;       // history of input lines, newest first

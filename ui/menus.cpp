@@ -1,13 +1,17 @@
 #include "ui/menus.h"
 
-#include "panels/insert_menu.h"
+#include "ui/view_sync.h"
+#include "ui/window_model.h"
 
+#include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalBlocker>
 
 #include <array>
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace zolvan {
 
@@ -15,149 +19,151 @@ namespace {
 
 enum class Top { File, Edit, Insert, View, Help };
 
-enum class Check { None, Unchecked, Checked };
-
 struct MenuRow {
     Top menu;
-    std::string_view name; // empty for a separator line
-    std::string_view caption;
-    std::string_view shortcut;
-    MenuCommand command;
-    Check check;
-    QAction* MenuActions::*slot;
+    std::string name;         // the action's object name
+    MenuItem* item = nullptr; // nothing: a separator line
+    bool anyMode = false;     // its keys work while the menus are hidden
 };
 
-constexpr MenuRow separator(Top menu) {
-    return {menu, {}, {}, {}, MenuCommand::NotYet, Check::None, nullptr};
+MenuRow separator(Top menu) {
+    return {menu, {}, nullptr};
 }
 
-constexpr MenuRow item(Top menu, std::string_view name, std::string_view caption,
-                       std::string_view shortcut = {}, MenuCommand command = MenuCommand::NotYet,
-                       Check check = Check::None, QAction* MenuActions::*slot = nullptr) {
-    return {menu, name, caption, shortcut, command, check, slot};
-}
-
-using C = MenuCommand;
-
-constexpr std::array kMenuRows{
-    item(Top::File, "mnuNew", "&New", "Ctrl+N", C::New),
-    item(Top::File, "mnuOpen", "&Open...", "Ctrl+O", C::Open),
-    item(Top::File, "mnuSave", "&Save...", "Ctrl+S", C::Save),
-    separator(Top::File),
-    item(Top::File, "mnuPrint", "&Print...", "Ctrl+P", C::Print),
-    separator(Top::File),
-    item(Top::File, "mnuExit", "E&xit", "Ctrl+Q", C::Exit, Check::None, &MenuActions::mnuExit),
-
-    item(Top::Edit, "mnuCut", "Cu&t", "Ctrl+X", C::Cut),
-    item(Top::Edit, "mnuCopy", "&Copy", "Ctrl+C", C::Copy),
-    item(Top::Edit, "mnuPaste", "&Paste", "Ctrl+V", C::Paste),
-    item(Top::Edit, "mnuDelete", "&Delete", "Shift+Del", C::Delete),
-    separator(Top::Edit),
-    item(Top::Edit, "mnuSelect", "Select &All", "Ctrl+A", C::SelectAll),
-    item(Top::Edit, "mnuClear", "Clear Displa&y", "Ctrl+Y", C::ClearDisplay),
-
-    item(Top::View, "mnuExpand", "Expand Zolvan", "F9", C::Expand, Check::Unchecked,
-         &MenuActions::mnuExpand),
-    item(Top::View, "mnuShort", "Show Display only", "F12", C::DisplayOnly, Check::Unchecked,
-         &MenuActions::mnuShort),
-    separator(Top::View),
-    item(Top::View, "mnuConstants_0", "Classic Calculator", {}, C::Model, Check::Unchecked),
-    item(Top::View, "mnuConstants_1", "&SI Units", "Ctrl+U", C::Model, Check::Unchecked),
-    item(Top::View, "mnuConstants_2", "&Physical Constants", "F11", C::Model, Check::Unchecked),
-    item(Top::View, "mnuConstants_3", "&Custom Constant", {}, C::Model, Check::Unchecked),
-    item(Top::View, "mnuConstants_4", "&New Custom Constant...", {}, C::Model, Check::Unchecked),
-    item(Top::View, "mnuComposition", "C&omposition", "Ctrl+M", C::Model, Check::Unchecked),
-    separator(Top::View),
-    item(Top::View, "mnuNumber", "Number &Format...", "Ctrl+F", C::NumberFormat, Check::None,
-         &MenuActions::mnuNumber),
-    item(Top::View, "mnuSeparator", "Function Separator", {}, C::Model, Check::Checked,
-         &MenuActions::mnuSeparator),
-    separator(Top::View),
-    item(Top::View, "mnuTop", "Always On &Top", "Ctrl+T", C::AlwaysOnTop, Check::Unchecked,
-         &MenuActions::mnuTop),
-
-    item(Top::Help, "mnuUsage", "Help &Topics", "F1", C::HelpTopics),
-    item(Top::Help, "mnuExample", "&Example", {}, C::Example),
-    separator(Top::Help),
-    item(Top::Help, "mnuSplash", "&Splash Screen", {}, C::Splash),
-    item(Top::Help, "mnuAbout", "&About Zolvan", {}, C::About),
-};
-
-QString text(std::string_view view) {
-    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-QMenu* topMenu(const TopMenus& menus, Top top) {
-    switch (top) {
-    case Top::File:
-        return menus.mnuFile;
-    case Top::Edit:
-        return menus.mnuEdit;
-    case Top::Insert:
-        return menus.mnuInsert;
-    case Top::View:
-        return menus.mnuView;
-    case Top::Help:
-        break;
+// An array of items, named "<name>_<index>"; an item without a caption is a separator line.
+void appendArray(std::vector<MenuRow>& rows, Top menu, const char* name,
+                 std::span<MenuItem> items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        rows.push_back(items[i].caption.empty()
+                           ? separator(menu)
+                           : MenuRow{menu, std::string(name) + "_" + std::to_string(i), &items[i]});
     }
-    return menus.mnuHelp;
 }
 
-QMenu* addTopMenu(QMenuBar& bar, const char* name, const char* caption) {
-    QMenu* menu = bar.addMenu(QString::fromLatin1(caption));
+// The whole menu bar in menu order.
+std::vector<MenuRow> menuRows(WindowModel& m) {
+    Workspace& w = m.workspace;
+    std::vector<MenuRow> rows{
+        {Top::File, "mnuNew", &w.mnuNew},
+        {Top::File, "mnuOpen", &w.mnuOpen},
+        {Top::File, "mnuSave", &w.mnuSave},
+        separator(Top::File),
+        {Top::File, "mnuPrint", &w.mnuPrint},
+        separator(Top::File),
+        {Top::File, "mnuExit", &m.splashAboutHelp.mnuExit},
+
+        {Top::Edit, "mnuCut", &w.mnuCut},
+        {Top::Edit, "mnuCopy", &w.mnuCopy},
+        {Top::Edit, "mnuPaste", &w.mnuPaste},
+        {Top::Edit, "mnuDelete", &w.mnuDelete},
+        separator(Top::Edit),
+        {Top::Edit, "mnuSelect", &m.editCommands.mnuSelect},
+        {Top::Edit, "mnuClear", &m.editCommands.mnuClear},
+    };
+    appendArray(rows, Top::Insert, "mnuIoni", m.insertMenu.mnuIoni);
+    rows.insert(rows.end(), {
+                                {Top::View, "mnuExpand", &w.mnuExpand},
+                                {Top::View, "mnuShort", &w.mnuShort},
+                                separator(Top::View),
+                            });
+    appendArray(rows, Top::View, "mnuConstants", m.constantsPanel.mnuConstants);
+    rows.insert(rows.end(), {
+                                {Top::View, "mnuComposition", &m.compositionPanel.mnuComposition},
+                                separator(Top::View),
+                                {Top::View, "mnuNumber", &w.numberSettings.mnuNumber},
+                                {Top::View, "mnuSeparator", &m.insertMenu.mnuSeparator},
+                                separator(Top::View),
+                                {Top::View, "mnuTop", &m.windowModes.mnuTop},
+                                separator(Top::View),
+                                {Top::View, "zoomIn", &m.windowModes.mnuZoomIn, true},
+                                {Top::View, "zoomOut", &m.windowModes.mnuZoomOut, true},
+                                {Top::View, "actualSize", &m.windowModes.mnuActualSize, true},
+
+                                {Top::Help, "mnuUsage", &m.splashAboutHelp.mnuUsage},
+                                {Top::Help, "mnuExample", &m.taskLists.mnuExample},
+                                separator(Top::Help),
+                                {Top::Help, "mnuSplash", &m.splashAboutHelp.mnuSplash},
+                                {Top::Help, "mnuAbout", &m.splashAboutHelp.mnuAbout},
+                            });
+    return rows;
+}
+
+QMenu* addTopMenu(QMenuBar& bar, const char* name, const MenuItem& item) {
+    QMenu* menu = bar.addMenu(toQString(item.caption));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
-QAction* addItem(QMenu& menu, const MenuRow& row) {
-    QAction* action = menu.addAction(text(row.caption));
-    action->setObjectName(text(row.name));
-    if (!row.shortcut.empty()) {
-        action->setShortcut(QKeySequence(text(row.shortcut)));
+QAction* addAction(QMenu& menu, const MenuRow& row) {
+    const MenuItem& item = *row.item;
+    QAction* action = menu.addAction(toQString(item.caption));
+    action->setObjectName(QString::fromStdString(row.name));
+    if (!item.shortcut.empty()) {
+        action->setShortcuts(QKeySequence::listFromString(toQString(item.shortcut)));
     }
-    action->setCheckable(row.check != Check::None);
-    action->setChecked(row.check == Check::Checked);
-    action->setEnabled(row.command != MenuCommand::NotYet);
+    action->setCheckable(item.checkable);
+    action->setChecked(item.checked);
     return action;
 }
 
 } // namespace
 
-TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
-                      const std::function<void(MenuCommand, QAction*)>& run) {
-    const TopMenus menus{addTopMenu(bar, "mnuFile", "&File"), addTopMenu(bar, "mnuEdit", "&Edit"),
-                         addTopMenu(bar, "mnuInsert", "&Insert"),
-                         addTopMenu(bar, "mnuView", "&View"), addTopMenu(bar, "mnuHelp", "&Help")};
-    for (const MenuRow& row : kMenuRows) {
-        QMenu& menu = *topMenu(menus, row.menu);
-        if (row.name.empty()) {
+MenuBar::MenuBar(QMainWindow& window, WindowModel& model, RunHandler run) : m_window(window) {
+    Workspace& w = model.workspace;
+    QMenuBar& bar = *window.menuBar();
+    m_tops = {{addTopMenu(bar, "mnuFile", w.mnuFile), &w.mnuFile},
+              {addTopMenu(bar, "mnuEdit", w.mnuEdit), &w.mnuEdit},
+              {addTopMenu(bar, "mnuInsert", w.mnuInsert), &w.mnuInsert},
+              {addTopMenu(bar, "mnuView", w.mnuView), &w.mnuView},
+              {addTopMenu(bar, "mnuHelp", w.mnuHelp), &w.mnuHelp}};
+    for (const MenuRow& row : menuRows(model)) {
+        QMenu& menu = *m_tops[static_cast<std::size_t>(row.menu)].menu;
+        if (row.item == nullptr) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = addItem(menu, row);
-        if (row.slot != nullptr) {
-            actions.*row.slot = action;
+        QAction* action = addAction(menu, row);
+        if (row.anyMode) {
+            window.addAction(action); // its keys work while the menu bar is hidden
         }
-        actions.commands.emplace_back(action, row.command);
-        const MenuCommand command = row.command;
+        MenuItem* item = row.item;
         QObject::connect(action, &QAction::triggered, &bar,
-                         [run, command, action] { run(command, action); });
+                         [run, item] { run([item] { item->click(); }); });
+        m_bindings.push_back({action, item, &menu, row.anyMode});
     }
-    // The Insert menu comes from the model's table of ions and groups.
-    for (std::size_t i = 0; i < kIonCaptions.size(); ++i) {
-        if (kIonCaptions[i].empty()) {
-            menus.mnuInsert->addSeparator();
-            continue;
+}
+
+void MenuBar::sync() {
+    bool anyMenu = false;
+    for (const TopMenu& top : m_tops) {
+        top.menu->menuAction()->setVisible(top.item->visible);
+        anyMenu = anyMenu || top.item->visible;
+    }
+    m_window.menuBar()->setVisible(anyMenu);
+    // Items of a hidden menu must not run by their shortcuts, so that their keys reach the key
+    // preview. Qt checks only that the menu bar is visible, not each top-level menu: disabling
+    // the items makes it hold for any menu hidden.
+    for (const Binding& binding : m_bindings) {
+        const MenuItem& item = *binding.item;
+        QAction& action = *binding.action;
+        const QSignalBlocker blocker(action);
+        const bool reachable = binding.anyMode || binding.menu->menuAction()->isVisible();
+        action.setEnabled(item.enabled && reachable);
+        action.setVisible(item.visible);
+        if (action.isChecked() != item.checked) {
+            action.setChecked(item.checked);
         }
-        const std::string name = "mnuIoni_" + std::to_string(i);
-        QAction* action = addItem(*menus.mnuInsert,
-                                  item(Top::Insert, name, kIonCaptions[i], {}, MenuCommand::Model));
-        actions.commands.emplace_back(action, MenuCommand::Model);
-        QObject::connect(action, &QAction::triggered, &bar,
-                         [run, action] { run(MenuCommand::Model, action); });
     }
-    return menus;
+}
+
+bool MenuBar::claims(const QKeySequence& keys) const {
+    for (const Binding& binding : m_bindings) {
+        if (binding.action->isEnabled() && binding.action->shortcuts().contains(keys)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace zolvan

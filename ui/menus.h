@@ -1,65 +1,48 @@
 #pragma once
-// The menu bar of the main window, built from one table in menu order: captions with their access
-// keys, shortcuts, check marks, and the command each item runs. Items whose commands are not part
-// of the window yet stand in their place, disabled.
+// The menu bar of the main window, built from one table in menu order that binds each Qt action,
+// by its object name, to the model's menu item. The item holds the caption with its access key,
+// the shortcut, the check mark and whether it is shown and enabled; the unit that owns the
+// command gives it its onClick. A command is declared once, in the model; an action only runs
+// its item's command through the window and shows the item.
 
-#include <QString>
+#include "ui/unit_view.h"
 
-#include <functional>
+#include <QKeySequence>
+
 #include <vector>
 
 class QAction;
+class QMainWindow;
 class QMenu;
-class QMenuBar;
 
 namespace zolvan {
 
-enum class MenuCommand {
-    NotYet, // the item is shown but its command is not built: disabled
-    New,
-    Open,
-    Save,
-    Print,
-    Exit,
-    Cut,
-    Copy,
-    Paste,
-    Delete,
-    SelectAll,
-    ClearDisplay,
-    Expand,
-    DisplayOnly,
-    AlwaysOnTop,
-    NumberFormat,
-    Model, // runs the model's menu item of the same name
-    HelpTopics,
-    Example,
-    Splash,
-    About,
-};
+struct MenuItem;
+struct WindowModel;
 
-struct TopMenus {
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuEdit = nullptr;
-    QMenu* mnuInsert = nullptr;
-    QMenu* mnuView = nullptr;
-    QMenu* mnuHelp = nullptr;
-};
+class MenuBar : public UnitView {
+public:
+    MenuBar(QMainWindow& window, WindowModel& model, RunHandler run);
 
-// The items the window reads or changes after building.
-struct MenuActions {
-    QAction* mnuExit = nullptr;
-    QAction* mnuExpand = nullptr;    // "Expand Zolvan"
-    QAction* mnuShort = nullptr;     // "Show Display only"
-    QAction* mnuTop = nullptr;       // "Always On &Top"
-    QAction* mnuNumber = nullptr;    // "Number &Format..."
-    QAction* mnuSeparator = nullptr; // "Function Separator"
-    // Every command item with the command it runs, separators left out.
-    std::vector<std::pair<QAction*, MenuCommand>> commands;
-};
+    void sync() override;
+    // Whether an enabled action has `keys` for a shortcut: the input line lets such a key through.
+    bool claims(const QKeySequence& keys) const;
 
-// Fills the bar; a triggered item calls `run` with its command and itself.
-TopMenus buildMenuBar(QMenuBar& bar, MenuActions& actions,
-                      const std::function<void(MenuCommand, QAction*)>& run);
+private:
+    struct Binding {
+        QAction* action;
+        const MenuItem* item;
+        QMenu* menu;  // the top-level menu it stands in
+        bool anyMode; // its keys work while the menus are hidden
+    };
+    struct TopMenu {
+        QMenu* menu;
+        const MenuItem* item;
+    };
+
+    QMainWindow& m_window;
+    std::vector<TopMenu> m_tops;
+    std::vector<Binding> m_bindings;
+};
 
 } // namespace zolvan

@@ -1,7 +1,7 @@
 #include "ui/settings_view.h"
 
-#include "documents/window_model.h"
 #include "ui/view_sync.h"
+#include "workspace/number_settings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace zolvan {
 
 namespace {
@@ -22,10 +24,6 @@ namespace {
 constexpr int kNumberBoxWidth = 30;
 constexpr int kSpinHeight = 22;
 constexpr int kSpinWidth = 16;
-
-QString arrayName(const char* name, std::size_t index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
 
 // Tab into an option group lands on its selected button, from where the arrow keys go on, as
 // it does in other desktop programs; Qt would otherwise give the focus to the group's first.
@@ -51,9 +49,8 @@ private:
 };
 
 // Three option buttons of one group; a click reports the button's index.
-template <typename Signal, typename Owner>
 void makeOptionGroup(std::array<QRadioButton*, 3>& buttons, const char* name, QWidget* parent,
-                     QBoxLayout* layout, Owner* owner, Signal signal) {
+                     QBoxLayout* layout, std::function<void(int)> clicked) {
     auto* group = new QButtonGroup(parent);
     auto* focus = new SelectedOptionFocus(group);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
@@ -63,7 +60,7 @@ void makeOptionGroup(std::array<QRadioButton*, 3>& buttons, const char* name, QW
         group->addButton(buttons[i], static_cast<int>(i));
         layout->addWidget(buttons[i]);
     }
-    QObject::connect(group, &QButtonGroup::idClicked, owner, signal);
+    QObject::connect(group, &QButtonGroup::idClicked, parent, std::move(clicked));
 }
 
 // A vertical scroll bar used as a spin control: up raises the value.
@@ -87,16 +84,10 @@ QLineEdit* makeNumberBox(QWidget* parent, const QString& name, const QString& ac
     return box;
 }
 
-void syncCaption(QAbstractButton& button, const std::string& caption) {
-    const QString text = toQString(caption);
-    if (button.text() != text) {
-        button.setText(text);
-    }
-}
-
 } // namespace
 
-NumberFormatFrame::NumberFormatFrame(QWidget* parent) : QGroupBox(parent) {
+NumberFormatFrame::NumberFormatFrame(QWidget* parent, NumberSettings& model, RunHandler run)
+    : QGroupBox(parent), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("frmNumber"));
     // It opens over the keypad: without its own background the keys would show through.
     setAutoFillBackground(true);
@@ -110,7 +101,8 @@ NumberFormatFrame::NumberFormatFrame(QWidget* parent) : QGroupBox(parent) {
     m_cmdHide->setObjectName(QStringLiteral("cmdHide"));
     right->addWidget(m_cmdHide);
     columns->addLayout(right, 2);
-    connect(m_cmdHide, &QPushButton::clicked, this, &NumberFormatFrame::closeClicked);
+    connect(m_cmdHide, &QPushButton::clicked, this,
+            [this] { m_run([this] { m_model.cmdHide_Click(); }); });
 }
 
 QWidget* NumberFormatFrame::buildDisplayModes() {
@@ -119,8 +111,8 @@ QWidget* NumberFormatFrame::buildDisplayModes() {
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 4, 4, 4);
     layout->setSpacing(2);
-    makeOptionGroup(m_optNumber, "optNumber", frame, layout, this,
-                    &NumberFormatFrame::displayModeClicked);
+    makeOptionGroup(m_optNumber, "optNumber", frame, layout,
+                    [this](int i) { m_run([&] { m_model.optNumber.select(i); }); });
 
     m_lblDecimala = new QLabel(frame);
     m_lblDecimala->setObjectName(QStringLiteral("lblDecimala"));
@@ -141,9 +133,13 @@ QWidget* NumberFormatFrame::buildDisplayModes() {
     m_chkTisuca->setObjectName(QStringLiteral("chkTisuca"));
     layout->addWidget(m_chkTisuca);
 
-    connect(m_txtDecimala, &QLineEdit::textEdited, this, &NumberFormatFrame::decimalsEdited);
-    connect(m_vsbDecimala, &QScrollBar::valueChanged, this, &NumberFormatFrame::decimalsScrolled);
-    connect(m_chkTisuca, &QCheckBox::clicked, this, &NumberFormatFrame::separatorClicked);
+    // The user's edit raises the box's change handler, as typing does.
+    connect(m_txtDecimala, &QLineEdit::textEdited, this,
+            [this] { m_run([this] { editTextBox(*m_txtDecimala, m_model.txtDecimala); }); });
+    connect(m_vsbDecimala, &QScrollBar::valueChanged, this,
+            [this](int value) { m_run([&] { m_model.vsbDecimala.setValue(value); }); });
+    connect(m_chkTisuca, &QCheckBox::clicked, this,
+            [this](bool on) { m_run([&] { m_model.chkTisuca.setChecked(on); }); });
     return frame;
 }
 
@@ -153,44 +149,41 @@ QWidget* NumberFormatFrame::buildAngleUnits() {
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 4, 4, 4);
     layout->setSpacing(2);
-    makeOptionGroup(m_optRadDeg, "optRadDeg", frame, layout, this,
-                    &NumberFormatFrame::angleClicked);
+    makeOptionGroup(m_optRadDeg, "optRadDeg", frame, layout,
+                    [this](int i) { m_run([&] { m_model.optRadDeg.select(i); }); });
     return frame;
 }
 
-void NumberFormatFrame::pull(WindowModel& model) const {
-    pullSelection(*m_txtDecimala, model.workspace.txtDecimala);
+void NumberFormatFrame::pull() {
+    pullSelection(*m_txtDecimala, m_model.txtDecimala);
 }
 
-void NumberFormatFrame::takeDecimals(WindowModel& model) const {
-    editTextBox(*m_txtDecimala, model.workspace.txtDecimala);
-}
-
-void NumberFormatFrame::sync(const WindowModel& model) {
-    const QString title = toQString(model.numberSettings.frmNumber.caption);
+void NumberFormatFrame::sync() {
+    const QString title = toQString(m_model.frmNumber.caption);
     if (this->title() != title) {
         setTitle(title);
     }
     for (std::size_t i = 0; i < m_optNumber.size(); ++i) {
-        syncCaption(*m_optNumber[i], model.workspace.optNumber.buttons[i].caption);
-        syncCaption(*m_optRadDeg[i], model.workspace.optRadDeg.buttons[i].caption);
+        syncCaption(*m_optNumber[i], m_model.optNumber.buttons[i].caption);
+        syncCaption(*m_optRadDeg[i], m_model.optRadDeg.buttons[i].caption);
     }
-    syncOptionButtons(m_optNumber, model.workspace.optNumber);
-    syncOptionButtons(m_optRadDeg, model.workspace.optRadDeg);
-    syncLabel(*m_lblDecimala, model.numberSettings.lblDecimala);
-    pushTextBox(*m_txtDecimala, model.workspace.txtDecimala);
-    syncScrollBar(*m_vsbDecimala, model.numberSettings.vsbDecimala);
-    syncCaption(*m_chkTisuca, model.numberSettings.chkTisuca.caption);
-    syncCheckBox(*m_chkTisuca, model.numberSettings.chkTisuca);
-    if (isVisibleTo(parentWidget()) != model.numberSettings.frmNumber.visible) {
-        setVisible(model.numberSettings.frmNumber.visible);
-        if (model.numberSettings.frmNumber.visible) {
+    syncOptionButtons(m_optNumber, m_model.optNumber);
+    syncOptionButtons(m_optRadDeg, m_model.optRadDeg);
+    syncLabel(*m_lblDecimala, m_model.lblDecimala);
+    pushTextBox(*m_txtDecimala, m_model.txtDecimala);
+    syncScrollBar(*m_vsbDecimala, m_model.vsbDecimala);
+    syncCaption(*m_chkTisuca, m_model.chkTisuca.caption);
+    syncCheckBox(*m_chkTisuca, m_model.chkTisuca);
+    if (isVisibleTo(parentWidget()) != m_model.frmNumber.visible) {
+        setVisible(m_model.frmNumber.visible);
+        if (m_model.frmNumber.visible) {
             raise(); // over the keypad
         }
     }
 }
 
-AnglePowerPanel::AnglePowerPanel(QWidget* parent) : QWidget(parent) {
+AnglePowerPanel::AnglePowerPanel(QWidget* parent, NumberSettings& model, RunHandler run)
+    : QWidget(parent), m_model(model), m_run(std::move(run)) {
     setObjectName(QStringLiteral("fraAnglePower"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 2, 2);
@@ -206,35 +199,34 @@ AnglePowerPanel::AnglePowerPanel(QWidget* parent) : QWidget(parent) {
     power->addWidget(m_vsbPower);
     power->addStretch();
     layout->addLayout(power);
-    makeOptionGroup(m_optRadiani, "optRadiani", this, layout, this, &AnglePowerPanel::angleClicked);
+    makeOptionGroup(m_optRadiani, "optRadiani", this, layout,
+                    [this](int i) { m_run([&] { m_model.optRadiani.select(i); }); });
     layout->addStretch();
 
-    connect(m_txtPower, &QLineEdit::textEdited, this, &AnglePowerPanel::powerEdited);
-    connect(m_vsbPower, &QScrollBar::valueChanged, this, &AnglePowerPanel::powerScrolled);
+    connect(m_txtPower, &QLineEdit::textEdited, this,
+            [this] { m_run([this] { editTextBox(*m_txtPower, m_model.txtPower); }); });
+    connect(m_vsbPower, &QScrollBar::valueChanged, this,
+            [this](int value) { m_run([&] { m_model.vsbPower.setValue(value); }); });
 }
 
 bool AnglePowerPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_txtPower && event->type() == QEvent::FocusIn) {
-        emit powerFocused();
+        m_run([this] { m_model.txtPower_GotFocus(); });
     }
     return false;
 }
 
-void AnglePowerPanel::pull(WindowModel& model) const {
-    pullSelection(*m_txtPower, model.numberSettings.txtPower);
+void AnglePowerPanel::pull() {
+    pullSelection(*m_txtPower, m_model.txtPower);
 }
 
-void AnglePowerPanel::takePower(WindowModel& model) const {
-    editTextBox(*m_txtPower, model.numberSettings.txtPower);
-}
-
-void AnglePowerPanel::sync(const WindowModel& model) {
+void AnglePowerPanel::sync() {
     for (std::size_t i = 0; i < m_optRadiani.size(); ++i) {
-        syncCaption(*m_optRadiani[i], model.workspace.optRadiani.buttons[i].caption);
+        syncCaption(*m_optRadiani[i], m_model.optRadiani.buttons[i].caption);
     }
-    syncOptionButtons(m_optRadiani, model.workspace.optRadiani);
-    pushTextBox(*m_txtPower, model.numberSettings.txtPower);
-    syncScrollBar(*m_vsbPower, model.numberSettings.vsbPower);
+    syncOptionButtons(m_optRadiani, m_model.optRadiani);
+    pushTextBox(*m_txtPower, m_model.txtPower);
+    syncScrollBar(*m_vsbPower, m_model.vsbPower);
 }
 
 } // namespace zolvan

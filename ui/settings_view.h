@@ -1,8 +1,10 @@
 #pragma once
-// The number-format and angle-unit controls: the frame frmNumber (display mode, decimal places,
-// 1000 separator, angle unit, Close) and, on the function panel, the angle buttons optRadiani
-// with the power field txtPower. They report what the user did, by index or text; the model's
-// handlers decide what it means.
+// The number settings as widgets: the frame frmNumber (display mode, decimal places, 1000
+// separator, angle unit, Close) and, on the function panel, the angle buttons optRadiani with
+// the power field txtPower. A click or an edit runs the number settings' handler; the handlers
+// decide what it means.
+
+#include "ui/unit_view.h"
 
 #include <QGroupBox>
 
@@ -17,28 +19,17 @@ class QScrollBar;
 
 namespace zolvan {
 
-struct WindowModel;
+class NumberSettings;
 
-class NumberFormatFrame : public QGroupBox {
-    Q_OBJECT
+class NumberFormatFrame : public QGroupBox, public UnitView {
 public:
-    explicit NumberFormatFrame(QWidget* parent);
+    NumberFormatFrame(QWidget* parent, NumberSettings& model, RunHandler run);
 
     QPushButton& closeButton() { return *m_cmdHide; }
 
-    void pull(WindowModel& model) const;
-    void sync(const WindowModel& model);
-    // The user's edit of the decimal places, into the model (raises its change handler).
-    void takeDecimals(WindowModel& model) const;
+    void pull() override;
+    void sync() override;
     QLineEdit& decimals() { return *m_txtDecimala; }
-
-signals:
-    void displayModeClicked(int index);
-    void separatorClicked(bool checked);
-    void decimalsEdited();
-    void decimalsScrolled(int value);
-    void angleClicked(int index);
-    void closeClicked();
 
 private:
     QWidget* buildDisplayModes();
@@ -51,29 +42,24 @@ private:
     QCheckBox* m_chkTisuca = nullptr;           // 1000 separator
     std::array<QRadioButton*, 3> m_optRadDeg{}; // &Rad &Deg &Grad
     QPushButton* m_cmdHide = nullptr;
+    NumberSettings& m_model;
+    RunHandler m_run;
 };
 
-class AnglePowerPanel : public QWidget {
-    Q_OBJECT
+class AnglePowerPanel : public QWidget, public UnitView {
 public:
-    explicit AnglePowerPanel(QWidget* parent);
+    AnglePowerPanel(QWidget* parent, NumberSettings& model, RunHandler run);
 
-    void pull(WindowModel& model) const;
-    void sync(const WindowModel& model);
-    // The user's edit of the power field, into the model (raises its change handler).
-    void takePower(WindowModel& model) const;
+    void pull() override;
+    void sync() override;
     QLineEdit& power() { return *m_txtPower; }
-
-signals:
-    void angleClicked(int index);
-    void powerEdited();
-    void powerScrolled(int value);
-    void powerFocused();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    NumberSettings& m_model;
+    RunHandler m_run;
     std::array<QRadioButton*, 3> m_optRadiani{}; // Radians Degrees Grads
     QLineEdit* m_txtPower = nullptr;             // exponent of the power keys
     QScrollBar* m_vsbPower = nullptr;

@@ -1,37 +1,33 @@
 #pragma once
-// The main window Vescal: a coordinator between the model of the window (Workspace) and its Qt
-// widgets. A widget event runs one model handler through handle(), which first takes the user's
-// edits into the model and afterwards shows the whole model again with refresh(). The window
-// computes nothing itself.
+// The main window Vescal: a coordinator between the plain model of the window and the views of
+// its units. Each view runs its unit's handlers for widget events through handle(), which first
+// takes the user's edits into the model, runs the handler once and then shows what changed with
+// refresh(). The window computes nothing itself.
 
-#include "documents/window_model.h"
-#include "ui/menus.h"
 #include "ui/qt_services.h"
 
 #include <QLocale>
 #include <QMainWindow>
 
 #include <functional>
-#include <utility>
+#include <memory>
 #include <vector>
-
-class QPushButton;
 
 namespace zolvan {
 
-class AboutView;
-class CompositionView;
 class AnglePowerPanel;
-class BusyPanel;
-class HelpView;
-class SplashView;
 class DisplayView;
+class DocumentWindows;
 class InputView;
 class KeyPreview;
+class MenuBar;
 class NumberFormatFrame;
-class PanelsView;
+class SplashView;
+class UnitView;
 class WindowZoom;
+class Workspace;
 struct VirtualKey;
+struct WindowModel;
 
 class Vescal : public QMainWindow {
     Q_OBJECT
@@ -40,9 +36,8 @@ public:
     explicit Vescal(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
     ~Vescal() override;
 
-    const WindowModel& model() const { return m_model; }
     QtServices& services() { return m_services; }
-    SplashView& splash() { return *m_splash; }
+    SplashView& splash();
 
     // Start-up through the splash window, which hands over to this window.
     void startWithSplash();
@@ -51,6 +46,8 @@ public:
     // being shown run nothing.
     void handle(const std::function<void()>& handler);
     void refresh();
+    // The handlers run so far, each one cycle of pulling edits, running and showing the model.
+    unsigned handledEvents() const { return m_handledEvents; }
 
 protected:
     // Menu shortcuts win over the input line's own keys; the editing keys stay with other text
@@ -60,34 +57,22 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildDocumentWindows();
-    void buildZoom();
-    void syncDocuments();
-    void buildCalculator(QWidget* central);
-    void buildSidePanel(QWidget* central);
-    void connectDisplay();
-    void connectInput();
-    void connectSettings();
-    void connectPanels();
-    void connectSidePanel();
-    void connectComposition();
-    void bindModelMenuItems();
-    void runMenuCommand(MenuCommand command, QAction* action);
+    void buildCalculator(QWidget& central);
+    void buildSidePanel(QWidget& central);
+    void buildKeyboardWalk(const std::vector<QWidget*>& sideKeys);
     void previewKey(VirtualKey key);
-
-    void buildKeyboardWalk();
     void syncCoveredKeys();
     void syncSpokenResult();
     void syncWindow();
-    void syncMenus();
     void applyFocus();
 
     QtServices m_services;
-    WindowModel m_model;
-    Workspace& m_ws; // m_model.workspace
+    std::unique_ptr<WindowModel> m_model;
+    Workspace& m_ws; // m_model->workspace
 
-    TopMenus m_menus;
-    MenuActions m_actions;
+    std::unique_ptr<MenuBar> m_menus;
+    std::unique_ptr<DocumentWindows> m_documents;
+    std::vector<UnitView*> m_views; // every unit's view, pulled and synced in this order
     struct {
         QWidget* fraCalculator = nullptr; // the calculator: display, input line, keypad area
         QWidget* fraExpand = nullptr;     // right-hand panels, seen in the expanded width
@@ -95,22 +80,13 @@ private:
         InputView* input = nullptr;
         NumberFormatFrame* numberFormat = nullptr;
         AnglePowerPanel* anglePower = nullptr;
-        QPushButton* cmdEnter = nullptr;
-        PanelsView* panels = nullptr;
-        CompositionView* composition = nullptr;
-    } m_views;
+    } m_widgets;
     std::vector<QWidget*> m_calculatorKeys; // on the keyboard walk unless the frame covers them
-    // Menu items whose commands and check marks the model's units own.
-    std::vector<std::pair<QAction*, MenuItem*>> m_modelItems;
     KeyPreview* m_keyPreview = nullptr;
-    SplashView* m_splash = nullptr;
-    AboutView* m_about = nullptr;
-    HelpView* m_help = nullptr;
-    BusyPanel* m_busy = nullptr;
-
     WindowZoom* m_zoom = nullptr;
 
     bool m_syncing = false;
+    unsigned m_handledEvents = 0;
     QSize m_shownSize; // window size last applied, zoomed
 };
 

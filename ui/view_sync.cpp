@@ -1,5 +1,6 @@
 #include "ui/view_sync.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -19,6 +20,10 @@ QColor toQColor(Rgb colour) {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString arrayName(const char* name, std::size_t index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
 int utf16Index(const QString& text, int codePoints) {
@@ -109,6 +114,13 @@ void syncLabel(QLabel& widget, const Label& model) {
     setTextColour(widget, toQColor(model.foreColour));
     widget.setEnabled(model.enabled);
     widget.setVisible(model.visible);
+}
+
+void syncCaption(QAbstractButton& button, const std::string& caption) {
+    const QString wanted = toQString(caption);
+    if (button.icon().isNull() && button.text() != wanted) {
+        button.setText(wanted);
+    }
 }
 
 void syncOptionButtons(std::span<QRadioButton* const> widgets, const OptionGroup& model) {

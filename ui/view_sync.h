@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -24,6 +25,8 @@ namespace zolvan {
 
 QColor toQColor(Rgb colour);
 QString toQString(std::string_view text);
+// The object name of element `index` of a control array: "cmdNum_7".
+QString arrayName(const char* name, std::size_t index);
 
 // The UTF-16 index of the character at `codePoints`, and back.
 int utf16Index(const QString& text, int codePoints);
@@ -34,6 +37,8 @@ int codePointIndex(const QString& text, int utf16);
 void setTextColour(QWidget& widget, QColor colour);
 
 void syncLabel(QLabel& widget, const Label& model);
+// A button's caption; a button that shows a picture keeps it.
+void syncCaption(QAbstractButton& button, const std::string& caption);
 void syncOptionButtons(std::span<QRadioButton* const> widgets, const OptionGroup& model);
 void syncCheckBox(QCheckBox& widget, const CheckBox& model);
 void syncScrollBar(QScrollBar& widget, const ScrollBar& model);

@@ -1,7 +1,8 @@
 #include "ui/window_zoom.h"
 
+#include "workspace/controls.h"
+
 #include <QAbstractButton>
-#include <QAction>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -61,36 +62,17 @@ bool placedByCode(const QWidget& widget, const QWidget& central) {
            (parent->layout() == nullptr || !layoutHolds(*parent->layout(), widget));
 }
 
-QAction* makeAction(QMainWindow& window, const char* name, const char* caption,
-                    const QList<QKeySequence>& keys) {
-    auto* action = new QAction(QString::fromLatin1(caption), &window);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    window.addAction(action); // its keys work while the menus are hidden
-    return action;
-}
-
 } // namespace
 
-WindowZoom::WindowZoom(QMainWindow& window, QSize largest)
-    : QObject(&window), m_window(window), m_largest(largest) {
+WindowZoom::WindowZoom(QMainWindow& window, QSize largest, MenuItem& zoomIn, MenuItem& zoomOut,
+                       MenuItem& actualSize)
+    : QObject(&window), m_window(window), m_largest(largest), m_zoomIn(zoomIn), m_zoomOut(zoomOut),
+      m_actualSize(actualSize) {
     setObjectName(QStringLiteral("windowZoom"));
-    // Ctrl+= is Ctrl++ on keyboards whose plus needs Shift; the keypad has keys of its own.
-    m_zoomIn =
-        makeAction(window, "zoomIn", "Zoom &In",
-                   {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                    QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)});
-    m_zoomOut =
-        makeAction(window, "zoomOut", "Zoom &Out",
-                   {QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                    QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
-    m_actualSize = makeAction(window, "actualSize", "&Actual Size",
-                              {QKeySequence(Qt::CTRL | Qt::Key_0),
-                               QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0)});
-    connect(m_zoomIn, &QAction::triggered, this, &WindowZoom::zoomIn);
-    connect(m_zoomOut, &QAction::triggered, this, &WindowZoom::zoomOut);
-    connect(m_actualSize, &QAction::triggered, this, &WindowZoom::actualSize);
-    syncActions();
+    m_zoomIn.onClick = [this] { this->zoomIn(); };
+    m_zoomOut.onClick = [this] { this->zoomOut(); };
+    m_actualSize.onClick = [this] { this->actualSize(); };
+    enableItems();
 }
 
 WindowZoom::~WindowZoom() {
@@ -133,7 +115,7 @@ void WindowZoom::setStep(std::size_t step) {
     }
     m_step = step;
     apply();
-    syncActions();
+    enableItems();
     emit changed();
     keepOnScreen();
 }
@@ -155,10 +137,10 @@ std::size_t WindowZoom::largestStepOnScreen() const {
     return step;
 }
 
-void WindowZoom::syncActions() {
-    m_zoomIn->setEnabled(m_step < largestStepOnScreen());
-    m_zoomOut->setEnabled(m_step > 0);
-    m_actualSize->setEnabled(m_step > 0);
+void WindowZoom::enableItems() {
+    m_zoomIn.enabled = m_step < largestStepOnScreen();
+    m_zoomOut.enabled = m_step > 0;
+    m_actualSize.enabled = m_step > 0;
 }
 
 // A widget first seen is at its design: nothing was scaled until the first zoom, and widgets

@@ -7,9 +7,10 @@
 // a change of the model (the hover frame, the tab marker, the hint strip) ask zoomed() for their
 // place. The window's size is the window's own business: it asks scaled() for it.
 //
-// Zoom In, Zoom Out and Actual Size are actions of the View menu and of the window itself, so
-// that their keys work in every mode, the compact one included, whose menus are hidden. Zoom In
-// stops at the largest step at which the widest and tallest window still fits on its screen.
+// Zoom In, Zoom Out and Actual Size are the model's menu items, whose keys work in every mode,
+// the compact one included, whose menus are hidden: the zoom gives them their command and enables
+// each while it can do something. Zoom In stops at the largest step at which the widest and
+// tallest window still fits on its screen.
 
 #include <QFont>
 #include <QObject>
@@ -21,12 +22,13 @@
 #include <optional>
 #include <vector>
 
-class QAction;
 class QLayout;
 class QMainWindow;
 class QWidget;
 
 namespace zolvan {
+
+struct MenuItem;
 
 // Name of the property that holds the SVG file of a label's picture, drawn again at each zoom.
 inline constexpr char kPictureProperty[] = "pictureFile";
@@ -37,7 +39,9 @@ public:
     static constexpr std::array<int, 7> kSteps{100, 125, 150, 175, 200, 250, 300};
 
     // `largest` is the window's biggest size at 100%, which must fit on the screen at any step.
-    WindowZoom(QMainWindow& window, QSize largest);
+    // The three items are the model's Zoom In, Zoom Out and Actual Size.
+    WindowZoom(QMainWindow& window, QSize largest, MenuItem& zoomIn, MenuItem& zoomOut,
+               MenuItem& actualSize);
     // Tooltips are drawn in one font for the whole program: it is given back.
     ~WindowZoom() override;
 
@@ -45,9 +49,6 @@ public:
     double factor() const { return percent() / 100.0; }
     QSize scaled(QSize design) const;
     QRect scaled(QRect design) const;
-
-    // Zoom In, Zoom Out and Actual Size, in that order.
-    std::vector<QAction*> actions() const { return {m_zoomIn, m_zoomOut, m_actualSize}; }
 
     void zoomIn();
     void zoomOut();
@@ -83,14 +84,14 @@ private:
     void applyTo(QWidget& widget, const Design& design) const;
     void applyToLayouts();
     void keepOnScreen();
-    void syncActions();
+    void enableItems();
 
     QMainWindow& m_window;
     QSize m_largest;
     std::size_t m_step = 0;
-    QAction* m_zoomIn = nullptr;
-    QAction* m_zoomOut = nullptr;
-    QAction* m_actualSize = nullptr;
+    MenuItem& m_zoomIn;
+    MenuItem& m_zoomOut;
+    MenuItem& m_actualSize;
     std::map<const QObject*, Design> m_designs;
     std::map<const QObject*, LayoutDesign> m_layouts;
     std::optional<QFont> m_toolTipFont;

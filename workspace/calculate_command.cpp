@@ -7,6 +7,7 @@
 #include "engine/fault_text.h"
 #include "engine/hints.h"
 #include "engine/number_text.h"
+#include "workspace/key_codes.h"
 #include "workspace/workspace.h"
 
 #include <algorithm>
@@ -17,8 +18,6 @@ namespace zolvan {
 using namespace ascii;
 
 namespace {
-
-constexpr int kCarriageReturn = 13;
 
 std::string_view trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -60,9 +59,14 @@ std::int16_t requestKind(std::string_view canonical) {
 } // namespace
 
 void Workspace::txtUnosFormule_KeyPress(int keyAscii) {
-    if (keyAscii == kCarriageReturn) {
+    if (keyAscii == keys::Enter) {
         convertChem2Text();
     }
+}
+
+LineReport Workspace::calculateLine(std::string line) {
+    txtUnosFormule.setText(std::move(line));
+    return convertChem2Text();
 }
 
 LineReport Workspace::convertChem2Text() {
@@ -104,28 +108,28 @@ void Workspace::runCommandLine(LineReport& report) {
         applyMemoryIndicator();
     } else {
         if (contains(line, "auto")) {
-            optNumber.select(0);
+            numberSettings.selectDisplayMode(0);
         } else if (contains(line, "sci")) {
-            optNumber.select(1);
+            numberSettings.selectDisplayMode(1);
             decimalsFromCommand(line, "sci");
         } else if (contains(line, "fix")) {
-            optNumber.select(2);
+            numberSettings.selectDisplayMode(2);
             decimalsFromCommand(line, "fix");
         }
         if (contains(line, "grad")) {
-            optRadDeg.select(2);
+            numberSettings.selectAngleUnit(2);
         } else if (contains(line, "deg")) {
-            optRadDeg.select(1);
+            numberSettings.selectAngleUnit(1);
         } else if (contains(line, "rad")) {
-            optRadDeg.select(0);
+            numberSettings.selectAngleUnit(0);
         }
         recordHistory(report.historyInput, report.historyResult);
     }
     txtUnosFormule.setText("");
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
-// Hands the number after the word to txtDecimala, whose handler checks and limits it.
+// Hands the number after the word to the decimal places, whose handler checks and limits it.
 // `lowerLine` is InputLine in lower case, so positions agree with InputLine.
 void Workspace::decimalsFromCommand(std::string_view lowerLine, std::string_view word) {
     const std::size_t after = lowerLine.find(word) + word.size();
@@ -139,7 +143,7 @@ void Workspace::decimalsFromCommand(std::string_view lowerLine, std::string_view
         // Too large for a double: as large as a double goes, which the handler limits to 12.
         places = std::copysign(1e308, places);
     }
-    txtDecimala.setText(userNumberText(places));
+    numberSettings.typeDecimals(userNumberText(places));
 }
 
 // A solution command's answer is shown and recorded as the line's result, like a calculation's:
@@ -163,7 +167,7 @@ void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer
     echoInputs();
     txtUnosFormule.setText("");
     recordHistory(report.historyInput, report.historyResult);
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 namespace {
@@ -264,7 +268,7 @@ void Workspace::runCalculation(LineReport& report) {
         txtUnosFormule.setText("");
     }
     recordHistory(report.historyInput, report.historyResult);
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 // Sets the display rows for the kind of result and gives the history pair to record.

@@ -125,26 +125,34 @@ private:
     int m_value = 0;
 };
 
-// A menu item or top-level menu: shown or hidden, with a check mark. Choosing it runs onClick,
-// which the unit that owns the command sets, so that a key handler can run the same command.
+// A menu item or top-level menu, as the window shows it: caption with its access key, shortcut,
+// check mark, shown or hidden. Choosing it runs onClick, which the unit that owns the command
+// sets, so that a key handler or a picture button can run the same command.
 struct MenuItem {
     std::string caption;
+    std::string shortcut; // keys in portable text ("Ctrl+N"); "; " between alternatives
+    bool checkable = false;
     bool checked = false;
     bool visible = true;
     bool enabled = true;
     std::function<void()> onClick;
 
-    // Gives the item its command and enables it.
-    void bind(std::function<void()> handler) {
-        onClick = std::move(handler);
-        enabled = true;
-    }
     void click() const {
         if (onClick) {
             onClick();
         }
     }
 };
+
+// An item with its caption ("&New"), shortcut ("Ctrl+N") and whether it takes a check mark.
+inline MenuItem menuItem(std::string_view caption, std::string_view shortcut = {},
+                         bool checkable = false) {
+    MenuItem item;
+    item.caption = caption;
+    item.shortcut = shortcut;
+    item.checkable = checkable;
+    return item;
+}
 
 // A picture button: `picture` names the image it shows.
 struct ImageButton {
@@ -161,18 +169,41 @@ struct CommandButton {
 
 // A list or drop-down list: entries, newest first where the handlers insert at the top.
 // A deque, because the history lists take every new entry at index 0 and grow without limit.
-struct ListBox {
-    std::deque<std::string> items;
+// Every change of the entries moves `revision`, so that a view compares one number instead of
+// every entry; emptying the list also moves `resets`, so that a view following the list's new
+// entries at the top knows when it must start again.
+class ListBox {
+public:
     bool visible = true;
     int listIndex = -1; // the selected entry, -1 for none
-    void insertAtTop(std::string item) { items.push_front(std::move(item)); }
-    // Empties the list. A view that follows the list inserts new entries at the top and rebuilds
-    // only when `resets` has changed.
-    void clear() {
-        items.clear();
-        ++resets;
+
+    const std::deque<std::string>& items() const { return m_items; }
+    std::size_t size() const { return m_items.size(); }
+    unsigned revision() const { return m_revision; }
+    unsigned resets() const { return m_resets; }
+
+    void insertAtTop(std::string item) {
+        m_items.push_front(std::move(item));
+        ++m_revision;
     }
-    unsigned resets = 0;
+    void clear() {
+        m_items.clear();
+        ++m_revision;
+        ++m_resets;
+    }
+    // Replaces every entry; the selection goes.
+    void assign(std::vector<std::string> lines) {
+        m_items.assign(std::make_move_iterator(lines.begin()),
+                       std::make_move_iterator(lines.end()));
+        listIndex = -1;
+        ++m_revision;
+        ++m_resets;
+    }
+
+private:
+    std::deque<std::string> m_items;
+    unsigned m_revision = 0;
+    unsigned m_resets = 0;
 };
 
 } // namespace zolvan

@@ -14,7 +14,7 @@ void showWithCaretAtEnd(TextBox& line, std::string text) {
 } // namespace
 
 void HistoryBrowser::step(Step direction, const ListBox& lines, TextBox& line) {
-    const std::size_t count = lines.items.size();
+    const std::size_t count = lines.items().size();
     // The history may have been emptied or shortened since the line was shown.
     if (m_position && *m_position >= count) {
         m_position.reset();
@@ -27,7 +27,7 @@ void HistoryBrowser::step(Step direction, const ListBox& lines, TextBox& line) {
             m_draft = line.text();
         }
         m_position = m_position ? *m_position + 1 : 0;
-        showWithCaretAtEnd(line, lines.items[*m_position]);
+        showWithCaretAtEnd(line, lines.items()[*m_position]);
         return;
     }
     if (!m_position) {
@@ -39,7 +39,7 @@ void HistoryBrowser::step(Step direction, const ListBox& lines, TextBox& line) {
         return;
     }
     --*m_position;
-    showWithCaretAtEnd(line, lines.items[*m_position]);
+    showWithCaretAtEnd(line, lines.items()[*m_position]);
 }
 
 } // namespace zolvan

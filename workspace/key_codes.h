@@ -1,9 +1,11 @@
 #pragma once
-// Key codes and modifier bits of the window's key handler, Form_KeyDown. The Qt window
-// translates its key events into these.
+// Key codes and modifier bits of the window's key handlers (Form_KeyDown, the KeyPress handlers
+// of the input line, the coefficient boxes and the constants lists). The Qt window translates its
+// key events into these.
 
 namespace zolvan::keys {
 
+inline constexpr int Enter = 13; // Return or the keypad's Enter: a carriage return
 inline constexpr int Escape = 27;
 inline constexpr int Digit0 = 48;
 inline constexpr int Digit1 = 49;

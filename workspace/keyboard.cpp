@@ -8,14 +8,6 @@ namespace zolvan {
 
 namespace {
 
-// Moves a three-way option group to its next button, the last one back to the first.
-void cycle(OptionGroup& group) {
-    const int count = static_cast<int>(group.buttons.size());
-    if (count > 0) {
-        group.select((group.selected() + 1) % count);
-    }
-}
-
 // An operand holding an operator is bracketed before a power or root is applied to it. The
 // minus sign is left out, so a negative number stays as it is.
 bool needsBrackets(std::string_view operand) {
@@ -42,23 +34,16 @@ void Workspace::Form_KeyDown(int keyCode, int shift) {
         insertCaption(lblUnosFormule[1]);
         break;
     case keys::F5:
-        cycle(optNumber);
+        numberSettings.nextDisplayMode();
         break;
     case keys::F6:
-        if (std::optional<double> result = readUserNumber(engine.ResultText)) {
-            engine.MemoryValue = *result;
-        } else if (engine.ResultText.empty()) {
-            engine.MemoryValue = 0.0;
-        }
-        applyMemoryIndicator();
+        storeResultInMemory();
         break;
     case keys::F7:
-        if (engine.MemoryValue != 0.0) {
-            txtUnosFormule.insertAtCaret(userNumberText(engine.MemoryValue));
-        }
+        recallMemory();
         break;
     case keys::F8:
-        cycle(optRadDeg);
+        numberSettings.nextAngleUnit();
         break;
     case keys::F12:
         mnuShort.click(); // works while the menus, and so their shortcuts, are hidden

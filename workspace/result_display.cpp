@@ -1,8 +1,10 @@
 // The paper-tape display: value labels written from the engine state with the current display
-// settings, the memory indicator, and clicks that copy display texts into the input line.
+// settings, the indicators and the memory, the session, and clicks that copy display texts into
+// the input line.
 
 #include "workspace/workspace.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace zolvan {
@@ -10,8 +12,8 @@ namespace zolvan {
 namespace {
 
 constexpr std::string_view kMemoryToolTip = " Memory (F6-store / F7-recall) ";
-constexpr int kMemoryIndicator = 3;
-constexpr int kFirstAngleIndicator = 4;
+constexpr int kMemoryIndicator = static_cast<int>(Indicator::Memory);
+constexpr int kFirstAngleIndicator = static_cast<int>(Indicator::Radians);
 
 template <std::size_t N> bool inRange(const std::array<Label, N>&, int index) {
     return index >= 0 && index < static_cast<int>(N);
@@ -40,15 +42,85 @@ void Workspace::PokaziRezultat() {
     }
 }
 
+void Workspace::setIndicator(Indicator indicator, bool on) {
+    lblInfo[static_cast<std::size_t>(indicator)].foreColour = on ? kActiveColour : kGreyColour;
+}
+
 void Workspace::applyMemoryIndicator() {
     Label& indicator = lblInfo[kMemoryIndicator];
-    if (engine.MemoryValue != 0.0) {
-        indicator.foreColour = kActiveColour;
-        indicator.toolTip = " " + userNumberText(engine.MemoryValue) + " ";
-    } else {
-        indicator.foreColour = kGreyColour;
-        indicator.toolTip = kMemoryToolTip;
+    setIndicator(Indicator::Memory, engine.MemoryValue != 0.0);
+    indicator.toolTip = engine.MemoryValue != 0.0 ? " " + userNumberText(engine.MemoryValue) + " "
+                                                  : std::string(kMemoryToolTip);
+}
+
+void Workspace::storeResultInMemory() {
+    if (std::optional<double> result = readUserNumber(engine.ResultText)) {
+        engine.MemoryValue = *result;
+    } else if (engine.ResultText.empty()) {
+        engine.MemoryValue = 0.0;
     }
+    applyMemoryIndicator();
+}
+
+void Workspace::recallMemory() {
+    if (engine.MemoryValue != 0.0) {
+        txtUnosFormule.insertAtCaret(userNumberText(engine.MemoryValue));
+    }
+}
+
+void Workspace::addResultToMemory(bool subtract) {
+    if (std::optional<double> result = readUserNumber(engine.ResultText)) {
+        const double sum = engine.MemoryValue + (subtract ? -*result : *result);
+        if (std::isfinite(sum)) {
+            engine.MemoryValue = sum;
+        }
+    }
+    applyMemoryIndicator();
+}
+
+void Workspace::clearMemoryAndData() {
+    engine.DataValues.assign(1, 0.0);
+    engine.DataCount = 0;
+    engine.MemoryValue = 0.0;
+    setIndicator(Indicator::Memory, false);
+}
+
+void Workspace::showMessage(std::string_view message) {
+    lblRezultat[0].caption = message;
+}
+
+void Workspace::showResultRows(bool shown) {
+    for (Label* label :
+         {&lblUnosFormule[0], &lblUnosFormule[1], &lblRezultat[0], &lblRezultat[1]}) {
+        label->visible = shown;
+    }
+}
+
+void Workspace::clearDisplay() {
+    for (Label* label : {&lblUnosFormule[0], &lblUnosFormule[1], &lblOznaka[1], &lblOznaka[2],
+                         &lblOznaka[3], &lblRezultat[2], &lblRezultat[1], &lblRezultat[0]}) {
+        label->caption.clear();
+    }
+    hints.clear();
+    focusInput();
+}
+
+// ":ans" refers to nothing afterwards.
+void Workspace::clearSession() {
+    txtUnosFormule.setText("");
+    for (Label* label :
+         {&lblRezultat[0], &lblRezultat[1], &lblUnosFormule[0], &lblUnosFormule[1]}) {
+        label->caption.clear();
+    }
+    engine.AnsText.clear();
+    engine.ResultText.clear();
+    engine.NormalizedLine.clear();
+    engine.PrevNormalizedLine.clear();
+    hints.clear();
+    cmbLista.clear();
+    lstRezultat.clear();
+    m_historyBrowser.restart();
+    focusInput();
 }
 
 void Workspace::lblRezultat_Click(int index) {
@@ -71,38 +143,34 @@ void Workspace::lblUnosFormule_Click(int index) {
 
 void Workspace::lblInfo_Click(int index) {
     if (index >= 0 && index < kMemoryIndicator) {
-        optNumber.select(index);
+        numberSettings.selectDisplayMode(index);
     } else if (index == kMemoryIndicator) {
-        // One label both stores (memory empty) and recalls (memory set).
-        if (engine.MemoryValue == 0.0) {
-            if (std::optional<double> result = readUserNumber(engine.ResultText)) {
-                engine.MemoryValue = *result;
-            }
-        } else {
-            txtUnosFormule.insertAtCaret(userNumberText(engine.MemoryValue));
-        }
+        // One label both stores (memory empty) and recalls (memory set). A result that is no
+        // number leaves the memory empty and the indicator's tooltip as it was.
         if (engine.MemoryValue != 0.0) {
+            recallMemory();
             applyMemoryIndicator();
+        } else if (readUserNumber(engine.ResultText)) {
+            storeResultInMemory();
         } else {
-            lblInfo[kMemoryIndicator].foreColour = kGreyColour;
+            setIndicator(Indicator::Memory, false);
         }
     } else if (inRange(lblInfo, index)) {
-        optRadDeg.select(index - kFirstAngleIndicator);
-        optRadiani.select(index - kFirstAngleIndicator);
+        numberSettings.selectAngleUnit(index - kFirstAngleIndicator);
     }
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 void Workspace::cmbLista_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(cmbLista.items.size())) {
-        txtUnosFormule.insertAtCaret(cmbLista.items[static_cast<std::size_t>(index)]);
+    if (index >= 0 && index < static_cast<int>(cmbLista.size())) {
+        txtUnosFormule.insertAtCaret(cmbLista.items()[static_cast<std::size_t>(index)]);
     }
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 void Workspace::dismissHints() {
     hints.clear();
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 void Workspace::browseHistory(HistoryBrowser::Step direction) {

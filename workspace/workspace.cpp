@@ -22,7 +22,7 @@ struct IndicatorDesign {
 };
 
 // The indicator row as the window opens: automatic mode and radians in the design colour.
-constexpr std::array<IndicatorDesign, 7> kIndicators{{
+constexpr std::array<IndicatorDesign, kIndicators> kIndicatorDesigns{{
     {"AUTO", " Number Format (F5) ", kDesignColour},
     {"SCI", " Number Format (F5) ", kGreyColour},
     {"FIX", " Number Format (F5) ", kGreyColour},
@@ -32,47 +32,22 @@ constexpr std::array<IndicatorDesign, 7> kIndicators{{
     {"GRAD", " Grads (F8) ", kGreyColour},
 }};
 
-std::vector<OptionButton> optionButtons(std::initializer_list<std::string_view> captions) {
-    std::vector<OptionButton> buttons;
-    for (std::string_view caption : captions) {
-        buttons.push_back({std::string(caption), kBlackColour, true});
-    }
-    return buttons;
-}
-
-MenuItem menu(std::string_view caption) {
-    MenuItem item;
-    item.caption = caption;
-    return item;
-}
-
-// An item whose command is not part of the window yet: shown, but disabled.
-MenuItem command(std::string_view caption) {
-    MenuItem item = menu(caption);
-    item.enabled = false;
-    return item;
-}
-
 } // namespace
 
 Workspace::Workspace(WindowServices& services)
-    : mnuFile(menu("&File")), mnuEdit(menu("&Edit")), mnuInsert(menu("&Insert")),
-      mnuView(menu("&View")), mnuHelp(menu("&Help")), mnuExpand(menu("Expand Zolvan")),
-      mnuShort(menu("Show Display only")), mnuTop(menu("Always On &Top")),
-      mnuNumber(menu("Number &Format...")), mnuNew(command("&New")), mnuOpen(command("&Open...")),
-      mnuSave(command("&Save...")), mnuPrint(command("&Print...")), mnuCut(command("Cu&t")),
-      mnuCopy(command("&Copy")), mnuPaste(command("&Paste")), mnuDelete(command("&Delete")),
-      optNumber(optionButtons({"&Automatic", "&Scientific", "&Fixed"})),
-      optRadDeg(optionButtons({"&Rad", "&Deg", "&Grad"})),
-      optRadiani(optionButtons({"Radians", "Degrees", "Grads"})), m_services(services) {
-    for (std::size_t i = 0; i < kIndicators.size(); ++i) {
-        lblInfo[i].caption = kIndicators[i].caption;
-        lblInfo[i].toolTip = kIndicators[i].toolTip;
-        lblInfo[i].foreColour = kIndicators[i].colour;
+    : mnuFile(menuItem("&File")), mnuEdit(menuItem("&Edit")), mnuInsert(menuItem("&Insert")),
+      mnuView(menuItem("&View")), mnuHelp(menuItem("&Help")),
+      mnuExpand(menuItem("Expand Zolvan", "F9", true)),
+      mnuShort(menuItem("Show Display only", "F12", true)), mnuNew(menuItem("&New", "Ctrl+N")),
+      mnuOpen(menuItem("&Open...", "Ctrl+O")), mnuSave(menuItem("&Save...", "Ctrl+S")),
+      mnuPrint(menuItem("&Print...", "Ctrl+P")), mnuCut(menuItem("Cu&t", "Ctrl+X")),
+      mnuCopy(menuItem("&Copy", "Ctrl+C")), mnuPaste(menuItem("&Paste", "Ctrl+V")),
+      mnuDelete(menuItem("&Delete", "Shift+Del")), numberSettings(*this), m_services(services) {
+    for (std::size_t i = 0; i < kIndicatorDesigns.size(); ++i) {
+        lblInfo[i].caption = kIndicatorDesigns[i].caption;
+        lblInfo[i].toolTip = kIndicatorDesigns[i].toolTip;
+        lblInfo[i].foreColour = kIndicatorDesigns[i].colour;
     }
-    txtDecimala.setText("2");
-    txtDecimala.enabled = false;
-    optRadiani.buttons[0].foreColour = kBlueColour;
     imgMenu[9] = {"imgMenuExpand", " Expand Zolvan "};
 }
 
@@ -91,7 +66,7 @@ void Workspace::Form_Load() {
 
 void Workspace::txtBlank_Click() {
     txtUnosFormule.select(0, 0);
-    focus = FocusTarget::txtUnosFormule;
+    focusInput();
 }
 
 void Workspace::hoverReset() {
@@ -101,6 +76,20 @@ void Workspace::hoverReset() {
     imgButonMaskLeft = kMaskHiddenLeft;
     hoverIndex = -1;
     maskShown = false;
+}
+
+void Workspace::showHoverMask(int index, int left) {
+    if (index != hoverIndex) {
+        hoverIndex = static_cast<std::int16_t>(index);
+        imgButonMaskLeft = left;
+    }
+    maskShown = true;
+}
+
+void Workspace::showSidePanels() {
+    if (!isExpanded) {
+        mnuExpand.click();
+    }
 }
 
 std::optional<double> Workspace::readUserNumber(std::string_view text) const {
@@ -124,6 +113,11 @@ std::string Workspace::formatForDisplay(std::string_view value) const {
 const std::string& Workspace::resultRow(std::size_t index) const {
     static const std::string kNone;
     return index < engine.ResultRows.size() ? engine.ResultRows[index] : kNone;
+}
+
+const std::string& Workspace::historyResult(std::size_t index) const {
+    static const std::string kNone;
+    return index < lstRezultat.size() ? lstRezultat.items()[index] : kNone;
 }
 
 void Workspace::recordHistory(std::string input, std::string result) {

@@ -1,13 +1,16 @@
 #pragma once
 // The main window's state and handlers, without a window: the engine state, the settings the
-// window keeps, the model of its controls, and the handlers that work on them. The Qt view
-// calls these handlers for widget events and shows the controls again afterwards.
+// window keeps, the input line, the display and the history, the calculate command, and the
+// operations other units ask of them (store the result in memory, clear the session, light an
+// indicator...). The other units of the window call those operations instead of writing these
+// controls; the Qt view calls the handlers for widget events and shows the controls afterwards.
 
 #include "engine/composition.h"
 #include "engine/engine_state.h"
 #include "engine/solution.h"
 #include "workspace/controls.h"
 #include "workspace/history_browser.h"
+#include "workspace/number_settings.h"
 #include "workspace/window_services.h"
 
 #include <array>
@@ -21,6 +24,10 @@ namespace zolvan {
 
 // Controls that can hold the keyboard focus, as far as the handlers move it.
 enum class FocusTarget { None, txtUnosFormule, txtDecimala, txtPower };
+
+// The indicator row of the display, in its order: display modes, memory, angle units.
+enum class Indicator { Automatic, Scientific, Fixed, Memory, Radians, Degrees, Grads };
+inline constexpr std::size_t kIndicators = 7;
 
 // What one run of the calculate command did, for the command-line tool and tests. Every field
 // describes this line only.
@@ -71,29 +78,24 @@ public:
     bool keyPreview = false;
     int imgButonMaskLeft = 0; // left position of the image-menu hover mask
 
-    // Menus shown, hidden or checked by more than one unit; each command's owner sets onClick.
+    // Menus and items that more than one unit shows, hides, checks or runs; the unit that owns
+    // each command sets its onClick.
     MenuItem mnuFile, mnuEdit, mnuInsert, mnuView, mnuHelp; // top-level menus
     MenuItem mnuExpand;                                     // "Expand Zolvan"
     MenuItem mnuShort;                                      // "Show Display only"
-    MenuItem mnuTop;                                        // "Always On &Top"
-    MenuItem mnuNumber;                                     // "Number &Format..."
-    // File and Edit commands that the image menu bar repeats; disabled until they are built.
+    // File and Edit commands that the image menu bar repeats.
     MenuItem mnuNew, mnuOpen, mnuSave, mnuPrint, mnuCut, mnuCopy, mnuPaste, mnuDelete;
     std::array<ImageButton, 10> imgMenu; // image menu bar above the keypad
 
-    // Controls that the calculate command, the display or the keys change. The panels own the
-    // handlers of their events.
-    TextBox txtUnosFormule;              // formula input line
-    ListBox cmbLista;                    // history of input lines, newest first
-    ListBox lstRezultat;                 // history of results, index-aligned with cmbLista
-    std::array<Label, 4> lblOznaka;      // designation labels of display rows 1..4
-    std::array<Label, 3> lblRezultat;    // value labels: 0 current, 1 previous, 2 third value
-    std::array<Label, 2> lblUnosFormule; // echo labels: 0 current line, 1 previous line
-    std::array<Label, 7> lblInfo;        // indicators AUTO SCI FIX MEM RAD DEG GRAD
-    OptionGroup optNumber;               // display mode
-    TextBox txtDecimala;                 // decimal places
-    OptionGroup optRadDeg;               // angle unit in the number-format frame
-    OptionGroup optRadiani;              // angle unit on the function panel
+    // Controls that the calculate command, the display or the keys change.
+    TextBox txtUnosFormule;                 // formula input line
+    ListBox cmbLista;                       // history of input lines, newest first
+    ListBox lstRezultat;                    // history of results, index-aligned with cmbLista
+    std::array<Label, 4> lblOznaka;         // designation labels of display rows 1..4
+    std::array<Label, 3> lblRezultat;       // value labels: 0 current, 1 previous, 2 third
+    std::array<Label, 2> lblUnosFormule;    // echo labels: 0 current line, 1 previous line
+    std::array<Label, kIndicators> lblInfo; // indicators AUTO SCI FIX MEM RAD DEG GRAD
+    NumberSettings numberSettings;          // display mode, decimals, angle unit
 
     // The canonical text of the last calculated line when its value is the molar mass of
     // formula material (empty otherwise), and of the last line that was, whose mass the
@@ -112,12 +114,17 @@ public:
     // Moves the image-menu hover mask out of sight when it is shown; the pointer-move handlers of
     // the input line, the keypad and the function panel run it.
     void hoverReset();
+    // Puts the hover mask over image button `index`, `left` twips into the bar.
+    void showHoverMask(int index, int left);
 
     // Calculate command (Enter, the "=" button).
     LineReport convertChem2Text();
     void cmdEnter_Click() { convertChem2Text(); }
-    // Runs the calculate command for a carriage return (13).
+    // Runs the calculate command for Enter (keys::Enter).
     void txtUnosFormule_KeyPress(int keyAscii);
+    // Puts `line` into the input line and runs the calculate command on it, as typing it and
+    // pressing Enter does.
+    LineReport calculateLine(std::string line);
 
     // Result display and history.
     void PokaziRezultat();
@@ -135,6 +142,33 @@ public:
     // 4 Alt.
     void Form_KeyDown(int keyCode, int shift);
 
+    // What the other units ask of the display, the memory and the session.
+    // Lights an indicator in the colour of a setting in force, or greys it.
+    void setIndicator(Indicator indicator, bool on);
+    // The result as a number into the memory; an empty result empties it, another text leaves it.
+    void storeResultInMemory();
+    // The memory into the input line at the caret, when it holds a value.
+    void recallMemory();
+    // Adds the result to the memory, or subtracts it; a sum that leaves the doubles is not kept.
+    void addResultToMemory(bool subtract);
+    // Empties the memory and the data series and greys the memory indicator.
+    void clearMemoryAndData();
+    // A message of another unit in the current result row.
+    void showMessage(std::string_view message);
+    // Hides the input echoes and the two value rows while a batch runs, and shows them again.
+    void showResultRows(bool shown);
+    // Empties the display's echo, designation and value labels and the hints; the input line,
+    // the history, the result texts and the memory stay.
+    void clearDisplay();
+    // A new list: the input line, the display's lines and values, the last answer and the
+    // history go; the memory, the data series and the settings stay.
+    void clearSession();
+    // Whether function names are written with their leading ":" when inserted.
+    void showFunctionSeparators(bool on) { engine.ShowSeparators = on; }
+    void focusInput() { focus = FocusTarget::txtUnosFormule; }
+    // Widens the window to show the side panels when it is narrow, as Expand does.
+    void showSidePanels();
+
     // Helpers shared by the handlers.
     // A text read in the user's number format; nullopt unless it reads as a finite number.
     std::optional<double> readUserNumber(std::string_view text) const;
@@ -144,6 +178,8 @@ public:
     std::string formatForDisplay(std::string_view value) const;
     // Inserts one history pair at the top of cmbLista and lstRezultat.
     void recordHistory(std::string input, std::string result);
+    // The result recorded with history entry `index`; empty when there is none.
+    const std::string& historyResult(std::size_t index) const;
     WindowServices& services() { return m_services; }
 
 private:

@@ -95,8 +95,8 @@ TEST_P(PasteLines, CalculatesSeveralLinesInTurn) {
     };
     s.model.editCommands.mnuPaste_Click();
     std::vector<std::string> history;
-    for (std::size_t i = 0; i < s.w.cmbLista.items.size(); ++i) {
-        history.push_back(s.w.cmbLista.items[i] + " | " + s.w.lstRezultat.items[i]);
+    for (std::size_t i = 0; i < s.w.cmbLista.items().size(); ++i) {
+        history.push_back(s.w.cmbLista.items()[i] + " | " + s.w.lstRezultat.items()[i]);
     }
     EXPECT_EQ(history, c.history);
     EXPECT_EQ(s.w.txtUnosFormule.text(), c.line);
@@ -131,7 +131,7 @@ TEST(EditCommand, CopyAfterClearDisplayCopiesAnEmptyText) {
                   w.lblOznaka[1].caption + w.lblOznaka[2].caption + w.lblOznaka[3].caption,
               "");
     EXPECT_EQ(s.w.engine.ResultText, "2.5");
-    EXPECT_EQ(s.w.cmbLista.items.size(), 2u);
+    EXPECT_EQ(s.w.cmbLista.items().size(), 2u);
     s.model.editCommands.mnuCopy_Click();
     EXPECT_EQ(s.services.clipboard, "");
 }

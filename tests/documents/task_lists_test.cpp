@@ -198,8 +198,8 @@ TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
     c.example ? s.model.taskLists.mnuExample_Click() : s.model.taskLists.mnuOpen_Click();
     EXPECT_EQ(pumps, c.pumps);
     Lines history;
-    for (std::size_t i = 0; i < s.w.cmbLista.items.size(); ++i) {
-        history.push_back(s.w.cmbLista.items[i] + " | " + s.w.lstRezultat.items[i]);
+    for (std::size_t i = 0; i < s.w.cmbLista.items().size(); ++i) {
+        history.push_back(s.w.cmbLista.items()[i] + " | " + s.w.lstRezultat.items()[i]);
     }
     EXPECT_EQ(history, c.history);
     EXPECT_EQ(s.services.errors, c.errors);
@@ -264,8 +264,8 @@ TEST(NewTaskList, EmptiesListAndDisplayButKeepsMemoryAndSettings) {
     }
     s.w.txtUnosFormule.setText("typed");
     s.model.taskLists.mnuNew_Click();
-    EXPECT_TRUE(s.w.cmbLista.items.empty());
-    EXPECT_TRUE(s.w.lstRezultat.items.empty());
+    EXPECT_TRUE(s.w.cmbLista.items().empty());
+    EXPECT_TRUE(s.w.lstRezultat.items().empty());
     EXPECT_EQ(s.w.txtUnosFormule.text(), "");
     EXPECT_EQ(s.w.lblRezultat[0].caption + s.w.lblRezultat[1].caption +
                   s.w.lblUnosFormule[0].caption + s.w.lblUnosFormule[1].caption,

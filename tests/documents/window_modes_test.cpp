@@ -45,7 +45,7 @@ TEST_P(WindowModes, EndInTheExpectedState) {
     EXPECT_EQ(s.w.mnuShort.checked, c.compact);
     EXPECT_EQ(s.w.isExpanded + s.w.mnuExpand.checked, c.expanded ? 2 : 0);
     EXPECT_EQ(s.w.imgMenu[9].toolTip, c.expanded ? " Shrink Zolvan " : " Expand Zolvan ");
-    EXPECT_EQ(s.w.mnuTop.checked, c.topChecked);
+    EXPECT_EQ(s.model.windowModes.mnuTop.checked, c.topChecked);
     std::string topmost;
     for (const bool on : s.services.topmostCalls) {
         topmost += on ? '1' : '0';

@@ -152,8 +152,8 @@ TEST(ConstantsFile, HugeBinaryFileIsCutNotSwallowed) {
     s.services.files["/tmp/huge.con"] = std::move(bytes);
     s.model.constantsPanel.mnuConstants_Click(4);
     const ListBox& list = s.model.constantsPanel.lstConstants[3];
-    EXPECT_EQ(list.items.size(), kMaxConstantsLines);
-    for (const std::string& line : list.items) {
+    EXPECT_EQ(list.items().size(), kMaxConstantsLines);
+    for (const std::string& line : list.items()) {
         EXPECT_LE(line.size(), kMaxConstantsLineBytes);
     }
 }

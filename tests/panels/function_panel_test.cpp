@@ -75,13 +75,13 @@ TEST_P(FunctionStatistics, InsertValueOrShowMessage) {
         s.enter(":dat(" + value + ")");
     }
     const std::string result = s.w.engine.ResultText;
-    const std::size_t history = s.w.cmbLista.items.size();
+    const std::size_t history = s.w.cmbLista.items().size();
     s.model.functionPanel.cmdFunction_Click(c.button);
     EXPECT_EQ(s.w.txtUnosFormule.text(), c.inserted);
     if (!c.message.empty()) {
         EXPECT_EQ(s.w.lblRezultat[0].caption, c.message);
         EXPECT_EQ(s.w.engine.ResultText, result);
-        EXPECT_EQ(s.w.cmbLista.items.size(), history);
+        EXPECT_EQ(s.w.cmbLista.items().size(), history);
     }
     // Only the count's message leaves the focus where it was.
     EXPECT_EQ(s.w.focus, c.message == "No data!" ? FocusTarget::None : FocusTarget::txtUnosFormule);
@@ -94,7 +94,7 @@ TEST(DataEntry, TakesLineThenResultElseMessage) {
     StartedWorkspace s;
     s.w.txtUnosFormule.setText("12.5");
     s.model.functionPanel.cmdFunction_Click(28);
-    EXPECT_EQ(s.w.cmbLista.items.front(), ":dat(12.5)");
+    EXPECT_EQ(s.w.cmbLista.items().front(), ":dat(12.5)");
     EXPECT_EQ(s.w.engine.DataCount, 1);
     s.model.functionPanel.cmdFunction_Click(28); // empty line: the result 12.5 again
     EXPECT_EQ(s.w.engine.DataCount, 2);

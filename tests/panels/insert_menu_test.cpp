@@ -19,7 +19,7 @@ TEST(ImageMenu, RunsItsMenuItemsOnlyWhileEnabled) {
     StartedWorkspace s;
     InsertMenu& bar = s.model.insertMenu;
     bar.imgMenu_Click(8);
-    EXPECT_TRUE(s.model.numberSettings.frmNumber.visible);
+    EXPECT_TRUE(s.w.numberSettings.frmNumber.visible);
     bar.imgMenu_Click(9);
     EXPECT_TRUE(s.w.isExpanded);
     int runs = 0;

@@ -7,10 +7,3 @@
 
 #include <string>
 #include <vector>
-
-namespace zolvan::testing {
-
-// Names a parameterised case after its row, so that a failure says which row broke.
-inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
-
-} // namespace zolvan::testing

@@ -31,7 +31,7 @@ TEST_P(SquarePanel, WritesTheLineAndSolves) {
     } else {
         panel.cmdKvadratna_Click();
     }
-    ASSERT_FALSE(s.w.cmbLista.items.empty());
+    ASSERT_FALSE(s.w.cmbLista.items().empty());
     EXPECT_EQ(s.w.lblRezultat[1].caption, c.x1);
     EXPECT_EQ(s.w.lblRezultat[0].caption, c.x2);
     EXPECT_EQ(s.w.engine.InputLine, c.line);

@@ -44,8 +44,8 @@ TEST_P(CommandLine, ChangesOnlyItsSettingAndRecordsOnePair) {
     const CommandCase& c = GetParam();
     StartedWorkspace s(c.separator);
     Workspace& w = s.w;
-    w.optNumber.select(c.priorMode);
-    w.optRadDeg.select(c.priorAngle);
+    w.numberSettings.optNumber.select(c.priorMode);
+    w.numberSettings.optRadDeg.select(c.priorAngle);
     w.engine.ResultText = c.priorResult;
     w.engine.MemoryValue = c.priorMemory;
     w.applyMemoryIndicator();
@@ -103,7 +103,7 @@ TEST(Calculation, SquareEquationRowsAndHistoryInTheDisplayFormat) {
     s.enter("#fix 1");
     s.enter("x^2-3x+2");
     EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "|x1 =||x2 =|1.0|2.0||");
-    EXPECT_EQ(w.lstRezultat.items[0], "x1 = 2.0; x2 = 1.0");
+    EXPECT_EQ(w.lstRezultat.items()[0], "x1 = 2.0; x2 = 1.0");
 
     s.enter("1+1");
     EXPECT_EQ(captions(w.lblOznaka) + captions(w.lblRezultat), "||||2.0|2.0||")

@@ -2,7 +2,7 @@
 // A window-services fake for workspace tests: a chosen decimal separator and clock seed, and a
 // record of what the handlers asked of the window system.
 
-#include "documents/window_model.h"
+#include "ui/window_model.h"
 #include "workspace/window_services.h"
 
 #include <algorithm>
@@ -152,9 +152,12 @@ struct StartedWorkspace {
     }
 };
 
+// Names a parameterised case after its row, so that a failure says which row broke.
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
 // The entries of a history list, newest first.
 inline std::vector<std::string> entries(const ListBox& list) {
-    return {list.items.begin(), list.items.end()};
+    return {list.items().begin(), list.items().end()};
 }
 
 // The captions of a row of labels, each followed by "|".

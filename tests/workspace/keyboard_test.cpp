@@ -132,8 +132,8 @@ TEST_P(HistoryKeys, StepThroughEarlierLinesAndBackToTheDraft) {
         if (key == 'E') {
             s.w.convertChem2Text();
         } else if (key == 'X') {
-            s.w.cmbLista.items.clear();
-            s.w.lstRezultat.items.clear();
+            s.w.cmbLista.clear();
+            s.w.lstRezultat.clear();
         } else {
             s.w.browseHistory(key == 'U' ? HistoryBrowser::Step::Older
                                          : HistoryBrowser::Step::Newer);

@@ -40,23 +40,23 @@ TEST(OrdinaryRows, AreFormattedAgainWithEveryNewSetting) {
     s.enter("1234,5678");
     s.enter("2H2O+NaCl");
     EXPECT_EQ(w.lblRezultat[0].caption, "94,4730") << "a molecular weight keeps its decimals";
-    w.optNumber.select(2);
+    w.numberSettings.optNumber.select(2);
     EXPECT_EQ(captions(w.lblRezultat), "94,47|1234,57||") << "but not outside automatic mode";
-    s.model.numberSettings.chkTisuca.setChecked(true);
+    s.w.numberSettings.chkTisuca.setChecked(true);
     EXPECT_EQ(w.lblRezultat[1].caption, "1.234,57");
-    EXPECT_EQ(w.lstRezultat.items[0], "94,4730") << "history keeps the text it was recorded with";
+    EXPECT_EQ(w.lstRezultat.items()[0], "94,4730") << "history keeps the text it was recorded with";
 }
 
 TEST(TableRows, ModeSwitchReformatsTheValuesAndKeepsDesignations) {
     StartedWorkspace s;
     Workspace& w = s.w;
     s.enter(":sum(1+2+3+4)");
-    w.optNumber.select(2);
+    w.numberSettings.optNumber.select(2);
     EXPECT_EQ(captions(w.lblRezultat), "2.50|10.00|1.29|");
     EXPECT_EQ(w.lblOznaka[1].caption, "n = 4");
 
     s.enter("x^2+1");
-    w.optNumber.select(1);
+    w.numberSettings.optNumber.select(1);
     EXPECT_EQ(captions(w.lblRezultat), "Complex number|Complex number||");
     w.engine.ResultRows.clear(); // a solver that left no rows shows nothing
     w.PokaziRezultat();
@@ -74,7 +74,7 @@ TEST(IndicatorClicks, SelectDisplayModeAndBothAngleGroups) {
         w.lblInfo_Click(click.index);
         EXPECT_EQ(w.DisplayMode, click.mode);
         EXPECT_EQ(w.engine.AngleUnit, click.angle);
-        EXPECT_EQ(w.optRadiani.selected(), click.angle);
+        EXPECT_EQ(w.numberSettings.optRadiani.selected(), click.angle);
         EXPECT_EQ(w.lblInfo[click.index].foreColour, kActiveColour);
     }
 }

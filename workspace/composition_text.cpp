@@ -1,4 +1,4 @@
-#include "panels/composition_text.h"
+#include "workspace/composition_text.h"
 
 #include "engine/number_text.h"
 #include "workspace/controls.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The whole main window as plain C++: the shared workspace and every unit that owns a panel or a
-// set of commands, each bound to the workspace when it is built. The Qt window and the
-// command-line tool each hold one; it adds no behaviour of its own.
+// The whole main window as plain C++: the workspace and every unit that owns a panel or a set of
+// commands, each bound to the workspace when it is built. Only the Qt window holds one (and the
+// model's tests); the command-line tool needs the workspace alone. It adds no behaviour of its
+// own and includes no Qt.
 
 #include "documents/edit_commands.h"
 #include "documents/printing.h"
@@ -13,7 +14,6 @@
 #include "panels/function_panel.h"
 #include "panels/insert_menu.h"
 #include "panels/keypad.h"
-#include "panels/number_settings.h"
 #include "panels/square_equation_panel.h"
 #include "workspace/workspace.h"
 
@@ -21,8 +21,8 @@ namespace zolvan {
 
 struct WindowModel {
     explicit WindowModel(WindowServices& services)
-        : workspace(services), numberSettings(workspace), windowModes(workspace), keypad(workspace),
-          functionPanel(workspace, numberSettings.txtPower), constantsPanel(workspace),
+        : workspace(services), windowModes(workspace), keypad(workspace),
+          functionPanel(workspace, workspace.numberSettings.txtPower), constantsPanel(workspace),
           compositionPanel(workspace, constantsPanel), insertMenu(workspace),
           squareEquationPanel(workspace), taskLists(workspace), printing(workspace),
           editCommands(workspace, taskLists), splashAboutHelp(workspace) {}
@@ -30,7 +30,6 @@ struct WindowModel {
     WindowModel& operator=(const WindowModel&) = delete;
 
     Workspace workspace;
-    NumberSettings numberSettings;
     WindowModes windowModes;
     Keypad keypad;
     FunctionPanel functionPanel;

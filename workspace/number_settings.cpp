@@ -1,8 +1,11 @@
-#include "panels/number_settings.h"
+#include "workspace/number_settings.h"
 
 #include "workspace/workspace.h"
 
 #include <cmath>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
 
 namespace zolvan {
 
@@ -11,9 +14,28 @@ namespace {
 constexpr int kMaxDecimalPlaces = 12;
 constexpr int kStandardDecimalPlaces = 2; // the "Standard" format always shows two
 constexpr int kMaxPower = 308;
-constexpr int kFirstAngleIndicator = 4;
 constexpr int kAngleUnits = 3;
 constexpr int kDisplayModes = 3;
+constexpr std::array<Indicator, kDisplayModes> kModeIndicators{
+    Indicator::Automatic, Indicator::Scientific, Indicator::Fixed};
+constexpr std::array<Indicator, kAngleUnits> kAngleIndicators{Indicator::Radians,
+                                                              Indicator::Degrees, Indicator::Grads};
+
+std::vector<OptionButton> optionButtons(std::initializer_list<std::string_view> captions) {
+    std::vector<OptionButton> buttons;
+    for (std::string_view caption : captions) {
+        buttons.push_back({std::string(caption), kBlackColour, true});
+    }
+    return buttons;
+}
+
+// Moves a three-way option group to its next button, the last one back to the first.
+void cycle(OptionGroup& group) {
+    const int count = static_cast<int>(group.buttons.size());
+    if (count > 0) {
+        group.select((group.selected() + 1) % count);
+    }
+}
 
 // Rounds to the nearest integer, a half to the even neighbour.
 double roundHalfEven(double value) {
@@ -26,28 +48,59 @@ double roundHalfEven(double value) {
 
 } // namespace
 
-NumberSettings::NumberSettings(Workspace& workspace) : m_ws(workspace) {
+NumberSettings::NumberSettings(Workspace& workspace)
+    : optNumber(optionButtons({"&Automatic", "&Scientific", "&Fixed"})),
+      optRadDeg(optionButtons({"&Rad", "&Deg", "&Grad"})),
+      optRadiani(optionButtons({"Radians", "Degrees", "Grads"})), m_ws(workspace) {
     lblDecimala.caption = "Decimal places:";
     lblDecimala.enabled = false;
+    txtDecimala.setText("2");
+    txtDecimala.enabled = false;
     vsbDecimala.enabled = false;
     chkTisuca.caption = "1000 separator";
     chkTisuca.enabled = false;
+    optRadiani.buttons[0].foreColour = kBlueColour;
     txtPower.setText("3");
+    mnuNumber = menuItem("Number &Format...", "Ctrl+F");
 
     // Code that changes a control raises the same handler as the user would.
-    m_ws.optNumber.onClick = [this](int index) { optNumber_Click(index); };
-    m_ws.txtDecimala.onChange = [this] { txtDecimala_Change(); };
-    m_ws.optRadDeg.onClick = [this](int index) { optRadDeg_Click(index); };
-    m_ws.optRadiani.onClick = [this](int index) { optRadiani_Click(index); };
+    optNumber.onClick = [this](int index) { optNumber_Click(index); };
+    txtDecimala.onChange = [this] { txtDecimala_Change(); };
+    optRadDeg.onClick = [this](int index) { optRadDeg_Click(index); };
+    optRadiani.onClick = [this](int index) { optRadiani_Click(index); };
     chkTisuca.onClick = [this] { chkTisuca_Click(); };
     vsbDecimala.onChange = [this] { vsbDecimala_Change(); };
     txtPower.onChange = [this] { txtPower_Change(); };
     vsbPower.onChange = [this] { vsbPower_Change(); };
-    m_ws.mnuNumber.onClick = [this] { mnuNumber_Click(); };
+    mnuNumber.onClick = [this] { mnuNumber_Click(); };
+}
+
+void NumberSettings::selectDisplayMode(int mode) {
+    optNumber.select(mode);
+}
+
+void NumberSettings::nextDisplayMode() {
+    cycle(optNumber);
+}
+
+void NumberSettings::typeDecimals(std::string text) {
+    txtDecimala.setText(std::move(text));
+}
+
+void NumberSettings::setThousandsSeparator(bool on) {
+    chkTisuca.setChecked(on);
+}
+
+void NumberSettings::selectAngleUnit(int unit) {
+    optRadDeg.select(unit);
+}
+
+void NumberSettings::nextAngleUnit() {
+    cycle(optRadDeg);
 }
 
 void NumberSettings::setDecimalsEnabled(bool enabled) {
-    m_ws.txtDecimala.enabled = enabled;
+    txtDecimala.enabled = enabled;
     lblDecimala.enabled = enabled;
     vsbDecimala.enabled = enabled;
 }
@@ -57,16 +110,16 @@ void NumberSettings::optNumber_Click(int index) {
         return;
     }
     if (m_ws.DisplayMode >= 0 && m_ws.DisplayMode < kDisplayModes) {
-        m_ws.lblInfo[static_cast<std::size_t>(m_ws.DisplayMode)].foreColour = kGreyColour;
+        m_ws.setIndicator(kModeIndicators[static_cast<std::size_t>(m_ws.DisplayMode)], false);
     }
-    m_ws.lblInfo[static_cast<std::size_t>(index)].foreColour = kActiveColour;
+    m_ws.setIndicator(kModeIndicators[static_cast<std::size_t>(index)], true);
     m_ws.DisplayMode = static_cast<std::int16_t>(index);
 
     setDecimalsEnabled(index != 0);
     chkTisuca.enabled = index == 2;
     if (index == 2 && m_ws.engine.ThousandsSeparator) {
         // Fixed notation with the separator uses "Standard", which fixes the decimals at two.
-        m_ws.txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
+        txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
         setDecimalsEnabled(false);
     }
     m_ws.PokaziRezultat();
@@ -75,7 +128,7 @@ void NumberSettings::optNumber_Click(int index) {
 void NumberSettings::chkTisuca_Click() {
     m_ws.engine.ThousandsSeparator = chkTisuca.checked();
     if (chkTisuca.checked()) {
-        m_ws.txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
+        txtDecimala.setText(std::to_string(kStandardDecimalPlaces));
     }
     lblDecimala.enabled = !chkTisuca.checked();
     m_ws.PokaziRezultat();
@@ -84,7 +137,7 @@ void NumberSettings::chkTisuca_Click() {
 // A text that is no number, or a negative one, is what the user is still typing: the last
 // accepted places stay and the box is left alone.
 void NumberSettings::txtDecimala_Change() {
-    const std::optional<double> typed = m_ws.readUserNumber(m_ws.txtDecimala.text());
+    const std::optional<double> typed = m_ws.readUserNumber(txtDecimala.text());
     if (!typed || *typed < 0.0) {
         return;
     }
@@ -100,7 +153,7 @@ void NumberSettings::txtDecimala_Change() {
     if (DecimalPlaces != places) {
         return;
     }
-    m_ws.txtDecimala.setText(std::to_string(places));
+    txtDecimala.setText(std::to_string(places));
     if (DecimalPlaces != places) {
         return;
     }
@@ -109,40 +162,39 @@ void NumberSettings::txtDecimala_Change() {
 }
 
 void NumberSettings::vsbDecimala_Change() {
-    m_ws.txtDecimala.setText(std::to_string(vsbDecimala.value()));
+    txtDecimala.setText(std::to_string(vsbDecimala.value()));
 }
 
 void NumberSettings::optRadDeg_Click(int index) {
     if (index < 0 || index >= kAngleUnits) {
         return;
     }
-    m_ws.optRadiani.select(index);
+    optRadiani.select(index);
     for (int unit = 0; unit < kAngleUnits; ++unit) {
-        m_ws.lblInfo[static_cast<std::size_t>(kFirstAngleIndicator + unit)].foreColour =
-            unit == index ? kActiveColour : kGreyColour;
+        m_ws.setIndicator(kAngleIndicators[static_cast<std::size_t>(unit)], unit == index);
     }
     m_ws.engine.AngleUnit = static_cast<std::int16_t>(index);
 }
 
 void NumberSettings::optRadiani_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(m_ws.optRadiani.buttons.size())) {
+    if (index < 0 || index >= static_cast<int>(optRadiani.buttons.size())) {
         return;
     }
-    for (std::size_t unit = 0; unit < m_ws.optRadiani.buttons.size(); ++unit) {
-        m_ws.optRadiani.buttons[unit].foreColour =
+    for (std::size_t unit = 0; unit < optRadiani.buttons.size(); ++unit) {
+        optRadiani.buttons[unit].foreColour =
             static_cast<int>(unit) == index ? kBlueColour : kBlackColour;
     }
-    m_ws.optRadDeg.select(index);
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    optRadDeg.select(index);
+    m_ws.focusInput();
 }
 
 void NumberSettings::mnuNumber_Click() {
     frmNumber.visible = !frmNumber.visible;
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
 }
 
 void NumberSettings::cmdHide_Click() {
-    m_ws.focus = FocusTarget::txtUnosFormule;
+    m_ws.focusInput();
     frmNumber.visible = false;
 }
 

@@ -1,4 +1,6 @@
-#include "tests/panels/panel_test.h"
+#include "tests/workspace/fake_services.h"
+
+#include <gtest/gtest.h>
 
 namespace zolvan::testing {
 namespace {
@@ -28,10 +30,10 @@ TEST_P(TypedNumber, IsAcceptedLimitedOrKept) {
     const TypedCase& c = GetParam();
     StartedWorkspace s;
     Workspace& w = s.w;
-    NumberSettings& n = s.model.numberSettings;
-    w.optNumber.select(c.fixedWithSeparator ? 2 : 0);
+    NumberSettings& n = s.w.numberSettings;
+    w.numberSettings.optNumber.select(c.fixedWithSeparator ? 2 : 0);
     n.chkTisuca.setChecked(c.fixedWithSeparator);
-    TextBox& box = c.power ? n.txtPower : w.txtDecimala;
+    TextBox& box = c.power ? n.txtPower : w.numberSettings.txtDecimala;
     box.setText(c.typed);
     EXPECT_EQ(box.text(), c.text);
     EXPECT_EQ((c.power ? n.vsbPower : n.vsbDecimala).value(), c.scroll);
@@ -58,14 +60,15 @@ TEST(DisplayModeOption, EnablesItsControlsLightsItsIndicatorAndRedisplays) {
     };
     StartedWorkspace s;
     Workspace& w = s.w;
-    NumberSettings& n = s.model.numberSettings;
+    NumberSettings& n = s.w.numberSettings;
     w.engine.ResultText = "1234.5678";
-    w.txtDecimala.setText("6");
+    w.numberSettings.txtDecimala.setText("6");
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
         n.chkTisuca.setChecked(step.thousands);
-        w.optNumber.select(step.mode);
-        EXPECT_EQ(w.txtDecimala.enabled + n.lblDecimala.enabled + n.vsbDecimala.enabled,
+        w.numberSettings.optNumber.select(step.mode);
+        EXPECT_EQ(w.numberSettings.txtDecimala.enabled + n.lblDecimala.enabled +
+                      n.vsbDecimala.enabled,
                   step.decimalsEnabled ? 3 : 0);
         EXPECT_EQ(n.chkTisuca.enabled, step.checkEnabled);
         EXPECT_EQ(w.lblRezultat[0].caption, step.shown);
@@ -84,11 +87,13 @@ TEST(OptionEvents, ShownOptionRunsNothingAndAngleGroupsFollowEachOther) {
     EXPECT_EQ(w.lblRezultat[0].caption, "untouched") << "nor redisplayed";
 
     w.focus = FocusTarget::None;
-    w.optRadiani.select(1); // "Degrees" on the function panel
+    w.numberSettings.optRadiani.select(1); // "Degrees" on the function panel
     EXPECT_EQ(w.focus, FocusTarget::txtUnosFormule);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(w.lblInfo[4 + k].foreColour, k == 1 ? kActiveColour : kGreyColour) << k;
-        EXPECT_EQ(w.optRadiani.buttons[k].foreColour, k == 1 ? kBlueColour : kBlackColour) << k;
+        EXPECT_EQ(w.numberSettings.optRadiani.buttons[k].foreColour,
+                  k == 1 ? kBlueColour : kBlackColour)
+            << k;
     }
     EXPECT_EQ(w.lblRezultat[0].caption, "untouched") << "the unit applies from the next line";
 }
