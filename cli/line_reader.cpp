@@ -13,7 +13,7 @@ void LineSplitter::feed(std::string_view bytes) {
             bytes.remove_prefix(1);
         }
         m_afterCr = false;
-        const std::size_t end = ascii::findFirstOf(bytes, "\r\n");
+        const std::size_t end = ascii::findFirstOf<"\r\n">(bytes);
         const std::string_view part = bytes.substr(0, end);
         if (!part.empty()) {
             m_open = true;

@@ -46,6 +46,18 @@ bool isOperatorAt(std::string_view s, std::size_t i) {
     }
 }
 
+// The operator kinds that bracket contents hold, so that an absent kind costs no pass.
+class OperatorKinds {
+public:
+    void add(char op) { m_bits |= bit(op); }
+    bool contains(char op) const { return (m_bits & bit(op)) != 0; }
+
+private:
+    // The five operators differ in their low five bits.
+    static unsigned bit(char op) { return 1u << (static_cast<unsigned char>(op) & 31u); }
+    unsigned m_bits = 0;
+};
+
 bool isFunctionOperand(std::string_view operand) {
     return !operand.empty() && (operand.front() == ':' || operand.back() == '!');
 }
@@ -55,6 +67,7 @@ struct Operand {
     std::string_view text; // as written; empty once computed
     double result = 0.0;   // a reduction's value, before it is written as number text
     bool computed = false;
+    bool read = false; // `text` is one number, whose value is `result`
 };
 
 // Reduces bracket contents. The contents are split at their operators once; each reduction
@@ -82,7 +95,7 @@ public:
     Operand reduce(std::string_view inner, bool leadingOne = false) {
         split(inner, leadingOne);
         for (char op : kReductionOrder) {
-            if (std::find(m_operators.begin(), m_operators.end(), op) != m_operators.end()) {
+            if (m_kinds.contains(op)) {
                 reduceKind(op);
             }
         }
@@ -92,22 +105,49 @@ public:
     char separator() const { return m_separator; }
 
 private:
+    // Splits `inner` at its operators, reading each operand that is one number on the way (its
+    // value is the same whenever it is read; a fault waits for the operand's reduction).
     void split(std::string_view inner, bool leadingOne) {
         m_operands.clear();
         m_operators.clear();
+        m_kinds = {};
         if (leadingOne) {
             m_operands.push_back({{}, 1.0, true}); // the value of "1", without reading it
             m_operators.push_back('*');
+            m_kinds.add('*');
         }
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < inner.size(); ++i) {
-            if (isOperatorAt(inner, i)) {
-                m_operands.push_back({inner.substr(start, i - start)});
-                m_operators.push_back(inner[i]);
-                start = i + 1;
+        for (std::size_t start = 0;;) {
+            const std::size_t end = readOperand(inner, start);
+            if (end == inner.size()) {
+                return;
+            }
+            m_operators.push_back(inner[end]);
+            m_kinds.add(inner[end]);
+            start = end + 1;
+        }
+    }
+
+    // Adds the operand that starts at `start` and returns where it ends: at the next operator,
+    // or at the end of `inner`. An operand that is one number is read on the way.
+    std::size_t readOperand(std::string_view inner, std::size_t start) {
+        const std::string_view rest = inner.substr(start);
+        // An operator here ends an empty operand; it is no sign of a number.
+        const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
+                                    ? NumberScan{}
+                                    : scanNumber(rest, m_separator, {.grouping = m_grouping});
+        std::size_t end = start + scan.length;
+        if (scan.length > 0 && (end == inner.size() || isOperatorAt(inner, end))) {
+            const std::string_view text = rest.substr(0, scan.length);
+            if (const auto value = scannedValue(text, scan, m_separator)) {
+                m_operands.push_back({text, *value, false, true});
+                return end;
             }
         }
-        m_operands.push_back({inner.substr(start)});
+        while (end < inner.size() && !isOperatorAt(inner, end)) {
+            ++end;
+        }
+        m_operands.push_back({inner.substr(start, end - start)});
+        return end;
     }
 
     // All reductions of one operator kind in a single left-to-right pass: the value of each
@@ -147,6 +187,9 @@ private:
     double valueOf(const Operand& operand) const {
         if (operand.computed) {
             return finiteOrFault(numberTextValue(operand.result));
+        }
+        if (operand.read) {
+            return finiteOrFault(operand.result);
         }
         const std::optional<double> value = readNumber(operand.text, m_separator, m_grouping);
         if (!value) {
@@ -202,6 +245,7 @@ private:
     std::pmr::monotonic_buffer_resource m_room{m_roomBytes.data(), m_roomBytes.size()};
     std::pmr::vector<Operand> m_operands{&m_room};
     std::pmr::vector<char> m_operators{&m_room};
+    OperatorKinds m_kinds;
 };
 
 // The message for a ")" that has no "(" before it: a "(" later in the text means the brackets
@@ -234,7 +278,7 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
     std::pmr::vector<std::size_t> opens(reducer.room());
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t bracket = std::min(ascii::findFirstOf(text, "()", i), text.size());
+        const std::size_t bracket = std::min(ascii::findFirstOf<"()">(text, i), text.size());
         work.append(text.substr(i, bracket - i));
         if (bracket == text.size()) {
             break;
@@ -264,9 +308,9 @@ std::optional<double> lineValue(EngineState& state, std::string_view text) {
     const std::pmr::string work = resolveBrackets(reducer, text);
     const Operand reduced = reducer.reduce(work, true); // the line is read behind "1*"
     const std::optional<double> value =
-        reduced.computed
-            ? numberTextValue(reduced.result)
-            : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
+        reduced.computed ? numberTextValue(reduced.result)
+        : reduced.read   ? reduced.result
+                       : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }

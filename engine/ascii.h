@@ -2,6 +2,7 @@
 // ASCII character classes and case changes. The standard <cctype> versions depend on the
 // process locale; the engine's texts must not.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -24,36 +25,39 @@ constexpr char toLower(char c) {
     return isUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// A set of ASCII characters built at compile time, so that a membership test is one bit test
-// (a search of a string literal calls memchr for every character tested).
-class CharSet {
-public:
-    consteval CharSet(const char* members) {
-        for (; *members != '\0'; ++members) {
-            const auto code = static_cast<unsigned char>(*members);
-            m_bits[code / 64] |= std::uint64_t{1} << (code % 64);
+// The members of a character set, written as a string literal: isOneOf<"+-">(c).
+template <std::size_t N> struct CharList {
+    consteval CharList(const char (&members)[N]) {
+        for (std::size_t k = 0; k < N; ++k) {
+            chars[k] = members[k];
         }
     }
-    constexpr bool contains(char c) const {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 128 && ((m_bits[code / 64] >> (code % 64)) & 1u) != 0;
-    }
-
-private:
-    std::uint64_t m_bits[2]{};
+    char chars[N];
 };
 
-// '\0' stands for "no character" (before the first or after the last one) in the engine's
-// walks; no text it reads holds it, so it is in no set.
-constexpr bool isOneOf(char c, CharSet set) {
-    return set.contains(c);
+// One table per set, made at compile time: a membership test is one load, with no shift or
+// branch (a search of a string literal calls memchr for every character tested). The literal's
+// closing '\0' is no member: '\0' stands for "no character" (before the first or after the last
+// one) in the engine's walks, and no text it reads holds it.
+template <CharList Members>
+inline constexpr auto kMembership = [] {
+    std::array<bool, 256> table{};
+    for (const char c : Members.chars) {
+        table[static_cast<unsigned char>(c)] = c != '\0';
+    }
+    return table;
+}();
+
+template <CharList Members> constexpr bool isOneOf(char c) {
+    return kMembership<Members>[static_cast<unsigned char>(c)];
 }
 
-// The first position at or after `from` whose character is in `set`, or npos. (The standard
+// The first position at or after `from` whose character is in the set, or npos. (The standard
 // find_first_of searches its set once for every character of the text.)
-constexpr std::size_t findFirstOf(std::string_view text, CharSet set, std::size_t from = 0) {
+template <CharList Members>
+constexpr std::size_t findFirstOf(std::string_view text, std::size_t from = 0) {
     for (; from < text.size(); ++from) {
-        if (set.contains(text[from])) {
+        if (isOneOf<Members>(text[from])) {
             return from;
         }
     }

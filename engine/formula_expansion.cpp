@@ -46,52 +46,168 @@ void checkLength(std::string_view text, std::string_view faultText) {
     }
 }
 
-// The first pass: counts become multiplications, neighbouring symbols and brackets are joined
-// by "+", subtraction and negation take the evaluator's form, the named values become numbers
-// and function tokens are copied through. Element symbols are still letters afterwards.
-class FirstPass {
-public:
-    FirstPass(const EngineState& state, std::string_view text) : m_state(state), m_text(text) {}
+// Where the walk goes on after the token at i: past ":ans", ":mem" or ":pi", or at the argument
+// of a function (the text's last character when it has none, which is then read on its own).
+std::size_t tokenEnd(std::string_view text, std::size_t i) {
+    const std::string_view rest = text.substr(i);
+    if (rest.starts_with(":ans") || rest.starts_with(":mem")) {
+        return i + 4;
+    }
+    if (rest.starts_with(":pi")) {
+        return i + 3;
+    }
+    const std::size_t end = findFirstOf<"-(0123456789[">(text, i);
+    if (end == std::string_view::npos) {
+        // A lone ":" closing the text is copied on its own.
+        return i + 1 == text.size() ? i + 1 : text.size() - 1;
+    }
+    return end;
+}
 
-    std::string run() {
+// True when a character that the walk reads on its own is a capital: only then are there
+// symbols to replace. Capitals inside tokens, or brought in by the last answer, are none.
+bool hasSymbols(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ':') {
+            i = tokenEnd(text, i);
+        } else if (isUpper(text[i++])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every element symbol becomes its atomic weight, as the arithmetic text is written: each
+// character the expansion writes comes here. An "E" without a lower-case letter after it is the
+// exponent mark of a number and stays. A capital waits for the next character, which may be the
+// second letter of its symbol. The first symbol that is no element stops the replacement.
+class SymbolWeights {
+public:
+    // `replacing` false passes every character through (a text without symbols).
+    SymbolWeights(EngineState& state, std::string& out, bool replacing)
+        : m_state(state), m_out(out), m_replacing(replacing) {}
+
+    void write(char c) {
+        if (!m_replacing) {
+            m_out += c;
+            return;
+        }
+        if (m_failed) {
+            return;
+        }
+        if (m_capital != kNone) {
+            const char capital = std::exchange(m_capital, kNone);
+            if (isLower(c)) {
+                const char symbol[2] = {capital, c};
+                writeWeight(std::string_view(symbol, 2));
+                return;
+            }
+            writeWeight(std::string_view(&capital, 1));
+        }
+        if (isUpper(c)) {
+            m_capital = c;
+        } else {
+            m_out += c;
+        }
+    }
+
+    // The capital left at the end. Returns the symbol that is no element, if one was met.
+    std::optional<std::string> finish() {
+        if (m_capital != kNone && !m_failed) {
+            const char capital = std::exchange(m_capital, kNone);
+            writeWeight(std::string_view(&capital, 1));
+        }
+        return m_failed ? std::optional<std::string>(m_unknown) : std::nullopt;
+    }
+
+private:
+    void writeWeight(std::string_view symbol) {
+        if (symbol == "E") {
+            m_out += 'E';
+            return;
+        }
+        const Element* element = lookUpElement(m_state, symbol);
+        if (element == nullptr) {
+            m_failed = true;
+            m_unknown = symbol;
+            return;
+        }
+        const std::size_t at = m_out.size();
+        m_out += element->weightText;
+        if (m_state.DecimalSeparator != '.') {
+            if (const auto point = m_out.find('.', at); point != std::string::npos) {
+                m_out[point] = m_state.DecimalSeparator;
+            }
+        }
+    }
+
+    EngineState& m_state;
+    std::string& m_out;
+    bool m_replacing;
+    char m_capital = kNone;
+    bool m_failed = false;
+    std::string m_unknown;
+};
+
+// One walk over the canonical text: counts become multiplications, neighbouring symbols and
+// brackets are joined by "+", subtraction and negation take the evaluator's form, the named
+// values become numbers and function tokens are copied through; what it writes goes through
+// SymbolWeights. `firstLength` counts what it wrote before the symbols became weights.
+class Expander {
+public:
+    Expander(EngineState& state, std::string_view text, std::string& out)
+        : m_state(state), m_text(text), m_upperSeen(hasSymbols(text)),
+          m_weights(state, out, m_upperSeen) {}
+
+    // The symbol that is no element, if there is one.
+    std::optional<std::string> run() {
         for (std::size_t i = 0; i < m_text.size();) {
             i = step(i);
         }
-        return std::move(m_out);
+        return m_weights.finish();
     }
 
     bool upperSeen() const { return m_upperSeen; }
+    std::size_t firstLength() const { return m_written; }
 
 private:
+    void write(char c) {
+        m_last = c;
+        ++m_written;
+        m_weights.write(c);
+    }
+    void write(std::string_view text) {
+        for (const char c : text) {
+            write(c);
+        }
+    }
+
     // Handles the character at i and returns the position of the next one to handle.
     std::size_t step(std::size_t i) {
         const char c = roundBracket(m_text[i]);
-        const char p = m_out.empty() ? kNone : m_out.back();
+        const char p = m_last;
         const char n = i + 1 < m_text.size() ? roundBracket(m_text[i + 1]) : kNone;
         trackModes(c);
         if (m_chemMode) {
-            m_out += chemPrefix(c, p, n);
+            write(chemPrefix(c, p, n));
         }
         if (c == '-') {
-            appendMinus(p, n);
+            writeMinus(p, n);
             m_afterToken = false;
             return i + 1;
         }
         m_afterToken = false;
         if (c == ':') {
-            return appendToken(i);
+            return writeToken(i);
         }
-        m_out += c;
+        write(c);
         return i + 1;
     }
 
     void trackModes(char c) {
-        if (isUpper(c)) {
-            m_upperSeen = true;
-        }
         if (isUpper(c) || c == '(') {
             m_chemMode = true;
-        } else if (isOneOf(c, "^*/%+-")) {
+        } else if (isOneOf<"^*/%+-">(c)) {
             m_chemMode = false;
         }
     }
@@ -99,13 +215,13 @@ private:
     // Inside a formula: "+" before a symbol or bracket that follows a symbol, count or bracket,
     // "*" before a count that follows a symbol or ")". Returns what goes in front of c.
     std::string_view chemPrefix(char c, char p, char n) const {
-        const bool joined = !(p == kNone || isOneOf(p, "(^*/%+-") || m_afterToken);
+        const bool joined = !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken);
         if (isUpper(c)) {
             const bool exponent = c == 'E' && !isLower(n);
             return joined && !exponent ? "+" : "";
         }
         if (isDigit(c)) {
-            const bool continuesNumber = isDigit(p) || isOneOf(p, "E,.(");
+            const bool continuesNumber = isDigit(p) || isOneOf<"E,.(">(p);
             return continuesNumber || m_afterToken ? "" : "*";
         }
         if (c == '(') {
@@ -115,91 +231,42 @@ private:
     }
 
     // A binary minus becomes the addition of a negative; "-1*" negates a bracket or a function.
-    void appendMinus(char p, char n) {
+    void writeMinus(char p, char n) {
         const bool negatesOperand = n == '(' || n == ':';
-        const bool binary = !(p == kNone || isOneOf(p, "^/*%+-(E")) && !m_afterToken;
+        const bool binary = !(p == kNone || isOneOf<"^/*%+-(E">(p)) && !m_afterToken;
         if (binary) {
-            m_out += negatesOperand ? "+-1*" : "+-";
+            write(negatesOperand ? "+-1*" : "+-");
         } else {
-            m_out += negatesOperand ? "-1*" : "-";
+            write(negatesOperand ? "-1*" : "-");
         }
     }
 
-    std::size_t appendToken(std::size_t i) {
+    std::size_t writeToken(std::size_t i) {
         const std::string_view rest = m_text.substr(i);
+        const std::size_t end = tokenEnd(m_text, i);
         if (rest.starts_with(":ans")) {
-            m_out += m_state.AnsText;
-            return i + 4;
+            write(m_state.AnsText);
+        } else if (rest.starts_with(":mem")) {
+            write(numberText(m_state.MemoryValue, m_state.DecimalSeparator));
+        } else if (rest.starts_with(":pi")) {
+            write(numberText(kPi, m_state.DecimalSeparator));
+        } else {
+            // A function name is copied up to its argument, which the following steps handle.
+            m_afterToken = true;
+            write(m_text.substr(i, end - i));
         }
-        if (rest.starts_with(":mem")) {
-            m_out += numberText(m_state.MemoryValue, m_state.DecimalSeparator);
-            return i + 4;
-        }
-        if (rest.starts_with(":pi")) {
-            m_out += numberText(kPi, m_state.DecimalSeparator);
-            return i + 3;
-        }
-        return appendFunctionName(i);
-    }
-
-    // Copies a function token up to its argument, which the following steps handle. Without an
-    // argument the scan stops at the last character, which is then handled on its own.
-    std::size_t appendFunctionName(std::size_t i) {
-        m_afterToken = true;
-        std::size_t end = findFirstOf(m_text, "-(0123456789[", i);
-        if (end == std::string_view::npos) {
-            end = m_text.size() - 1;
-        }
-        if (end == i) {
-            // A lone ":" closing the text: copy it, or the scan would stand still.
-            m_out += ':';
-            return i + 1;
-        }
-        m_out.append(m_text.substr(i, end - i));
         return end;
     }
 
-    const EngineState& m_state;
+    EngineState& m_state;
     std::string_view m_text;
-    std::string m_out;
-    bool m_upperSeen = false;
+    bool m_upperSeen;
+    SymbolWeights m_weights;
+    char m_last = kNone; // the last character written
+    std::size_t m_written = 0;
     bool m_chemMode = false;
     bool m_afterToken = false;
 };
-
-// The second pass: every element symbol becomes its atomic weight. An "E" without a lower-case
-// letter after it is the exponent mark of a number and stays. Returns nullopt at the first
-// symbol that is no element, which then is in state.UnknownSymbol.
-std::optional<std::string> replaceSymbols(EngineState& state, std::string_view text) {
-    checkLength(text, fault::OutOfRange);
-    std::string out;
-    out.reserve(text.size() * 4);
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        const char c = text[k];
-        if (!isUpper(c)) {
-            out += c;
-            continue;
-        }
-        const bool twoLetters = k + 1 < text.size() && isLower(text[k + 1]);
-        if (!twoLetters && c == 'E') {
-            out += c;
-            continue;
-        }
-        const std::string_view symbol = text.substr(k, twoLetters ? 2 : 1);
-        k += symbol.size() - 1;
-        state.UnknownSymbol = symbol;
-        const Element* element = lookUpElement(state, symbol);
-        if (element == nullptr) {
-            return std::nullopt;
-        }
-        const std::size_t at = out.size();
-        out += element->weightText;
-        if (const auto point = out.find('.', at); point != std::string::npos) {
-            out[point] = state.DecimalSeparator;
-        }
-    }
-    return out;
-}
 
 // Tries to fix the letter case of state.UnknownSymbol where it first occurs in the text:
 // a two-letter symbol (or one closing the text) that starts like a one-letter element is read
@@ -213,7 +280,7 @@ std::optional<std::size_t> correctCase(EngineState& state, std::string& text) {
         return std::nullopt; // the symbol came in with the last answer, not from the text
     }
     if (symbol.size() == 2 || pos + 1 >= text.size()) {
-        if (!isOneOf(symbol[0], "BCFHIKNOPSUVWY")) {
+        if (!isOneOf<"BCFHIKNOPSUVWY">(symbol[0])) {
             return std::nullopt;
         }
         for (std::size_t k = 0; k < symbol.size() && pos + k < text.size(); ++k) {
@@ -252,14 +319,18 @@ Expansion expand(EngineState& state, std::string& text) {
     for (;;) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
-        FirstPass first(state, text);
-        std::string arithmetic = first.run();
-        if (!first.upperSeen()) {
+        std::string arithmetic;
+        arithmetic.reserve(text.size() * 4);
+        Expander expander(state, text, arithmetic);
+        const std::optional<std::string> unknown = expander.run();
+        if (expander.upperSeen() && expander.firstLength() >= kMaxLineLength) {
+            state.ElementDecimals = 10; // the counters overflow before any symbol is read
+            throw EngineFault{fault::OutOfRange};
+        }
+        if (!unknown) {
             return {std::move(arithmetic), std::nullopt};
         }
-        if (auto done = replaceSymbols(state, arithmetic)) {
-            return {std::move(*done), std::nullopt};
-        }
+        state.UnknownSymbol = *unknown;
         const auto pos = correctCase(state, text);
         if (!pos) {
             return {};

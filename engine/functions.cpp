@@ -361,7 +361,7 @@ Outcome applyOnceUnguarded(EngineState& state, std::string_view text) {
     if (text.empty()) {
         return msg::SyntaxError;
     }
-    std::size_t split = ascii::findFirstOf(text, "0123456789-(");
+    std::size_t split = ascii::findFirstOf<"0123456789-(">(text);
     if (split == std::string_view::npos) {
         split = text.size() - 1;
     }

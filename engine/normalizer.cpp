@@ -35,16 +35,44 @@ constexpr std::array<std::string_view, 33> kNames{
 static_assert(std::is_sorted(kNames.begin(), kNames.end(),
                              [](auto a, auto b) { return a.size() < b.size(); }));
 
-// The names are listed by length, so the first match from the end is the longest.
-std::string_view longestName(std::string_view rest) {
-    for (auto name = kNames.rbegin(); name != kNames.rend(); ++name) {
-        // The gate has checked that rest holds two characters; compare those first.
-        if ((*name)[0] == rest[0] && (*name)[1] == rest[1] && rest.starts_with(*name)) {
-            return *name;
+// The names that start with each pair of lower-case letters, longest first: a name is looked
+// for at every letter of the gate, and most pairs begin no name at all.
+class NameIndex {
+public:
+    consteval NameIndex() {
+        std::size_t next = 0;
+        for (std::size_t pair = 0; pair < kPairs; ++pair) {
+            m_first[pair] = static_cast<std::uint8_t>(next);
+            for (auto name = kNames.rbegin(); name != kNames.rend(); ++name) {
+                if (pairOf((*name)[0], (*name)[1]) == pair) {
+                    m_order[next++] = static_cast<std::uint8_t>(kNames.rend() - name - 1);
+                }
+            }
         }
+        m_first[kPairs] = static_cast<std::uint8_t>(next);
     }
-    return {};
-}
+
+    // The longest name at the start of `rest`, which holds two lower-case letters at least.
+    std::string_view longestAt(std::string_view rest) const {
+        const std::size_t pair = pairOf(rest[0], rest[1]);
+        for (std::size_t k = m_first[pair]; k < m_first[pair + 1]; ++k) {
+            if (rest.starts_with(kNames[m_order[k]])) {
+                return kNames[m_order[k]];
+            }
+        }
+        return {};
+    }
+
+private:
+    static constexpr std::size_t kPairs = 26 * 26;
+    static constexpr std::size_t pairOf(char first, char second) {
+        return static_cast<std::size_t>(first - 'a') * 26 + static_cast<std::size_t>(second - 'a');
+    }
+    std::array<std::uint8_t, kPairs + 1> m_first{};
+    std::array<std::uint8_t, kNames.size()> m_order{};
+};
+
+constexpr NameIndex kNameIndex;
 
 // Named values take no argument, so they never receive the last answer.
 bool isValueToken(std::string_view name) {
@@ -70,10 +98,10 @@ bool isTooLong(std::string_view text) {
 char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
     const char c =
         code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code)) : readCharacter(code);
-    if (code == static_cast<char32_t>(c) && isOneOf(c, "*/^%")) {
+    if (code == static_cast<char32_t>(c) && isOneOf<"*/^%">(c)) {
         state.ElementPrecision = false;
     }
-    if (isOneOf(c, "({[")) {
+    if (isOneOf<"({[">(c)) {
         marks.bracketSeen = true;
     }
     return c;
@@ -144,7 +172,7 @@ struct Rewriter {
             out += n == 'n' ? "Zn" : "Z";
             return n == 'n' ? i + 2 : i + 1;
         case 'h':
-            if (longLine && isOneOf(n, "fos")) {
+            if (longLine && isOneOf<"fos">(n)) {
                 return writePair('H', toUpper(n), i);
             }
             break;
@@ -162,11 +190,11 @@ struct Rewriter {
         default:
             break;
         }
-        if (isOneOf(c, "acdelmprsti") && isOneOf(n, "abcegilonpqrstux")) {
-            if (const std::string_view name = longestName(line.substr(i)); !name.empty()) {
+        if (isOneOf<"acdelmprsti">(c) && isOneOf<"abcegilonpqrstux">(n)) {
+            if (const std::string_view name = kNameIndex.longestAt(line.substr(i)); !name.empty()) {
                 return writeToken(i, name, p);
             }
-            if (isOneOf(c, "cps") && n == 'o' && longLine) {
+            if (isOneOf<"cps">(c) && n == 'o' && longLine) {
                 return writePair(toUpper(c), 'O', i);
             }
         }
@@ -190,7 +218,7 @@ struct Rewriter {
     std::size_t writeToken(std::size_t i, std::string_view name, char p) {
         const std::size_t next = i + name.size();
         const char after = at(next);
-        if (isDigit(p) || isOneOf(p, ")}]")) {
+        if (isDigit(p) || isOneOf<")}]">(p)) {
             out += '*';
         }
         out += ':';
@@ -199,7 +227,7 @@ struct Rewriter {
             if (!isValueToken(name) && name != "sum") {
                 out += state.AnsText;
             }
-        } else if (isOneOf(after, "%/*^+")) {
+        } else if (isOneOf<"%/*^+">(after)) {
             if (!isValueToken(name)) {
                 out += state.AnsText;
             }
@@ -214,7 +242,7 @@ struct Rewriter {
 
     // Operator and bracket pairs; everything else is written as typed.
     std::size_t pairRule(std::size_t i, char c, char n, char p) {
-        if (n == '+' && isOneOf(c, "{(/*^+-[")) {
+        if (n == '+' && isOneOf<"{(/*^+-[">(c)) {
             out += c; // a "+" after an opening bracket or an operator says nothing
             return i + 2;
         }
@@ -260,7 +288,7 @@ struct Rewriter {
             } else {
                 marks.elementSeen = true;
             }
-        } else if (length == 1 && isOneOf(first, "%/*^+-")) {
+        } else if (length == 1 && isOneOf<"%/*^+-">(first)) {
             marks.termStart = true;
         } else if (first == ':') {
             marks.termStart = true;
@@ -285,10 +313,10 @@ bool startsNumber(char c) {
 // End of the number that starts at from. After a symbol or a closing bracket (c) the digits are
 // a count and run on to the next operator; elsewhere a bracket or a symbol ends them.
 std::size_t numberEnd(std::string_view w, std::size_t from, char c) {
-    const bool countFollows = isUpper(c) || isOneOf(c, ")}]");
+    const bool countFollows = isUpper(c) || isOneOf<")}]">(c);
     std::size_t end = from;
-    while (end < w.size() && !isOneOf(w[end], ":%/*^+-")) {
-        if (!countFollows && (isOneOf(w[end], "({[") || startsTerm(w, end))) {
+    while (end < w.size() && !isOneOf<":%/*^+-">(w[end])) {
+        if (!countFollows && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
             break;
         }
         ++end;
@@ -298,7 +326,7 @@ std::size_t numberEnd(std::string_view w, std::size_t from, char c) {
 
 std::size_t termEnd(std::string_view w, std::size_t from) {
     std::size_t end = from;
-    while (end < w.size() && !isOneOf(w[end], "%/*^+-")) {
+    while (end < w.size() && !isOneOf<"%/*^+-">(w[end])) {
         ++end;
     }
     return end;
@@ -327,7 +355,7 @@ void writeCoefficients(std::string_view w, std::string& out) {
             const std::size_t end = numberEnd(w, k + 1, c);
             out += w.substr(k + 1, end - k - 1);
             k = end;
-            if (end < w.size() && (isOneOf(w[end], "({[") || startsTerm(w, end))) {
+            if (end < w.size() && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
                 out += '*';
             }
             if (startsTerm(w, end)) {
@@ -336,7 +364,7 @@ void writeCoefficients(std::string_view w, std::string& out) {
             }
         } else if (startsTerm(w, k + 1)) {
             const std::size_t end = termEnd(w, k + 1);
-            appendTerm(out, w.substr(k + 1, end - k - 1), isOneOf(c, "({["));
+            appendTerm(out, w.substr(k + 1, end - k - 1), isOneOf<"({[">(c));
             k = end;
         } else {
             ++k;
@@ -349,7 +377,7 @@ void writeCoefficients(std::string_view w, std::string& out) {
 void writeBracketProducts(std::string_view text, std::string& out) {
     out.clear();
     for (const char c : text) {
-        if (isOneOf(c, "({[") && !out.empty() && isDigit(out.back())) {
+        if (isOneOf<"({[">(c) && !out.empty() && isDigit(out.back())) {
             out += '*';
         }
         out += c;
@@ -358,7 +386,7 @@ void writeBracketProducts(std::string_view text, std::string& out) {
 
 bool needsBracketProducts(std::string_view text) {
     for (std::size_t k = 1; k < text.size(); ++k) {
-        if (isOneOf(text[k], "({[") && isDigit(text[k - 1])) {
+        if (isOneOf<"({[">(text[k]) && isDigit(text[k - 1])) {
             return true;
         }
     }
@@ -367,7 +395,7 @@ bool needsBracketProducts(std::string_view text) {
 
 // A line that begins with an operator continues the last answer.
 void continueLastAnswer(std::string& out, const EngineState& state) {
-    if (out.empty() || !isOneOf(out.front(), "^*/%+")) {
+    if (out.empty() || !isOneOf<"^*/%+">(out.front())) {
         return;
     }
     const bool numeric = readsAsNumber(state.AnsText, state.DecimalSeparator);

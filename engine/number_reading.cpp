@@ -159,6 +159,11 @@ std::optional<double> readNumber(std::string_view text, char decimalSeparator, b
     if (scan.length == 0 || scan.length != text.size()) {
         return std::nullopt;
     }
+    return scannedValue(text, scan, decimalSeparator);
+}
+
+std::optional<double> scannedValue(std::string_view text, const NumberScan& scan,
+                                   char decimalSeparator) {
     if (const std::optional<double> exact = exactValue(scan)) {
         return exact;
     }

@@ -108,6 +108,16 @@ constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// "00" to "99": the two digits of each number below a hundred.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        pairs[2 * n] = static_cast<char>('0' + n / 10);
+        pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return pairs;
+}();
+
 // A magnitude rounded to `significant` decimal digits: digits * 10^-scale, digits an integer of
 // exactly that many digits (below 2^53, so it converts to a double exactly).
 struct ScaledDigits {
@@ -172,8 +182,15 @@ Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
         }
     }
     d.digits.resize(count, '\0'); // every digit is written below
-    for (std::size_t i = count; i-- > 0; rest /= 10) {
-        d.digits[i] = static_cast<char>('0' + rest % 10);
+    // Two digits per division: each division waits for the one before it.
+    std::size_t i = count;
+    for (; i >= 2; i -= 2, rest /= 100) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
+        d.digits[i - 2] = kDigitPairs[pair];
+        d.digits[i - 1] = kDigitPairs[pair + 1];
+    }
+    if (i == 1) {
+        d.digits[0] = static_cast<char>('0' + rest);
     }
     return d;
 }
@@ -299,10 +316,16 @@ double roundedToDigits(double value, int digits) {
     if (value == 0.0) {
         return 0.0; // negative zero is written "0"
     }
-    if (const auto rounded = roundedDigits(std::fabs(value), digits)) {
-        const double magnitude = static_cast<double>(rounded->digits) /
-                                 kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
-        return value < 0.0 ? -magnitude : magnitude;
+    // A whole number of at most `digits` digits is its own text: many results are.
+    const double magnitude = std::fabs(value);
+    if (magnitude < kPowersOfTen[static_cast<std::size_t>(digits)] &&
+        static_cast<double>(static_cast<std::int64_t>(magnitude)) == magnitude) {
+        return value;
+    }
+    if (const auto rounded = roundedDigits(magnitude, digits)) {
+        const double roundedMagnitude = static_cast<double>(rounded->digits) /
+                                        kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
+        return value < 0.0 ? -roundedMagnitude : roundedMagnitude;
     }
     std::array<char, 64> buf;
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,

@@ -37,6 +37,11 @@ struct NumberScan {
 // the formula reader all find their numbers through it.
 NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax syntax = {});
 
+// The value of the number that `scan` found at the start of `text` (scan.length > 0): what
+// readNumber gives for that number alone.
+std::optional<double> scannedValue(std::string_view text, const NumberScan& scan,
+                                   char decimalSeparator);
+
 // Reads a whole text as a number: optional blanks around it, an optional sign, digits with at
 // most one decimal separator (at least one digit in all), an optional exponent "E"/"e" with an
 // optional sign and digits ("2.5E-07", "1E+20", "5.000000000000e000"). With allowGrouping the
