@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace zolvan {
 
@@ -34,6 +37,24 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override {
         return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// The arrow sits at the right end of the input line; its list, wider than the arrow, opens under
+// the line with its right edge at the arrow's, inside the window rather than beside it.
+class HistoryDropDown : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        QComboBox::showPopup();
+        QWidget* popup = view()->window();
+        const int right = mapToGlobal(QPoint(width(), 0)).x();
+        int left = right - popup->width();
+        if (const QScreen* shown = screen()) {
+            left = std::max(left, shown->availableGeometry().left());
+        }
+        popup->move(left, popup->y());
     }
 };
 
@@ -61,7 +82,7 @@ InputView::InputView(QWidget* parent, int width, Workspace& model, RunHandler ru
     m_txtUnosFormule->setMouseTracking(true);
     m_txtUnosFormule->installEventFilter(this);
 
-    m_cmbLista = new QComboBox(this);
+    m_cmbLista = new HistoryDropDown(this);
     m_cmbLista->setObjectName(QStringLiteral("cmbLista"));
     m_cmbLista->setAccessibleName(QStringLiteral("Input history"));
     m_cmbLista->setToolTip(QStringLiteral(" History "));
