@@ -89,10 +89,14 @@ std::string CompositionPanel::weighAnswer() const {
     const std::optional<double> mass = m_ws.lastComposition() != nullptr
                                            ? std::optional(m_ws.lastComposition()->mass)
                                            : std::nullopt;
+    if (!mass) {
+        // The line above the fields already says there is no molar mass yet.
+        return {};
+    }
     const std::string line = "#weigh " + txtConcentration.text() + " " + txtVolume.text() + " " +
                              txtPurity.text() + " %";
     const std::optional<SolutionAnswer> answer =
-        solutionCommand(line, mass, m_ws.engine.DecimalSeparator);
+        solutionCommand(line, *mass, m_ws.engine.DecimalSeparator);
     if (!answer) {
         return {};
     }
