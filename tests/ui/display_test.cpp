@@ -26,22 +26,9 @@ namespace {
 const QColor kActive(0, 92, 64);
 const QColor kGrey(192, 192, 192);
 
-void chooseSecondHistoryEntry(ShownWindow& w) {
-    auto* history = w.find<QComboBox>("cmbLista");
-    QTest::mouseClick(history, Qt::LeftButton, {}, history->rect().center());
-    QAbstractItemView* list = history->view();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-    // The list ignores a release that comes sooner than a double click after it opened.
-    QTest::qWait(QApplication::doubleClickInterval() + 20);
-    const QPoint second = list->visualRect(history->model()->index(1, 0)).center();
-    QTest::mouseMove(list->viewport(), second);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
-    EXPECT_EQ(history->currentIndex(), -1); // the box shows no entry, only its arrow
-}
-
 struct ClickCase {
     const char* name;
-    const char* widget; // clicked; nullptr: the second history entry is chosen instead
+    const char* widget; // clicked
     const char* expected;
     int caret;
 };
@@ -56,11 +43,7 @@ TEST_P(InsertClick, InsertsAtTheCaret) {
     w.enter("1/4");
     w.type("1+9*2");
     w.line()->setSelection(2, 1); // the 9
-    if (c.widget != nullptr) {
-        w.click(c.widget);
-    } else {
-        chooseSecondHistoryEntry(w);
-    }
+    w.click(c.widget);
     EXPECT_EQ(w.line()->text(), q(c.expected));
     EXPECT_FALSE(w.line()->hasSelectedText());
     EXPECT_EQ(w.line()->cursorPosition(), c.caret);
@@ -69,8 +52,7 @@ TEST_P(InsertClick, InsertsAtTheCaret) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, InsertClick,
                          ::testing::Values(ClickCase{"Result", "lblRezultat_1", "1+5*2", 3},
-                                           ClickCase{"Line", "lblUnosFormule_1", "1+2+3*2", 5},
-                                           ClickCase{"History", nullptr, "1+2+3*2", 5}),
+                                           ClickCase{"Line", "lblUnosFormule_1", "1+2+3*2", 5}),
                          byName);
 
 struct FitCase {
@@ -81,23 +63,6 @@ struct FitCase {
     std::optional<bool> shrunk; // nullopt: depends on the screen's fonts, either is right
     bool elided;
 };
-
-// A sum of `terms` glucose molecules, as pasted.
-QString glucose(int terms) {
-    QStringList sum;
-    for (int i = 0; i < terms; ++i) {
-        sum << q("C6H12O6");
-    }
-    return sum.join(QLatin1Char('+'));
-}
-
-// Types a line, or pastes it when it is long, and presses Enter.
-void enterLine(ShownWindow& w, const QString& line) {
-    w.line()->setFocus();
-    QGuiApplication::clipboard()->setText(line);
-    w.key(Qt::CTRL | Qt::Key_V);
-    w.key(Qt::Key_Return);
-}
 
 class DisplayFit : public ::testing::TestWithParam<FitCase> {};
 
@@ -112,7 +77,8 @@ TEST_P(DisplayFit, WideRowsShrinkThenElideWithTheFullTextAtHand) {
         w.click("optNumber_2");
         w.click("chkTisuca");
     }
-    enterLine(w, c.line);
+    w.paste(c.line);
+    w.key(Qt::Key_Return);
     auto* row = w.find<FittingLabel>(c.label);
     const FittedText fit = row->fitted();
     if (c.shrunk) {
@@ -152,7 +118,8 @@ class WrappedToolTip : public ::testing::TestWithParam<ToolTipCase> {};
 TEST_P(WrappedToolTip, FitsOnTheScreen) {
     const ToolTipCase& c = GetParam();
     ShownWindow w;
-    enterLine(w, glucose(c.terms));
+    w.paste(glucose(c.terms));
+    w.key(Qt::Key_Return);
     auto* row = w.find<QLabel>("lblUnosFormule_0");
     const QPoint at = row->rect().center();
     QHelpEvent help(QEvent::ToolTip, at, row->mapToGlobal(at));
