@@ -9,8 +9,6 @@
 #include "ui/fitting_label.h"
 #include "ui/view_sync.h"
 
-#include <QAbstractItemView>
-#include <QClipboard>
 #include <QHelpEvent>
 #include <QImage>
 #include <QRegularExpression>

@@ -8,16 +8,13 @@
 #include "ui/document_windows.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <cstdlib>
@@ -189,16 +186,11 @@ DialogStart typeIntoFileDialog(ShownWindow& w, QKeyCombination stroke, const QSt
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         edit->clear();
         QTest::keyClicks(edit, name);
-        QPushButton* accept = nullptr;
-        for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
-            if (dialog.findChild<QDialogButtonBox*>()->buttonRole(button) ==
-                QDialogButtonBox::AcceptRole) {
-                accept = qobject_cast<QPushButton*>(button);
-            }
-        }
+        const bool open = dialog.acceptMode() == QFileDialog::AcceptOpen;
+        QPushButton* accept = dialog.findChild<QDialogButtonBox*>()->button(
+            open ? QDialogButtonBox::Open : QDialogButtonBox::Save);
         // A name the dialog cannot open would stop the test on the dialog's own message box.
-        const bool missing = dialog.acceptMode() == QFileDialog::AcceptOpen &&
-                             !QFileInfo::exists(dialog.directory().filePath(name));
+        const bool missing = open && !QFileInfo::exists(dialog.directory().filePath(name));
         if (missing || !QTest::qWaitFor([accept] { return accept->isEnabled(); }, 5000)) {
             ADD_FAILURE() << "the dialog cannot take " << name.toStdString();
             dialog.reject();

@@ -10,7 +10,6 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QFile>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
@@ -18,7 +17,6 @@
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -88,15 +86,14 @@ constexpr auto kShiftCtrl = Qt::ShiftModifier | Qt::ControlModifier;
 
 // With Shift held a digit key reports its symbol; its scan code still tells the digit. (The
 // function keys, Escape and the digits with Ctrl or Alt go through the key preview above.)
-INSTANTIATE_TEST_SUITE_P(Keys, KeyTranslation,
-                         ::testing::Values(KeyCase{"ShiftedSymbol", Qt::Key_NumberSign, kShiftCtrl,
-                                                   12, VirtualKey{51, 3}},
-                                           KeyCase{"ShiftedZero", Qt::Key_ParenRight,
-                                                   Qt::ShiftModifier, 19, VirtualKey{48, 1}},
-                                           KeyCase{"KeypadDigit", Qt::Key_3,
-                                                   kCtrl | Qt::KeypadModifier, 89, std::nullopt},
-                                           KeyCase{"Letter", Qt::Key_A, kCtrl, 38, std::nullopt}),
-                         byName);
+const KeyCase kTranslated[] = {
+    {"ShiftedSymbol", Qt::Key_NumberSign, kShiftCtrl, 12, VirtualKey{51, 3}},
+    {"ShiftedZero", Qt::Key_ParenRight, Qt::ShiftModifier, 19, VirtualKey{48, 1}},
+    {"KeypadDigit", Qt::Key_3, kCtrl | Qt::KeypadModifier, 89, std::nullopt},
+    {"Letter", Qt::Key_A, kCtrl, 38, std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyTranslation, ::testing::ValuesIn(kTranslated), byName);
 
 // U+1D70B (mathematical italic pi) takes two UTF-16 units.
 TEST(CaretConversion, CountsCharactersNotUnits) {
@@ -361,14 +358,8 @@ TEST(KeyboardWalkKeys, FollowTheRowsOfTheKeypad) {
 // on the walk, and Enter on a line inserts that line (a custom list has no name/value pairs).
 TEST(KeyboardWalkCustomList, LoadedFileIsOnTheWalk) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(q("metals.con"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Iron (g/cm3)\r\n 7.874\r\n");
-    file.close();
     ShownWindow w;
-    chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, path);
-    w.reactivate();
+    loadConstants(w, writtenFile(dir, "metals.con", "Iron (g/cm3)\r\n 7.874\r\n"));
     w.line()->setFocus();
     EXPECT_TRUE(compact(tabWalk(w)).endsWith(q("cmdConstant×4 cmdComposition lstConstants_3")));
     w.key(Qt::SHIFT | Qt::Key_Tab); // back from the input line to the end of the walk

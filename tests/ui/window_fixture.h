@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -160,6 +162,20 @@ inline void chooseFile(ShownWindow& w, std::initializer_list<QKeyCombination> ke
     for (QKeyCombination stroke : keys) {
         w.key(stroke);
     }
+}
+
+// Writes `bytes` into the file `name` of `dir`, and gives its path.
+inline QString writtenFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(q(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+// Loads a constants file into the custom list by View > New Custom Constant's access keys.
+inline void loadConstants(ShownWindow& w, const QString& path) {
+    chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, path);
+    w.reactivate();
 }
 
 // Prints the list with Ctrl+P, the print dialog accepted, into PDF files named after `file`.
