@@ -91,18 +91,6 @@ TEST_P(PasteLines, CalculatesSeveralLinesInTurn) {
 
 INSTANTIATE_TEST_SUITE_P(Clipboard, PasteLines, ::testing::ValuesIn(kPastes), rowName);
 
-TEST(PasteLines, EscapeStopsBeforeTheNextLine) {
-    StartedWorkspace s;
-    s.services.clipboard = "1\n2\n3";
-    s.services.onEvents = [&](int pump) {
-        if (pump == 2) {
-            s.w.Form_KeyDown(27, 0);
-        }
-    };
-    s.model.editCommands.mnuPaste_Click();
-    EXPECT_EQ(entries(s.w.cmbLista), std::vector<std::string>{"1"});
-}
-
 // Clear display empties the rows shown but keeps the workspace texts and the history.
 TEST(EditCommand, CopyAfterClearDisplayCopiesAnEmptyText) {
     StartedWorkspace s;

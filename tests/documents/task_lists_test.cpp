@@ -190,18 +190,19 @@ TEST(RunTaskFile, ExampleIsFoundInTheDataFoldersAfterTheCurrentDirectory) {
 }
 
 // Escape pressed during the pump before line `escapeAt` (1-based): the lines before it stay.
-// Exit stops a batch the same way.
+// Exit stops a batch the same way, and so does Escape a paste of several lines.
 struct EscapeCase {
     std::string name;
     int escapeAt;
-    bool exit;
+    bool exit, paste;
     Lines history;
 };
 
 const EscapeCase kEscapes[] = {
-    {"BeforeFirst", 1, false, {}},
-    {"AfterTwo", 3, false, {"2", "1"}},
-    {"ExitAfterOne", 2, true, {"1"}},
+    {"BeforeFirst", 1, false, false, {}},
+    {"AfterTwo", 3, false, false, {"2", "1"}},
+    {"ExitAfterOne", 2, true, false, {"1"}},
+    {"PasteAfterOne", 2, false, true, {"1"}},
 };
 
 class StopBatch : public ::testing::TestWithParam<EscapeCase> {};
@@ -210,13 +211,14 @@ TEST_P(StopBatch, StopsBeforeTheNextLine) {
     const EscapeCase& c = GetParam();
     StartedWorkspace s;
     s.services.files["Example.tsk"] = "1\n2\n3\n4";
+    s.services.clipboard = "1\n2\n3\n4";
     s.services.onEvents = [&](int pump) {
         if (pump == c.escapeAt) {
             c.exit ? s.model.splashAboutHelp.mnuExit_Click() : s.w.Form_KeyDown(27, 0);
         }
     };
     s.w.cancelRequested = true; // left over from an earlier Escape: cleared by the batch
-    s.model.taskLists.mnuExample_Click();
+    c.paste ? s.model.editCommands.mnuPaste_Click() : s.model.taskLists.mnuExample_Click();
     EXPECT_EQ(entries(s.w.cmbLista), c.history);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
     EXPECT_EQ(s.services.exits, c.exit ? 1 : 0);

@@ -11,7 +11,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -428,9 +427,9 @@ TEST(DataFolder, InstalledFolderLiesBesideTheBinaryFolder) {
 
 // The window started under the user's locale, as the desktop starts it: numbers are read and
 // written with that locale's decimal separator in the input line, the display, the memory
-// recall, the history, the constants lists, task files and printing. CTest runs these under a
-// locale with a decimal comma and under one with a decimal point, and names the separator it
-// expects; run without that, they are skipped.
+// recall, the history, task files and printing. CTest runs these under a locale with a decimal
+// comma and under one with a decimal point, and names the separator it expects; run without
+// that, they are skipped.
 class SystemLocaleDocuments : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -478,24 +477,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, SystemLocale,
                                            LineCase{"Percent", "2.5%10", "0.25"}),
                          byName);
 
-// A value line of a constants list is inserted exactly as the list holds it, with a point; the
-// line then reads it in the user's format.
-TEST_F(SystemLocaleDocuments, ConstantsInsertionCalculates) {
-    ShownWindow w{QLocale::system()};
-    w.line()->setFocus();
-    w.type("2*");
-    w.key(Qt::Key_F11);
-    auto* constants = w.find<QListWidget>("lstConstants_1");
-    constants->setFocus();
-    constants->setCurrentRow(2); // Acceleration of Free Fall (m/s2)
-    QTest::keyClick(constants, Qt::Key_Return);
-    EXPECT_EQ(w.line()->text(), q("2* 9.80665"));
-    w.key(Qt::Key_Return);
-    EXPECT_EQ(w.text("lblRezultat_0"), local("19.6133"));
-}
-
 // Printed and saved rows keep the user's separator; on Open, a line written with the other
-// separator (a file from another desktop) is read too.
+// separator (a file from another desktop, or a constant inserted from a list) is read too.
 TEST_F(SystemLocaleDocuments, PrintingAndTaskFilesKeepTheSeparator) {
     QTemporaryDir dir;
     const QString path = dir.filePath(q("day.tsk"));
