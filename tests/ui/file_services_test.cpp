@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <chrono>
@@ -39,20 +41,16 @@ const Services kServices[] = {
     {"Headless", [](QWidget&) { return std::make_unique<HeadlessServices>(); }},
 };
 
-class Folder {
-public:
-    Folder() : m_path(fs::temp_directory_path() / ("zolvan-files-" + std::to_string(::getpid()))) {
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
+// A temporary folder that an unprivileged user can enter; `entries` counts hidden files too.
+struct Folder {
+    Folder() { ::chmod(dir.path().toLocal8Bit().constData(), 0755); }
+    std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+    qsizetype entries() const {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .size();
     }
-    ~Folder() { fs::remove_all(m_path); }
-    std::string file(const char* name) const { return (m_path / name).string(); }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_path), {}));
-    }
-
-private:
-    fs::path m_path;
+    QTemporaryDir dir;
 };
 
 std::string contents(const std::string& path) {
@@ -93,7 +91,6 @@ const RefusedCase kRefused[] = {
     {"Unreadable",
      [](const Folder& f) {
          std::ofstream(f.file("secret.tsk")) << "1+1\n";
-         ::chmod(f.file("").c_str(), 0755);
          ::chmod(f.file("secret.tsk").c_str(), 0);
          return f.file("secret.tsk");
      },
@@ -186,7 +183,7 @@ TEST_P(SaveUnderSizeLimit, ReplacesWholeOrLeavesTheOldFile) {
     const std::string after = contents(path);
     EXPECT_TRUE(after == (c.saved ? bytes : "2h2o+nacl = 94.4730\r\n"))
         << "the file holds " << after.size() << " bytes";
-    EXPECT_EQ(folder.entries(), 1u) << "a temporary file was left";
+    EXPECT_EQ(folder.entries(), 1) << "a temporary file was left";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SaveUnderSizeLimit,

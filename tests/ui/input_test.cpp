@@ -154,7 +154,7 @@ bool inkAtRight(const QImage& shot, QRect row) {
 
 // The open history list shows each entry's result at the right of its row, and a screen reader
 // hears the pair (that a chosen entry inserts its input line alone is in the history keys).
-TEST(HistoryList, ShowsResultsButInsertsTheInput) {
+TEST(HistoryList, ShowsEachResultAtTheRightAndToAScreenReader) {
     ShownWindow w;
     w.enter("2+2");
     w.enter("#fix 1");
