@@ -9,6 +9,7 @@
 #include "ui/fitting_label.h"
 #include "ui/view_sync.h"
 
+#include <QAbstractItemView>
 #include <QHelpEvent>
 #include <QImage>
 #include <QRegularExpression>
@@ -24,16 +25,30 @@ namespace {
 const QColor kActive(0, 92, 64);
 const QColor kGrey(192, 192, 192);
 
+// Opens the history list with a click on its arrow and clicks its second entry, as a user does.
+void chooseSecondHistoryEntry(ShownWindow& w) {
+    auto* history = w.find<QComboBox>("cmbLista");
+    QTest::mouseClick(history, Qt::LeftButton, {}, history->rect().center());
+    QAbstractItemView* list = history->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    // The list ignores a release that comes sooner than a double click after it opened.
+    QTest::qWait(QApplication::doubleClickInterval() + 20);
+    const QPoint second = list->visualRect(history->model()->index(1, 0)).center();
+    QTest::mouseMove(list->viewport(), second);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+}
+
 struct ClickCase {
     const char* name;
-    const char* widget; // clicked
+    const char* widget; // clicked; nullptr: the second history entry is chosen instead
     const char* expected;
     int caret;
 };
 
 class InsertClick : public ::testing::TestWithParam<ClickCase> {};
 
-// The caret, and a selection, have to reach the model before the handler inserts.
+// The caret, and a selection, have to reach the model before the handler inserts: the click on
+// the history arrow must not lose them.
 TEST_P(InsertClick, InsertsAtTheCaret) {
     const ClickCase& c = GetParam();
     ShownWindow w;
@@ -41,7 +56,11 @@ TEST_P(InsertClick, InsertsAtTheCaret) {
     w.enter("1/4");
     w.type("1+9*2");
     w.line()->setSelection(2, 1); // the 9
-    w.click(c.widget);
+    if (c.widget != nullptr) {
+        w.click(c.widget);
+    } else {
+        chooseSecondHistoryEntry(w);
+    }
     EXPECT_EQ(w.line()->text(), q(c.expected));
     EXPECT_FALSE(w.line()->hasSelectedText());
     EXPECT_EQ(w.line()->cursorPosition(), c.caret);
@@ -50,7 +69,8 @@ TEST_P(InsertClick, InsertsAtTheCaret) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, InsertClick,
                          ::testing::Values(ClickCase{"Result", "lblRezultat_1", "1+5*2", 3},
-                                           ClickCase{"Line", "lblUnosFormule_1", "1+2+3*2", 5}),
+                                           ClickCase{"Line", "lblUnosFormule_1", "1+2+3*2", 5},
+                                           ClickCase{"History", nullptr, "1+2+3*2", 5}),
                          byName);
 
 struct FitCase {
@@ -150,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, WrappedToolTip,
 // indicators follow in colour and in the words a screen reader says.
 TEST(Settings, ResultAndIndicatorsFollowEachChange) {
     const struct {
-        const char* widget; // clicked, or typed over when `typed` is set
+        const char* widget; // clicked; nullptr: the second history entry is chosen instead, or
+                            // typed over when `typed` is set
         const char* typed;
         const char* result; // of 1/3
         const char* lit;    // an indicator lit afterwards
