@@ -338,20 +338,17 @@ const WalkCase kWalks[] = {
 INSTANTIATE_TEST_SUITE_P(Panels, KeyboardWalk, ::testing::ValuesIn(kWalks), byName);
 
 // Between the input line and the side panel the walk moves as a reader does: row by row from the
-// top, left to right within a row.
+// top, left to right within a row (which keys it reaches is the walk table's).
 TEST(KeyboardWalkKeys, FollowTheRowsOfTheKeypad) {
     ShownWindow w;
     w.line()->setFocus();
     QPoint previous(-1, -1);
-    int keys = 0;
     for (const QString& name : tabWalk(w).mid(1)) {
         const QPoint place = w.find(name.toUtf8().constData())->mapTo(&w.vescal, QPoint(0, 0));
         EXPECT_TRUE(std::pair(place.y(), place.x()) > std::pair(previous.y(), previous.x()))
             << name.toStdString() << " comes before a key above or to its left";
         previous = place;
-        ++keys;
     }
-    EXPECT_EQ(keys, 10 + 39 + 2); // the image bar, the keypad, Inv and "="
 }
 
 // View > New Custom Constant by its access keys: the loaded file's list takes the prefixes' place
