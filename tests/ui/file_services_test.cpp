@@ -41,6 +41,11 @@ const Services kServices[] = {
     {"Headless", [](QWidget&) { return std::make_unique<HeadlessServices>(); }},
 };
 
+// Names a row of a combined table after the implementation and the case.
+constexpr auto bothNames = [](const auto& info) {
+    return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+};
+
 // A temporary folder that an unprivileged user can enter; `entries` counts hidden files too.
 struct Folder {
     Folder() { ::chmod(dir.path().toLocal8Bit().constData(), 0755); }
@@ -127,10 +132,7 @@ TEST_P(RefusedFile, GivesNothingAtOnce) {
 INSTANTIATE_TEST_SUITE_P(Files, RefusedFile,
                          ::testing::Combine(::testing::ValuesIn(kServices),
                                             ::testing::ValuesIn(kRefused)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    std::get<1>(info.param).name;
-                         });
+                         bothNames);
 
 // A limit on the size of files, as a full disk would be: writes past it fail with EFBIG instead
 // of a killing signal. The buffer of Qt's save file held 16 KiB, so sizes below and above it.
@@ -189,10 +191,7 @@ TEST_P(SaveUnderSizeLimit, ReplacesWholeOrLeavesTheOldFile) {
 INSTANTIATE_TEST_SUITE_P(Sizes, SaveUnderSizeLimit,
                          ::testing::Combine(::testing::ValuesIn(kServices),
                                             ::testing::ValuesIn(kSaves)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    std::get<1>(info.param).name;
-                         });
+                         bothNames);
 
 } // namespace
 } // namespace zolvan::testing
