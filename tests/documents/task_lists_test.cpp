@@ -6,6 +6,7 @@ namespace zolvan::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 // Typed lines, then Save and Print: the file's text, and each copy printed as its own document
 // (copies: nothing when the print dialog is cancelled).
@@ -112,63 +113,35 @@ TEST_P(OpenFilter, ListsTheFileLastSavedOrOpened) {
 INSTANTIATE_TEST_SUITE_P(Files, OpenFilter, ::testing::ValuesIn(kFilters), rowName);
 
 // A file's bytes run by Open or by Example after "1+1" was entered: the events pumped (one
-// before each line), the history afterwards, newest first, as "input | result", and what the user
-// was told. A file that cannot be opened changes nothing; a read error keeps the rows run before.
+// before each line), the rows added to the history, newest first, as "input | result" joined by
+// ", ", and what the user was told. A file that cannot be opened changes nothing; a read error
+// keeps the rows run before.
 struct BatchCase {
     std::string name;
     bool example;
     std::optional<std::string> file;
     int pumps;
-    Lines history;
-    std::string openFailure = "", readFailure = "";
-    Lines errors = {};
+    std::string added;
+    std::string failure = ""; // "open: reason" or "read: reason", as the system gives them
+    std::string error = "";
 };
 
 const BatchCase kBatches[] = {
     // Open hands the whole line on; the normalizer drops everything from "=".
-    {"OpenRecomputesSavedRows", false, "2*3 = 7\r\n5 = 2\r\n", 2, {"5 | 5", "2*3 | 6", "1+1 | 2"}},
+    {"OpenRecomputesSavedRows", false, "2*3 = 7\r\n5 = 2\r\n", 2, "5 | 5, 2*3 | 6"},
     // A saved hydrate unit reads back to the value it was saved with.
-    {"OpenHydrateUnit",
-     false,
-     "(CuSO4(H2O)5)2 = 499.372\r\n",
-     1,
-     {"(CuSO4(H2O)5)2 | 499.372", "1+1 | 2"}},
-    {"OpenSkipsEmptyLines", false, "3\n\n\n2+2\n", 4, {"2+2 | 4", "3 | 3", "1+1 | 2"}},
-    {"ExampleKeepsEmptyLines", true, "3\n\n2+2", 3, {"2+2 | 4", " | ", "3 | 3", "1+1 | 2"}},
-    {"ExampleTakesTextBeforeEquals", true, "=5\r\n3+3 = 6", 2, {"3+3 | 6", "1+1 | 2"}},
-    {"Windows1252Read", false, "4\xB2\r\n", 1, {"4 | 4", "1+1 | 2"}},
-    {"Utf16Read",
-     false,
-     std::string("\xFF\xFE"
-                 "2\0*\0"
-                 "3\0",
-                 8),
-     1,
-     {"2*3 | 6", "1+1 | 2"}},
-    {"OpenRefused",
-     false,
-     "3",
-     0,
-     {"1+1 | 2"},
-     "Not a regular file",
-     "",
-     {"Open | Could not open in.tsk: Not a regular file"}},
-    {"ExampleMissing",
-     true,
-     std::nullopt,
-     0,
-     {"1+1 | 2"},
-     "",
-     "",
-     {"Example | Could not open Example.tsk: No such file or directory"}},
-    {"ReadErrorKeepsRowsRun",
-     false,
-     "3\n4\n5",
-     2,
-     {"4 | 4", "3 | 3", "1+1 | 2"},
-     "",
-     "Input/output error",
-     {"Open | Could not read in.tsk: Input/output error"}},
+    {"OpenHydrateUnit", false, "(CuSO4(H2O)5)2 = 499.372\r\n", 1, "(CuSO4(H2O)5)2 | 499.372"},
+    {"OpenSkipsEmptyLines", false, "3\n\n\n2+2\n", 4, "2+2 | 4, 3 | 3"},
+    {"ExampleKeepsEmptyLines", true, "3\n\n2+2", 3, "2+2 | 4,  | , 3 | 3"},
+    {"ExampleTakesTextBeforeEquals", true, "=5\r\n3+3 = 6", 2, "3+3 | 6"},
+    {"Windows1252Read", false, "4\xB2\r\n", 1, "4 | 4"},
+    {"Utf16Read", false, "\377\3762\0*\0003\0"s, 1, "2*3 | 6"}, // FF FE, then "2*3"
+    {"OpenRefused", false, "3", 0, "", "open: Not a regular file",
+     "Open | Could not open in.tsk: Not a regular file"},
+    {"ExampleMissing", true, std::nullopt, 0, "", "",
+     "Example | Could not open Example.tsk: No such file or directory"},
+    {"ReadErrorKeepsRowsRun", false, "3\n4\n5", 2, "4 | 4, 3 | 3", "read: Input/output error",
+     "Open | Could not read in.tsk: Input/output error"},
 };
 
 class RunTaskFile : public ::testing::TestWithParam<BatchCase> {};
@@ -181,11 +154,9 @@ TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
     if (c.file) {
         s.services.files[path] = *c.file;
     }
-    if (!c.openFailure.empty()) {
-        s.services.openFailures[path] = c.openFailure;
-    }
-    if (!c.readFailure.empty()) {
-        s.services.readFailures[path] = c.readFailure;
+    if (!c.failure.empty()) {
+        (c.failure[0] == 'o' ? s.services.openFailures : s.services.readFailures)[path] =
+            c.failure.substr(6);
     }
     s.services.dialogAnswers = {path};
     // While a line runs the busy panel shows, and Open hides the rows as well.
@@ -197,12 +168,8 @@ TEST_P(RunTaskFile, FeedsTheLinesToTheCalculateCommand) {
     };
     c.example ? s.model.taskLists.mnuExample_Click() : s.model.taskLists.mnuOpen_Click();
     EXPECT_EQ(pumps, c.pumps);
-    Lines history;
-    for (std::size_t i = 0; i < s.w.cmbLista.items().size(); ++i) {
-        history.push_back(s.w.cmbLista.items()[i] + " | " + s.w.lstRezultat.items()[i]);
-    }
-    EXPECT_EQ(history, c.history);
-    EXPECT_EQ(s.services.errors, c.errors);
+    EXPECT_EQ(rows(s.w), c.added + (c.added.empty() ? "" : ", ") + "1+1 | 2");
+    EXPECT_EQ(s.services.errors, c.error.empty() ? Lines{} : Lines{c.error});
     EXPECT_EQ(s.services.dialogCalls.size(), c.example ? 0u : 1u);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
     EXPECT_TRUE(s.w.lblRezultat[0].visible);
@@ -223,18 +190,19 @@ TEST(RunTaskFile, ExampleIsFoundInTheDataFoldersAfterTheCurrentDirectory) {
 }
 
 // Escape pressed during the pump before line `escapeAt` (1-based): the lines before it stay.
-// Exit stops a batch the same way.
+// Exit stops a batch the same way, and so does Escape a paste of several lines.
 struct EscapeCase {
     std::string name;
     int escapeAt;
-    bool exit;
+    bool exit, paste;
     Lines history;
 };
 
 const EscapeCase kEscapes[] = {
-    {"BeforeFirst", 1, false, {}},
-    {"AfterTwo", 3, false, {"2", "1"}},
-    {"ExitAfterOne", 2, true, {"1"}},
+    {"BeforeFirst", 1, false, false, {}},
+    {"AfterTwo", 3, false, false, {"2", "1"}},
+    {"ExitAfterOne", 2, true, false, {"1"}},
+    {"PasteAfterOne", 2, false, true, {"1"}},
 };
 
 class StopBatch : public ::testing::TestWithParam<EscapeCase> {};
@@ -243,13 +211,14 @@ TEST_P(StopBatch, StopsBeforeTheNextLine) {
     const EscapeCase& c = GetParam();
     StartedWorkspace s;
     s.services.files["Example.tsk"] = "1\n2\n3\n4";
+    s.services.clipboard = "1\n2\n3\n4";
     s.services.onEvents = [&](int pump) {
         if (pump == c.escapeAt) {
             c.exit ? s.model.splashAboutHelp.mnuExit_Click() : s.w.Form_KeyDown(27, 0);
         }
     };
     s.w.cancelRequested = true; // left over from an earlier Escape: cleared by the batch
-    s.model.taskLists.mnuExample_Click();
+    c.paste ? s.model.editCommands.mnuPaste_Click() : s.model.taskLists.mnuExample_Click();
     EXPECT_EQ(entries(s.w.cmbLista), c.history);
     EXPECT_FALSE(s.model.taskLists.fraWait.visible);
     EXPECT_EQ(s.services.exits, c.exit ? 1 : 0);
@@ -267,9 +236,7 @@ TEST(NewTaskList, EmptiesListAndDisplayButKeepsMemoryAndSettings) {
     EXPECT_TRUE(s.w.cmbLista.items().empty());
     EXPECT_TRUE(s.w.lstRezultat.items().empty());
     EXPECT_EQ(s.w.txtUnosFormule.text(), "");
-    EXPECT_EQ(s.w.lblRezultat[0].caption + s.w.lblRezultat[1].caption +
-                  s.w.lblUnosFormule[0].caption + s.w.lblUnosFormule[1].caption,
-              "");
+    EXPECT_EQ(captions(s.w.lblRezultat) + captions(s.w.lblUnosFormule), "|||||");
     EXPECT_EQ(s.w.engine.MemoryValue, 12.0);
     EXPECT_EQ(s.w.DisplayMode, 2);
     EXPECT_EQ(s.w.engine.AnsText + s.w.engine.ResultText + s.w.engine.NormalizedLine +

@@ -32,18 +32,5 @@ TEST(ImageMenu, RunsItsMenuItemsOnlyWhileEnabled) {
     EXPECT_EQ(runs, 1);
 }
 
-// What the keypad writes without separators is in the keypad's table.
-TEST(FunctionSeparator, EachClickSwitchesIt) {
-    StartedWorkspace s;
-    MenuItem& item = s.model.insertMenu.mnuSeparator;
-    EXPECT_TRUE(item.checked);
-    item.click();
-    EXPECT_FALSE(item.checked);
-    EXPECT_FALSE(s.w.engine.ShowSeparators);
-    item.click();
-    EXPECT_TRUE(item.checked);
-    EXPECT_TRUE(s.w.engine.ShowSeparators);
-}
-
 } // namespace
 } // namespace zolvan::testing

@@ -7,3 +7,16 @@
 
 #include <string>
 #include <vector>
+
+namespace zolvan::testing {
+
+// The history, newest first, as "input | result" joined by ", ".
+inline std::string rows(const Workspace& w) {
+    std::string joined;
+    for (std::size_t i = 0; i < w.cmbLista.items().size(); ++i) {
+        joined += (i == 0 ? "" : ", ") + w.cmbLista.items()[i] + " | " + w.lstRezultat.items()[i];
+    }
+    return joined;
+}
+
+} // namespace zolvan::testing

@@ -4,7 +4,6 @@
 
 #include "tests/ui/window_fixture.h"
 
-#include <QClipboard>
 #include <QListWidget>
 
 namespace zolvan::testing {

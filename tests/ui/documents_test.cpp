@@ -8,16 +8,12 @@
 #include "ui/document_windows.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include <cstdlib>
@@ -165,9 +161,7 @@ TEST(FieldEditingKey, KeypadKeysAndMenuItemsLeaveTheFieldAlone) {
 // calculated as a line of its own.
 TEST(PasteLines, CtrlVAndThePictureButtonCalculateEachLine) {
     ShownWindow w;
-    QGuiApplication::clipboard()->setText(q("1+1\n2+2"));
-    w.line()->setFocus();
-    w.key(Qt::CTRL | Qt::Key_V);
+    w.paste(q("1+1\n2+2"));
     EXPECT_EQ(w.history(), (QStringList{q("2+2"), q("1+1")}));
     EXPECT_EQ(w.text("lblRezultat_0"), q("4"));
     QGuiApplication::clipboard()->setText(q("3*3\r\n\r\n4*4\r\n"));
@@ -175,27 +169,6 @@ TEST(PasteLines, CtrlVAndThePictureButtonCalculateEachLine) {
     EXPECT_EQ(w.history().mid(0, 2), (QStringList{q("4*4"), q("3*3")}));
     EXPECT_EQ(w.line()->text(), QString());
     EXPECT_TRUE(w.line()->hasFocus());
-}
-
-// Save through the real file dialog, then New and Open: the list comes back recomputed, in the
-// opposite order.
-TEST(TaskFileDialogs, SaveNewOpenEndToEnd) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(q("day.tsk"));
-    ShownWindow w;
-    w.enter("2h2o");
-    w.enter("#fix 1");
-    w.enter("1/3");
-    chooseFile(w, {Qt::CTRL | Qt::Key_S}, path, q("Text Files(*.txt)"));
-    QFile saved(path);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), QByteArray("1/3 = 0.3\r\n#fix 1\r\n2*(H2O) = 36.0306\r\n"));
-
-    w.reactivate();
-    chooseFile(w, {Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_O}, path, q("Task Files (*.tsk)"));
-    EXPECT_EQ(w.history(), (QStringList{q("2*(H2O)"), q("#fix 1"), q("1/3")}));
-    EXPECT_EQ(w.text("lblRezultat_0"), q("36.0")); // "#fix 1" ran again from the file
-    EXPECT_FALSE(w.find("fraWait")->isVisible());
 }
 
 // Opens a file dialog with `stroke`, tells the folder and filter it started with, and types
@@ -212,16 +185,11 @@ DialogStart typeIntoFileDialog(ShownWindow& w, QKeyCombination stroke, const QSt
         auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         edit->clear();
         QTest::keyClicks(edit, name);
-        QPushButton* accept = nullptr;
-        for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons()) {
-            if (dialog.findChild<QDialogButtonBox*>()->buttonRole(button) ==
-                QDialogButtonBox::AcceptRole) {
-                accept = qobject_cast<QPushButton*>(button);
-            }
-        }
+        const bool open = dialog.acceptMode() == QFileDialog::AcceptOpen;
+        QPushButton* accept = dialog.findChild<QDialogButtonBox*>()->button(
+            open ? QDialogButtonBox::Open : QDialogButtonBox::Save);
         // A name the dialog cannot open would stop the test on the dialog's own message box.
-        const bool missing = dialog.acceptMode() == QFileDialog::AcceptOpen &&
-                             !QFileInfo::exists(dialog.directory().filePath(name));
+        const bool missing = open && !QFileInfo::exists(dialog.directory().filePath(name));
         if (missing || !QTest::qWaitFor([accept] { return accept->isEnabled(); }, 5000)) {
             ADD_FAILURE() << "the dialog cannot take " << name.toStdString();
             dialog.reject();
@@ -235,7 +203,8 @@ DialogStart typeIntoFileDialog(ShownWindow& w, QKeyCombination stroke, const QSt
 }
 
 // "session" saved under the text files' filter is written as session.txt. Open then starts in
-// its folder with that filter, where the bare name finds it; the next Save starts there too.
+// its folder with that filter, where the bare name finds it and reads the list back; the next
+// Save starts there too.
 TEST(TaskFileDialogs, SaveAndOpenFindEachOthersFiles) {
     QTemporaryDir dir;
     const QString folder = QFileInfo(dir.path()).canonicalFilePath();
@@ -250,6 +219,7 @@ TEST(TaskFileDialogs, SaveAndOpenFindEachOthersFiles) {
     EXPECT_EQ(open.folder, folder);
     EXPECT_EQ(open.filter, q("Text Files(*.txt)"));
     EXPECT_EQ(w.history(), QStringList{q("2*(H2O)")});
+    EXPECT_FALSE(w.find("fraWait")->isVisible());
 
     const DialogStart again = typeIntoFileDialog(w, Qt::CTRL | Qt::Key_S, q("day.tsk"));
     EXPECT_EQ(again.folder, folder);
@@ -306,10 +276,7 @@ TEST_P(FailedFileCommand, ShowsAWarningAndKeepsTheHistory) {
         w.vescal.services().printer().setOutputFileName(path);
         whenDialogOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     } else {
-        whenDialogOpens<QFileDialog>([path](QFileDialog& dialog) {
-            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            static_cast<QDialog&>(dialog).done(QDialog::Accepted);
-        });
+        answerFileDialog(path);
     }
     w.find<QAction>(c.item)->trigger();
     EXPECT_EQ(shown, q(c.message));
@@ -320,21 +287,6 @@ TEST_P(FailedFileCommand, ShowsAWarningAndKeepsTheHistory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FailedFileCommand, ::testing::ValuesIn(kFailedFiles), byName);
-
-// Printed to a PDF file through the print dialog: two copies, two documents, one line per row.
-TEST(PrintToPdf, EachCopyIsItsOwnDocument) {
-    QTemporaryDir dir;
-    ShownWindow w;
-    w.enter("H2O");
-    w.enter("#auto");
-    printToPdf(w, dir.filePath(q("list.pdf")), 2);
-    for (const char* file : {"list.pdf", "list-2.pdf"}) {
-        EXPECT_EQ(pdfLines(dir.filePath(q(file))).mid(1),
-                  (QStringList{q("#auto ="), q("H2O = 18.0153")}))
-            << file;
-    }
-    EXPECT_FALSE(QFile::exists(dir.filePath(q("list-3.pdf"))));
-}
 
 // Every word's box on the pages of a PDF file, in points from the top left of its page, and the
 // size of the page it is on.
@@ -364,9 +316,10 @@ std::vector<PdfWord> pdfWords(const QString& file) {
     return words;
 }
 
-// A long list printed to a PDF file: a heading with the program's name and the time, the title
-// set, every word at least 15 mm (42.5 pt) from the paper's edges on both pages, and a row wider
-// than the paper wrapped onto lines of its own, nothing of it cut.
+// A long list printed in two copies to PDF files: each copy a document of its own, with a heading
+// of the program's name and the time, the title set, every word at least 15 mm (42.5 pt) from the
+// paper's edges on both pages, and a row wider than the paper wrapped onto lines of its own,
+// nothing of it cut.
 TEST(PrintToPdf, IsADocumentWithMarginsHeadingAndWrappedRows) {
     QTemporaryDir dir;
     const QString file = dir.filePath(q("list.pdf"));
@@ -375,27 +328,19 @@ TEST(PrintToPdf, IsADocumentWithMarginsHeadingAndWrappedRows) {
     for (int i = 1; i <= 70; ++i) {
         lines << QString::number(i) + q("+1");
     }
-    QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
-    w.line()->setFocus();
-    w.key(Qt::CTRL | Qt::Key_V);
-    QStringList terms;
-    for (int i = 0; i < 60; ++i) {
-        terms << q("C6H12O6");
-    }
-    QGuiApplication::clipboard()->setText(terms.join(QLatin1Char('+')));
-    w.key(Qt::CTRL | Qt::Key_V);
+    w.paste(lines.join(QLatin1Char('\n')));
+    w.paste(glucose(60));
     w.key(Qt::Key_Return);
     const QString longRow = w.history().first() + q(" = ") + w.text("lblRezultat_0");
     const QDateTime before = QDateTime::currentDateTime();
-    printToPdf(w, file);
+    printToPdf(w, file, 2);
 
     EXPECT_TRUE(popplerOutput("pdfinfo", {file})
-                    .contains(QRegularExpression(q("^Title: +Zolvan task list$"),
+                    .contains(QRegularExpression(q("^Title: +Zolvan task list$(.|\n)*^Pages: +2$"),
                                                  QRegularExpression::MultilineOption)));
-    EXPECT_TRUE(
-        popplerOutput("pdfinfo", {file})
-            .contains(QRegularExpression(q("^Pages: +2$"), QRegularExpression::MultilineOption)));
     const QStringList printed = pdfLines(file);
+    EXPECT_EQ(pdfLines(dir.filePath(q("list-2.pdf"))).mid(1), printed.mid(1));
+    EXPECT_FALSE(QFile::exists(dir.filePath(q("list-3.pdf"))));
     ASSERT_GT(printed.size(), 3);
     const QString stamp = printed.first().section(QLatin1Char(' '), -2);
     EXPECT_TRUE(printed.first().startsWith(q("Zolvan "))) << printed.first().toStdString();
@@ -441,16 +386,6 @@ TEST(SplashWindow, HandsOverAfterItsTimerOrAKey) {
     }
 }
 
-// That the splash opened from the menu ignores its timer is the model's.
-TEST(SplashWindow, FromTheHelpMenuClosesOnAClick) {
-    ShownWindow w;
-    w.find<QAction>("mnuSplash")->trigger();
-    SplashView& splash = w.vescal.splash();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
-    QTest::mouseClick(&splash, Qt::LeftButton);
-    EXPECT_FALSE(splash.isVisible());
-}
-
 // A widget of any window, the about and help windows being windows of their own.
 template <typename T = QWidget> T* anyWidget(const char* name) {
     for (QWidget* widget : QApplication::allWidgets()) {
@@ -461,8 +396,15 @@ template <typename T = QWidget> T* anyWidget(const char* name) {
     return nullptr;
 }
 
-TEST(AboutAndHelp, AboutClosesOnAClickAndF1ShowsTheContents) {
+// That the splash opened from the menu ignores its timer is the model's.
+TEST(AboutAndHelp, SplashAndAboutCloseOnAClickAndF1ShowsTheContents) {
     ShownWindow w;
+    w.find<QAction>("mnuSplash")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.vescal.splash()));
+    QTest::mouseClick(&w.vescal.splash(), Qt::LeftButton);
+    EXPECT_FALSE(w.vescal.splash().isVisible());
+    w.reactivate();
+
     w.find<QAction>("mnuAbout")->trigger();
     QWidget* about = anyWidget("frmAbout");
     ASSERT_NE(about, nullptr);
@@ -485,9 +427,9 @@ TEST(DataFolder, InstalledFolderLiesBesideTheBinaryFolder) {
 
 // The window started under the user's locale, as the desktop starts it: numbers are read and
 // written with that locale's decimal separator in the input line, the display, the memory
-// recall, the history, the constants lists, task files and printing. CTest runs these under a
-// locale with a decimal comma and under one with a decimal point, and names the separator it
-// expects; run without that, they are skipped.
+// recall, the history, task files and printing. CTest runs these under a locale with a decimal
+// comma and under one with a decimal point, and names the separator it expects; run without
+// that, they are skipped.
 class SystemLocaleDocuments : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -535,24 +477,8 @@ INSTANTIATE_TEST_SUITE_P(Lines, SystemLocale,
                                            LineCase{"Percent", "2.5%10", "0.25"}),
                          byName);
 
-// A value line of a constants list is inserted exactly as the list holds it, with a point; the
-// line then reads it in the user's format.
-TEST_F(SystemLocaleDocuments, ConstantsInsertionCalculates) {
-    ShownWindow w{QLocale::system()};
-    w.line()->setFocus();
-    w.type("2*");
-    w.key(Qt::Key_F11);
-    auto* constants = w.find<QListWidget>("lstConstants_1");
-    constants->setFocus();
-    constants->setCurrentRow(2); // Acceleration of Free Fall (m/s2)
-    QTest::keyClick(constants, Qt::Key_Return);
-    EXPECT_EQ(w.line()->text(), q("2* 9.80665"));
-    w.key(Qt::Key_Return);
-    EXPECT_EQ(w.text("lblRezultat_0"), local("19.6133"));
-}
-
 // Printed and saved rows keep the user's separator; on Open, a line written with the other
-// separator (a file from another desktop) is read too.
+// separator (a file from another desktop, or a constant inserted from a list) is read too.
 TEST_F(SystemLocaleDocuments, PrintingAndTaskFilesKeepTheSeparator) {
     QTemporaryDir dir;
     const QString path = dir.filePath(q("day.tsk"));

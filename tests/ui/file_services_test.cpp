@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <chrono>
@@ -39,20 +41,21 @@ const Services kServices[] = {
     {"Headless", [](QWidget&) { return std::make_unique<HeadlessServices>(); }},
 };
 
-class Folder {
-public:
-    Folder() : m_path(fs::temp_directory_path() / ("zolvan-files-" + std::to_string(::getpid()))) {
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~Folder() { fs::remove_all(m_path); }
-    std::string file(const char* name) const { return (m_path / name).string(); }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_path), {}));
-    }
+// Names a row of a combined table after the implementation and the case.
+constexpr auto bothNames = [](const auto& info) {
+    return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
+};
 
-private:
-    fs::path m_path;
+// A temporary folder that an unprivileged user can enter; `entries` counts hidden files too.
+struct Folder {
+    Folder() { ::chmod(dir.path().toLocal8Bit().constData(), 0755); }
+    std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+    qsizetype entries() const {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .size();
+    }
+    QTemporaryDir dir;
 };
 
 std::string contents(const std::string& path) {
@@ -93,7 +96,6 @@ const RefusedCase kRefused[] = {
     {"Unreadable",
      [](const Folder& f) {
          std::ofstream(f.file("secret.tsk")) << "1+1\n";
-         ::chmod(f.file("").c_str(), 0755);
          ::chmod(f.file("secret.tsk").c_str(), 0);
          return f.file("secret.tsk");
      },
@@ -130,10 +132,7 @@ TEST_P(RefusedFile, GivesNothingAtOnce) {
 INSTANTIATE_TEST_SUITE_P(Files, RefusedFile,
                          ::testing::Combine(::testing::ValuesIn(kServices),
                                             ::testing::ValuesIn(kRefused)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    std::get<1>(info.param).name;
-                         });
+                         bothNames);
 
 // A limit on the size of files, as a full disk would be: writes past it fail with EFBIG instead
 // of a killing signal. The buffer of Qt's save file held 16 KiB, so sizes below and above it.
@@ -186,16 +185,13 @@ TEST_P(SaveUnderSizeLimit, ReplacesWholeOrLeavesTheOldFile) {
     const std::string after = contents(path);
     EXPECT_TRUE(after == (c.saved ? bytes : "2h2o+nacl = 94.4730\r\n"))
         << "the file holds " << after.size() << " bytes";
-    EXPECT_EQ(folder.entries(), 1u) << "a temporary file was left";
+    EXPECT_EQ(folder.entries(), 1) << "a temporary file was left";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SaveUnderSizeLimit,
                          ::testing::Combine(::testing::ValuesIn(kServices),
                                             ::testing::ValuesIn(kSaves)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    std::get<1>(info.param).name;
-                         });
+                         bothNames);
 
 } // namespace
 } // namespace zolvan::testing

@@ -2,9 +2,7 @@
 // again only when the model's list has changed.
 #include "tests/ui/window_fixture.h"
 
-#include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 namespace zolvan::testing {
 namespace {
@@ -54,15 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Places, PointerMove, ::testing::ValuesIn(kMoves), byNam
 // an entry changed behind the model's back stays as it is until the model's list changes.
 TEST(ListRefresh, FollowsOnlyTheListsOwnChanges) {
     QTemporaryDir dir;
-    const auto constantsFile = [&](const char* name, const char* lines) {
-        QFile file(dir.filePath(q(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(lines);
-        return file.fileName();
-    };
     ShownWindow w;
-    chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, constantsFile("metals.con", "Iron\n 7.874\n"));
-    w.reactivate();
+    loadConstants(w, writtenFile(dir, "metals.con", "Iron\n 7.874\n"));
     auto* custom = w.find<QListWidget>("lstConstants_3");
     ASSERT_EQ(custom->count(), 2);
     custom->item(0)->setText(q("changed"));
@@ -75,8 +66,7 @@ TEST(ListRefresh, FollowsOnlyTheListsOwnChanges) {
     EXPECT_TRUE(custom->isVisible());
     EXPECT_EQ(custom->item(0)->text(), q("changed"));
 
-    chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, constantsFile("gases.con", "Argon\n 1.784\n"));
-    w.reactivate();
+    loadConstants(w, writtenFile(dir, "gases.con", "Argon\n 1.784\n"));
     EXPECT_EQ(custom->item(0)->text(), q("Argon"));
 }
 

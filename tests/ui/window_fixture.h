@@ -9,7 +9,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -78,6 +81,12 @@ public:
             QTest::keyClick(vescal.windowHandle(), c.toLatin1());
         }
     }
+    // Pastes `text` into the input line through the real clipboard, as a long line is entered.
+    void paste(const QString& text) {
+        line()->setFocus();
+        QGuiApplication::clipboard()->setText(text);
+        key(Qt::CTRL | Qt::Key_V);
+    }
     // Types a line into the input line and presses Enter.
     void enter(const QString& text) {
         line()->setFocus();
@@ -111,6 +120,15 @@ public:
     Vescal vescal;
 };
 
+// A sum of `terms` glucose molecules, a line wider than the display and the paper.
+inline QString glucose(int terms) {
+    QStringList sum;
+    for (int i = 0; i < terms; ++i) {
+        sum << QStringLiteral("C6H12O6");
+    }
+    return sum.join(QLatin1Char('+'));
+}
+
 // Runs `answer` on the next modal dialog of that type once its own event loop runs: the dialog
 // has to be seen open on two looks 20 ms apart, since an answer given while the dialog is still
 // being shown would leave its loop waiting for nothing.
@@ -132,18 +150,32 @@ template <typename Dialog> void whenDialogOpens(std::function<void(Dialog&)> ans
 // Presses the keys that open a file dialog, which then chooses `path` as typing it and pressing
 // Save or Open does, without the dialog's own checks of the file system, which its background
 // file information may delay.
-inline void chooseFile(ShownWindow& w, std::initializer_list<QKeyCombination> keys,
-                       const QString& path, const QString& expectedFilter = QString()) {
-    whenDialogOpens<QFileDialog>([path, expectedFilter](QFileDialog& dialog) {
-        if (!expectedFilter.isEmpty()) {
-            EXPECT_EQ(dialog.selectedNameFilter(), expectedFilter);
-        }
+inline void answerFileDialog(const QString& path) {
+    whenDialogOpens<QFileDialog>([path](QFileDialog& dialog) {
         dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog&>(dialog).done(QDialog::Accepted);
     });
+}
+inline void chooseFile(ShownWindow& w, std::initializer_list<QKeyCombination> keys,
+                       const QString& path) {
+    answerFileDialog(path);
     for (QKeyCombination stroke : keys) {
         w.key(stroke);
     }
+}
+
+// Writes `bytes` into the file `name` of `dir`, and gives its path.
+inline QString writtenFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(q(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+// Loads a constants file into the custom list by View > New Custom Constant's access keys.
+inline void loadConstants(ShownWindow& w, const QString& path) {
+    chooseFile(w, {Qt::ALT | Qt::Key_V, Qt::Key_N}, path);
+    w.reactivate();
 }
 
 // Prints the list with Ctrl+P, the print dialog accepted, into PDF files named after `file`.

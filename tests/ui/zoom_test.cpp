@@ -107,37 +107,22 @@ TEST_P(Zoom, ScalesTheWholeWindowAndKeepsItsMode) {
     EXPECT_EQ(zoomed.picture, design.picture * factor);
 }
 
-const QKeyCombination kIn = Qt::CTRL | Qt::Key_Plus;
+const QKeyCombination kIn = Qt::CTRL | Qt::Key_Plus, kOut = Qt::CTRL | Qt::Key_Minus;
+const QKeyCombination kEquals = Qt::CTRL | Qt::Key_Equal;
+const QKeyCombination kKeypadIn = Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus;
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, Zoom,
-    ::testing::Values(
-        ZoomCase{"NormalCtrlPlus", {}, {kIn}, {}, 125},
-        ZoomCase{"NormalCtrlEqualsTwice",
-                 {},
-                 {Qt::CTRL | Qt::Key_Equal, Qt::CTRL | Qt::Key_Equal},
-                 {},
-                 150},
-        ZoomCase{"ExpandedKeypadPlus",
-                 {Qt::Key_F9},
-                 {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus},
-                 {},
-                 125},
-        ZoomCase{"CompactWithoutMenus", {Qt::Key_F12}, {kIn, kIn}, {}, 150},
-        ZoomCase{"NumberFormatInAndOut",
-                 {Qt::CTRL | Qt::Key_F},
-                 {kIn, kIn, Qt::CTRL | Qt::Key_Minus},
-                 {},
-                 125},
-        ZoomCase{
-            "ExpandedThenCompactThenBack", {Qt::Key_F9}, {kIn}, {Qt::Key_F12, Qt::Key_F12}, 125},
-        ZoomCase{"SidePanelTabAfterZoom", {}, {kIn, kIn}, {Qt::CTRL | Qt::Key_U}, 150},
-        ZoomCase{"ZoomOutStopsAtActualSize",
-                 {},
-                 {kIn, Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_Minus},
-                 {},
-                 100}),
-    byName);
+const ZoomCase kZooms[] = {
+    {"NormalCtrlPlus", {}, {kIn}, {}, 125},
+    {"NormalCtrlEqualsTwice", {}, {kEquals, kEquals}, {}, 150},
+    {"ExpandedKeypadPlus", {Qt::Key_F9}, {kKeypadIn}, {}, 125},
+    {"CompactWithoutMenus", {Qt::Key_F12}, {kIn, kIn}, {}, 150},
+    {"NumberFormatInAndOut", {Qt::CTRL | Qt::Key_F}, {kIn, kIn, kOut}, {}, 125},
+    {"ExpandedThenCompactThenBack", {Qt::Key_F9}, {kIn}, {Qt::Key_F12, Qt::Key_F12}, 125},
+    {"SidePanelTabAfterZoom", {}, {kIn, kIn}, {Qt::CTRL | Qt::Key_U}, 150},
+    {"ZoomOutStopsAtActualSize", {}, {kIn, kOut, kOut}, {}, 100},
+};
+
+INSTANTIATE_TEST_SUITE_P(Modes, Zoom, ::testing::ValuesIn(kZooms), byName);
 
 // Zoom In stops where the expanded window would leave the screen: at the largest step, it lies
 // on the screen whatever mode it is in.
