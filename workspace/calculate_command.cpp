@@ -70,7 +70,7 @@ LineReport Workspace::calculateLine(std::string line) {
 }
 
 LineReport Workspace::convertChem2Text() {
-    engine.InputLine = std::string(trimBlanks(txtUnosFormule.text()));
+    engine.InputLine.assign(trimBlanks(txtUnosFormule.text()));
     hints.clear();
     LineReport report;
     if (!engine.InputLine.empty() && engine.InputLine.front() == '#') {
@@ -213,9 +213,11 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     // Formula material evaluates to a number, or to an overflow fault.
     report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
                       isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
-    compositionLine = report.composed ? engine.NormalizedLine : std::string();
     if (report.composed) {
-        molarMassLine = compositionLine;
+        compositionLine.assign(engine.NormalizedLine);
+        molarMassLine.assign(engine.NormalizedLine);
+    } else {
+        compositionLine.clear();
     }
     ++linesCalculated;
 }
@@ -237,13 +239,13 @@ const Composition* Workspace::composedFor(const std::string& line) const {
 
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
-    const std::string resultBefore = engine.ResultText;
+    m_resultBefore.assign(engine.ResultText);
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
         report.hints = hints;
     }
-    reportCalculation(report, resultBefore);
+    reportCalculation(report, m_resultBefore);
 
     arrangeDisplay(report.historyInput, report.historyResult);
     echoInputs();

@@ -196,6 +196,8 @@ private:
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
+    // The result text before a line ran, kept in one buffer from line to line.
+    std::string m_resultBefore;
     const Composition* composedFor(const std::string& line) const;
     // The compositions worked out last, with the canonical texts (and separator) they belong
     // to: a task file names the same few formulas again and again, and a formula's composition
