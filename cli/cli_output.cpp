@@ -310,7 +310,9 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     out += report.error ? "false" : "true";
     appendOptionalString<"error">(out, report.error);
     const Composition* composition = report.composed ? workspace.composition() : nullptr;
-    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
+    static const ExactMass kNoExactMass;
+    const ExactMass* known = composition ? workspace.exactMass() : nullptr;
+    const ExactMass& exact = known ? *known : kNoExactMass;
     if (const std::optional<Written> members = appendComposition(out, composition, exact)) {
         out.push_back(',');
         out.append(out, members->start, members->length); // the same members once more

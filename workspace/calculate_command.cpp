@@ -222,19 +222,40 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     ++linesCalculated;
 }
 
-const Composition* Workspace::composedFor(const std::string& line) const {
+Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
     if (line.empty()) {
         return nullptr;
     }
-    for (const ComposedLine& known : m_composed) {
+    for (ComposedLine& known : m_composed) {
         if (known.line == line && known.separator == engine.DecimalSeparator) {
-            return known.composition ? &*known.composition : nullptr;
+            return &known;
         }
     }
     ComposedLine& entry = m_composed[m_oldestComposed];
     m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
-    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator)};
-    return entry.composition ? &*entry.composition : nullptr;
+    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator), {}};
+    return &entry;
+}
+
+const Composition* Workspace::composition() const {
+    const ComposedLine* entry = composedFor(compositionLine);
+    return entry && entry->composition ? &*entry->composition : nullptr;
+}
+
+const Composition* Workspace::lastComposition() const {
+    const ComposedLine* entry = composedFor(molarMassLine);
+    return entry && entry->composition ? &*entry->composition : nullptr;
+}
+
+const ExactMass* Workspace::exactMass() const {
+    ComposedLine* entry = composedFor(compositionLine);
+    if (!entry || !entry->composition) {
+        return nullptr;
+    }
+    if (!entry->exactMass) {
+        entry->exactMass = exactMassOf(*entry->composition);
+    }
+    return &*entry->exactMass;
 }
 
 void Workspace::runCalculation(LineReport& report) {

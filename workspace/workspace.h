@@ -103,8 +103,11 @@ public:
     std::string compositionLine;
     std::string molarMassLine;
     unsigned linesCalculated = 0;
-    const Composition* composition() const { return composedFor(compositionLine); }
-    const Composition* lastComposition() const { return composedFor(molarMassLine); }
+    const Composition* composition() const;
+    const Composition* lastComposition() const;
+    // The exact masses of composition(), also worked out when first asked for; nullptr when
+    // there is no composition.
+    const ExactMass* exactMass() const;
 
     // Start-up.
     void Form_Load();
@@ -198,15 +201,17 @@ private:
     HistoryBrowser m_historyBrowser;
     // The result text before a line ran, kept in one buffer from line to line.
     std::string m_resultBefore;
-    const Composition* composedFor(const std::string& line) const;
     // The compositions worked out last, with the canonical texts (and separator) they belong
     // to: a task file names the same few formulas again and again, and a formula's composition
-    // never changes. The oldest gives way to a new one.
+    // and exact masses never change. The oldest gives way to a new one.
     struct ComposedLine {
         std::string line;
         char separator = '\0';
         std::optional<Composition> composition;
+        std::optional<ExactMass> exactMass; // worked out when first asked for
     };
+    // The entry of a canonical text, worked out when it has none; nullptr for an empty text.
+    ComposedLine* composedFor(const std::string& line) const;
     mutable std::array<ComposedLine, 8> m_composed;
     mutable std::size_t m_oldestComposed = 0;
 };
