@@ -182,6 +182,9 @@ void setPaddedToolTip(Label& label, std::string_view text) {
 } // namespace
 
 void Workspace::echoInputs() {
+    if (!displayShown) {
+        return;
+    }
     lblUnosFormule[1].caption = engine.PrevNormalizedLine;
     setPaddedToolTip(lblUnosFormule[1], engine.PrevExpandedLine);
     lblUnosFormule[0].caption = engine.NormalizedLine;

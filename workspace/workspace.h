@@ -66,6 +66,11 @@ public:
     // remove them. They never change a result, the display rows or the history.
     std::vector<std::string> hints;
     bool hintsEnabled = true;
+    // Whether anyone sees the display rows and the history (zolvan-cli shows neither). When off,
+    // a line sets only the current result row, which gives its history result, and keeps no
+    // previous-result row, no input echoes and no history entry; the line's report and the
+    // engine state are the same either way.
+    bool displayShown = true;
     bool isExpanded = false; // the window shows its right-hand panels
     bool maskShown = false;
     std::int16_t hoverIndex = -1;
@@ -179,8 +184,8 @@ public:
     std::string userNumberText(double value) const;
     // The display formatting of one value with the current settings.
     std::string formatForDisplay(std::string_view value) const;
-    // Inserts one history pair at the top of cmbLista and lstRezultat.
-    void recordHistory(std::string input, std::string result);
+    // Inserts one history pair at the top of cmbLista and lstRezultat, when the display is shown.
+    void recordHistory(std::string_view input, std::string_view result);
     // The result recorded with history entry `index`; empty when there is none.
     const std::string& historyResult(std::size_t index) const;
     WindowServices& services() { return m_services; }
