@@ -99,7 +99,8 @@ public:
         } else {
             m_ws.txtUnosFormule.setText(wellFormedUtf8(line));
         }
-        const LineReport report = m_ws.convertChem2Text();
+        m_ws.convertChem2Text(m_report);
+        const LineReport& report = m_report;
         m_anyFault = m_anyFault || report.error.has_value();
         std::string& out = m_streams.out().pending();
         if (m_options.json) {
@@ -122,6 +123,7 @@ private:
     Workspace& m_ws;
     const cli::Options& m_options;
     Streams& m_streams;
+    LineReport m_report;
     bool m_anyFault = false;
 };
 

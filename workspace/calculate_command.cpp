@@ -69,16 +69,37 @@ LineReport Workspace::calculateLine(std::string line) {
     return convertChem2Text();
 }
 
+void LineReport::clear() {
+    commandLine = false;
+    answered = false;
+    canonical.clear();
+    arithmetic.clear();
+    result.clear();
+    kind = 0;
+    rows.clear();
+    unknown.reset();
+    error.reset();
+    composed = false;
+    historyInput.clear();
+    historyResult.clear();
+    hints.clear();
+}
+
 LineReport Workspace::convertChem2Text() {
+    LineReport report;
+    convertChem2Text(report);
+    return report;
+}
+
+void Workspace::convertChem2Text(LineReport& report) {
     engine.InputLine.assign(trimBlanks(txtUnosFormule.text()));
     hints.clear();
-    LineReport report;
+    report.clear();
     if (!engine.InputLine.empty() && engine.InputLine.front() == '#') {
         runCommandLine(report);
     } else {
         runCalculation(report);
     }
-    return report;
 }
 
 void Workspace::runCommandLine(LineReport& report) {
@@ -197,13 +218,16 @@ void Workspace::echoInputs() {
 void Workspace::reportCalculation(LineReport& report, const std::string& resultBefore) {
     report.canonical = engine.NormalizedLine;
     report.kind = requestKind(engine.NormalizedLine);
-    // The solvers evaluate no arithmetic; the expanded text may still be the last line's.
-    report.arithmetic = report.kind == 0 ? engine.ExpandedLine : std::string();
     const bool solved = engine.CalcKind == 1 || engine.CalcKind == 2;
+    // The solvers evaluate no arithmetic (the expanded text may still be the last line's), and
+    // their values are the rows.
     if (report.kind != 0) {
         report.rows = engine.ResultRows;
-        report.result = solved || engine.ResultText == resultBefore ? "" : engine.ResultText;
+        if (!solved && engine.ResultText != resultBefore) {
+            report.result = engine.ResultText;
+        }
     } else {
+        report.arithmetic = engine.ExpandedLine;
         report.result = engine.ResultText;
     }
     if (engine.UnknownSymbolFlag) {

@@ -48,6 +48,10 @@ struct LineReport {
     std::string historyInput;
     std::string historyResult;
     std::vector<std::string> hints; // sentences for a line that was probably not what was meant
+
+    // Empties every field for the next line; the texts keep their memory.
+    void clear();
+    friend bool operator==(const LineReport&, const LineReport&) = default;
 };
 
 class Workspace {
@@ -127,6 +131,9 @@ public:
 
     // Calculate command (Enter, the "=" button).
     LineReport convertChem2Text();
+    // The same, written into `report`: a caller that runs many lines reuses one report, whose
+    // texts keep their memory from line to line.
+    void convertChem2Text(LineReport& report);
     void cmdEnter_Click() { convertChem2Text(); }
     // Runs the calculate command for Enter (keys::Enter).
     void txtUnosFormule_KeyPress(int keyAscii);
