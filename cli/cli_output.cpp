@@ -128,16 +128,33 @@ void appendMass(std::string& out, double value) {
 }
 
 // A key is one of the writer's own names (or an ion's, from the isotope table): plain ASCII
-// that needs no escaping.
+// that needs no escaping. `"key":` after a "{", `,"key":` after a member.
 void appendKey(std::string& out, std::string_view key) {
-    out += out.back() == '{' ? "\"" : ",\"";
+    out += out.back() == '{' ? std::string_view("\"") : std::string_view(",\"");
     out += key;
-    out += "\":";
+    out += std::string_view("\":");
 }
 
-void appendOptionalString(std::string& out, std::string_view key,
-                          const std::optional<std::string>& value) {
-    appendKey(out, key);
+// The text `,"key":` of a key the writer names, made when it is compiled: a key costs one append.
+template <std::size_t N> struct MemberStart {
+    consteval MemberStart(const char (&key)[N]) {
+        text[0] = ',';
+        text[1] = '"';
+        std::copy(key, key + N - 1, text + 2);
+        text[N + 1] = '"';
+        text[N + 2] = ':';
+    }
+    char text[N + 3];
+};
+
+template <MemberStart Key> void appendKey(std::string& out) {
+    constexpr std::string_view member(Key.text, sizeof(Key.text));
+    out += out.back() == '{' ? member.substr(1) : member;
+}
+
+template <MemberStart Key>
+void appendOptionalString(std::string& out, const std::optional<std::string>& value) {
+    appendKey<Key>(out);
     if (value) {
         appendJsonString(out, *value);
     } else {
@@ -146,34 +163,33 @@ void appendOptionalString(std::string& out, std::string_view key,
 }
 
 void appendElements(std::string& out, const Composition& composition) {
-    appendKey(out, "elements");
+    appendKey<"elements">(out);
     out.push_back('[');
     for (const ElementShare& share : composition.elements) {
         out += out.back() == '[' ? "{" : ",{";
-        appendKey(out, "symbol");
+        appendKey<"symbol">(out);
         appendJsonString(out, share.symbol);
-        appendKey(out, "count");
+        appendKey<"count">(out);
         appendJsonNumber(out, std::round(share.count * 1e9) / 1e9);
-        appendKey(out, "mass");
+        appendKey<"mass">(out);
         appendJsonNumber(out, share.atomicWeight);
-        appendKey(out, "contribution");
+        appendKey<"contribution">(out);
         appendMass(out, share.contribution);
-        appendKey(out, "percent");
+        appendKey<"percent">(out);
         appendJsonNumber(out, std::round(share.percent * 100.0) / 100.0);
         out.push_back('}');
     }
     out.push_back(']');
 }
 
-// The members "monoisotopic", "nominal" and "ions", comma-separated, without braces; null when
-// there is no composition or no natural isotope.
-std::string exactMassMembers(const ExactMass& exact) {
-    std::string out = "{";
-    appendKey(out, "monoisotopic");
+// The members "monoisotopic", "nominal" and "ions"; null when there is no composition or no
+// natural isotope.
+void appendExactMass(std::string& out, const ExactMass& exact) {
+    appendKey<"monoisotopic">(out);
     exact.monoisotopic ? appendMass(out, *exact.monoisotopic) : void(out += "null");
-    appendKey(out, "nominal");
+    appendKey<"nominal">(out);
     exact.nominal ? appendJsonNumber(out, *exact.nominal) : void(out += "null");
-    appendKey(out, "ions");
+    appendKey<"ions">(out);
     if (!exact.monoisotopic) {
         out += "null";
     } else {
@@ -184,29 +200,39 @@ std::string exactMassMembers(const ExactMass& exact) {
         }
         out.push_back('}');
     }
-    return out.substr(1);
 }
 
-void appendComposition(std::string& out, const Composition* composition, const ExactMass& exact,
-                       std::string_view exactMembers) {
-    appendKey(out, "composition");
+// Where a piece of text was written in the output.
+struct Written {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+
+// The member "composition", whose object holds the exact masses too. Returns where they were
+// written (without the comma before them), so that the line can repeat them; nullopt when there
+// is no composition.
+std::optional<Written> appendComposition(std::string& out, const Composition* composition,
+                                         const ExactMass& exact) {
+    appendKey<"composition">(out);
     if (!composition) {
         out += "null";
-        return;
+        return std::nullopt;
     }
     out.push_back('{');
-    appendKey(out, "formula");
+    appendKey<"formula">(out);
     appendJsonString(out, composition->formula);
-    appendKey(out, "empirical");
+    appendKey<"empirical">(out);
     appendJsonString(out, composition->empirical);
-    appendKey(out, "mass");
+    appendKey<"mass">(out);
     appendMass(out, composition->mass);
     appendElements(out, *composition);
-    out.push_back(',');
-    out += exactMembers;
-    appendOptionalString(out, "monoisotopic_reason",
-                         exact.monoisotopic ? std::nullopt : std::optional(exact.missing));
+    const std::size_t start = out.size() + 1; // after the comma
+    appendExactMass(out, exact);
+    const Written members{start, out.size() - start};
+    appendOptionalString<"monoisotopic_reason">(
+        out, exact.monoisotopic ? std::nullopt : std::optional(exact.missing));
     out.push_back('}');
+    return members;
 }
 
 void appendEngineFields(std::string& out, const LineReport& report) {
@@ -221,15 +247,15 @@ void appendEngineFields(std::string& out, const LineReport& report) {
         }
         return;
     }
-    appendKey(out, "canonical");
+    appendKey<"canonical">(out);
     appendJsonString(out, report.canonical);
-    appendKey(out, "arithmetic");
+    appendKey<"arithmetic">(out);
     appendJsonString(out, report.arithmetic);
-    appendKey(out, "result");
+    appendKey<"result">(out);
     appendJsonString(out, report.result);
-    appendKey(out, "kind");
+    appendKey<"kind">(out);
     out += std::to_string(report.kind);
-    appendKey(out, "rows");
+    appendKey<"rows">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
         if (i > 0) {
@@ -276,30 +302,34 @@ void appendCompositionBlock(std::string& out, const LineReport& report,
 
 void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace) {
     out.push_back('{');
-    appendKey(out, "input");
+    appendKey<"input">(out);
     appendJsonString(out, workspace.engine.InputLine);
     appendEngineFields(out, report);
-    appendOptionalString(out, "unknown", report.unknown);
-    appendKey(out, "ok");
+    appendOptionalString<"unknown">(out, report.unknown);
+    appendKey<"ok">(out);
     out += report.error ? "false" : "true";
-    appendOptionalString(out, "error", report.error);
+    appendOptionalString<"error">(out, report.error);
     const Composition* composition = report.composed ? workspace.composition() : nullptr;
-    const ExactMass exact = composition ? exactMassOf(*composition) : ExactMass{};
-    const std::string exactMembers = exactMassMembers(exact);
-    appendComposition(out, composition, exact, exactMembers);
-    out.push_back(',');
-    out += exactMembers;
-    appendKey(out, "history");
+    static const ExactMass kNoExactMass;
+    const ExactMass* known = composition ? workspace.exactMass() : nullptr;
+    const ExactMass& exact = known ? *known : kNoExactMass;
+    if (const std::optional<Written> members = appendComposition(out, composition, exact)) {
+        out.push_back(',');
+        out.append(out, members->start, members->length); // the same members once more
+    } else {
+        appendExactMass(out, exact);
+    }
+    appendKey<"history">(out);
     out.push_back('[');
     appendJsonString(out, report.historyInput);
     out.push_back(',');
     appendJsonString(out, report.historyResult);
     out.push_back(']');
-    appendKey(out, "memory");
+    appendKey<"memory">(out);
     appendJsonNumber(out, workspace.engine.MemoryValue);
-    appendKey(out, "data_count");
+    appendKey<"data_count">(out);
     out += std::to_string(workspace.engine.DataCount);
-    appendKey(out, "hints");
+    appendKey<"hints">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.hints.size(); ++i) {
         if (i > 0) {

@@ -24,6 +24,10 @@ using cli::sameFile;
 
 // Starting settings go through the number settings, as the window's controls do.
 void applySettings(Workspace& ws, const cli::Options& options) {
+    // The tool shows no display and no history, so it keeps neither: its memory stays flat
+    // however many lines it runs. What carries from line to line (the last answer, the memory,
+    // the data series, the settings) lives in the engine state and the settings.
+    ws.displayShown = false;
     ws.showFunctionSeparators(options.showSeparators);
     ws.hintsEnabled = options.hints;
     NumberSettings& settings = ws.numberSettings;
@@ -95,8 +99,8 @@ public:
         } else {
             m_ws.txtUnosFormule.setText(wellFormedUtf8(line));
         }
-        const LineReport report = m_ws.convertChem2Text();
-        forgetHistory();
+        m_ws.convertChem2Text(m_report);
+        const LineReport& report = m_report;
         m_anyFault = m_anyFault || report.error.has_value();
         std::string& out = m_streams.out().pending();
         if (m_options.json) {
@@ -116,22 +120,10 @@ public:
     }
 
 private:
-    // The tool shows no history, so it keeps little: its memory stays flat however many lines
-    // it runs. What carries from line to line (the last answer, the memory, the data series,
-    // the settings) lives in the engine state and the settings, not in the history. The lists
-    // are emptied now and then rather than after every line, which would free and take their
-    // memory again each time.
-    void forgetHistory() {
-        constexpr std::size_t kHistoryKept = 1000;
-        if (m_ws.cmbLista.size() >= kHistoryKept) {
-            m_ws.cmbLista.clear();
-            m_ws.lstRezultat.clear();
-        }
-    }
-
     Workspace& m_ws;
     const cli::Options& m_options;
     Streams& m_streams;
+    LineReport m_report;
     bool m_anyFault = false;
 };
 

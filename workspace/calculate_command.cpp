@@ -69,16 +69,37 @@ LineReport Workspace::calculateLine(std::string line) {
     return convertChem2Text();
 }
 
-LineReport Workspace::convertChem2Text() {
-    engine.InputLine = std::string(trimBlanks(txtUnosFormule.text()));
+void LineReport::clear() {
+    commandLine = false;
+    answered = false;
+    canonical.clear();
+    arithmetic.clear();
+    result.clear();
+    kind = 0;
+    rows.clear();
+    unknown.reset();
+    error.reset();
+    composed = false;
+    historyInput.clear();
+    historyResult.clear();
     hints.clear();
+}
+
+LineReport Workspace::convertChem2Text() {
     LineReport report;
+    convertChem2Text(report);
+    return report;
+}
+
+void Workspace::convertChem2Text(LineReport& report) {
+    engine.InputLine.assign(trimBlanks(txtUnosFormule.text()));
+    hints.clear();
+    report.clear();
     if (!engine.InputLine.empty() && engine.InputLine.front() == '#') {
         runCommandLine(report);
     } else {
         runCalculation(report);
     }
-    return report;
 }
 
 void Workspace::runCommandLine(LineReport& report) {
@@ -182,6 +203,9 @@ void setPaddedToolTip(Label& label, std::string_view text) {
 } // namespace
 
 void Workspace::echoInputs() {
+    if (!displayShown) {
+        return;
+    }
     lblUnosFormule[1].caption = engine.PrevNormalizedLine;
     setPaddedToolTip(lblUnosFormule[1], engine.PrevExpandedLine);
     lblUnosFormule[0].caption = engine.NormalizedLine;
@@ -194,13 +218,16 @@ void Workspace::echoInputs() {
 void Workspace::reportCalculation(LineReport& report, const std::string& resultBefore) {
     report.canonical = engine.NormalizedLine;
     report.kind = requestKind(engine.NormalizedLine);
-    // The solvers evaluate no arithmetic; the expanded text may still be the last line's.
-    report.arithmetic = report.kind == 0 ? engine.ExpandedLine : std::string();
     const bool solved = engine.CalcKind == 1 || engine.CalcKind == 2;
+    // The solvers evaluate no arithmetic (the expanded text may still be the last line's), and
+    // their values are the rows.
     if (report.kind != 0) {
         report.rows = engine.ResultRows;
-        report.result = solved || engine.ResultText == resultBefore ? "" : engine.ResultText;
+        if (!solved && engine.ResultText != resultBefore) {
+            report.result = engine.ResultText;
+        }
     } else {
+        report.arithmetic = engine.ExpandedLine;
         report.result = engine.ResultText;
     }
     if (engine.UnknownSymbolFlag) {
@@ -213,37 +240,60 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     // Formula material evaluates to a number, or to an overflow fault.
     report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
                       isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
-    compositionLine = report.composed ? engine.NormalizedLine : std::string();
     if (report.composed) {
-        molarMassLine = compositionLine;
+        compositionLine.assign(engine.NormalizedLine);
+        molarMassLine.assign(engine.NormalizedLine);
+    } else {
+        compositionLine.clear();
     }
     ++linesCalculated;
 }
 
-const Composition* Workspace::composedFor(const std::string& line) const {
+Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
     if (line.empty()) {
         return nullptr;
     }
-    for (const ComposedLine& known : m_composed) {
+    for (ComposedLine& known : m_composed) {
         if (known.line == line && known.separator == engine.DecimalSeparator) {
-            return known.composition ? &*known.composition : nullptr;
+            return &known;
         }
     }
     ComposedLine& entry = m_composed[m_oldestComposed];
     m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
-    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator)};
-    return entry.composition ? &*entry.composition : nullptr;
+    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator), {}};
+    return &entry;
+}
+
+const Composition* Workspace::composition() const {
+    const ComposedLine* entry = composedFor(compositionLine);
+    return entry && entry->composition ? &*entry->composition : nullptr;
+}
+
+const Composition* Workspace::lastComposition() const {
+    const ComposedLine* entry = composedFor(molarMassLine);
+    return entry && entry->composition ? &*entry->composition : nullptr;
+}
+
+const ExactMass* Workspace::exactMass() const {
+    ComposedLine* entry = composedFor(compositionLine);
+    if (!entry || !entry->composition) {
+        return nullptr;
+    }
+    if (!entry->exactMass) {
+        entry->exactMass = exactMassOf(*entry->composition);
+    }
+    return &*entry->exactMass;
 }
 
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
-    const std::string resultBefore = engine.ResultText;
+    m_resultBefore.assign(engine.ResultText);
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
         report.hints = hints;
     }
-    reportCalculation(report, resultBefore);
+    reportCalculation(report, m_resultBefore);
 
     arrangeDisplay(report.historyInput, report.historyResult);
     echoInputs();

@@ -33,7 +33,9 @@ void Workspace::PokaziRezultat() {
         lblRezultat[0].caption = formatForDisplay(resultRow(1));
         break;
     default:
-        lblRezultat[1].caption = formatForDisplay(engine.AnsText);
+        if (displayShown) {
+            lblRezultat[1].caption = formatForDisplay(engine.AnsText);
+        }
         // A molecular weight keeps the decimals of its atomic weights in automatic mode.
         lblRezultat[0].caption = DisplayMode == 0 && engine.ElementPrecision
                                      ? engine.ResultText

@@ -120,9 +120,12 @@ const std::string& Workspace::historyResult(std::size_t index) const {
     return index < lstRezultat.size() ? lstRezultat.items()[index] : kNone;
 }
 
-void Workspace::recordHistory(std::string input, std::string result) {
-    cmbLista.insertAtTop(std::move(input));
-    lstRezultat.insertAtTop(std::move(result));
+void Workspace::recordHistory(std::string_view input, std::string_view result) {
+    if (!displayShown) {
+        return;
+    }
+    cmbLista.insertAtTop(std::string(input));
+    lstRezultat.insertAtTop(std::string(result));
     m_historyBrowser.restart();
 }
 

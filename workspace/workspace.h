@@ -48,6 +48,10 @@ struct LineReport {
     std::string historyInput;
     std::string historyResult;
     std::vector<std::string> hints; // sentences for a line that was probably not what was meant
+
+    // Empties every field for the next line; the texts keep their memory.
+    void clear();
+    friend bool operator==(const LineReport&, const LineReport&) = default;
 };
 
 class Workspace {
@@ -66,6 +70,11 @@ public:
     // remove them. They never change a result, the display rows or the history.
     std::vector<std::string> hints;
     bool hintsEnabled = true;
+    // Whether anyone sees the display rows and the history (zolvan-cli shows neither). When off,
+    // a line sets only the current result row, which gives its history result, and keeps no
+    // previous-result row, no input echoes and no history entry; the line's report and the
+    // engine state are the same either way.
+    bool displayShown = true;
     bool isExpanded = false; // the window shows its right-hand panels
     bool maskShown = false;
     std::int16_t hoverIndex = -1;
@@ -103,8 +112,11 @@ public:
     std::string compositionLine;
     std::string molarMassLine;
     unsigned linesCalculated = 0;
-    const Composition* composition() const { return composedFor(compositionLine); }
-    const Composition* lastComposition() const { return composedFor(molarMassLine); }
+    const Composition* composition() const;
+    const Composition* lastComposition() const;
+    // The exact masses of composition(), also worked out when first asked for; nullptr when
+    // there is no composition.
+    const ExactMass* exactMass() const;
 
     // Start-up.
     void Form_Load();
@@ -119,6 +131,9 @@ public:
 
     // Calculate command (Enter, the "=" button).
     LineReport convertChem2Text();
+    // The same, written into `report`: a caller that runs many lines reuses one report, whose
+    // texts keep their memory from line to line.
+    void convertChem2Text(LineReport& report);
     void cmdEnter_Click() { convertChem2Text(); }
     // Runs the calculate command for Enter (keys::Enter).
     void txtUnosFormule_KeyPress(int keyAscii);
@@ -176,8 +191,8 @@ public:
     std::string userNumberText(double value) const;
     // The display formatting of one value with the current settings.
     std::string formatForDisplay(std::string_view value) const;
-    // Inserts one history pair at the top of cmbLista and lstRezultat.
-    void recordHistory(std::string input, std::string result);
+    // Inserts one history pair at the top of cmbLista and lstRezultat, when the display is shown.
+    void recordHistory(std::string_view input, std::string_view result);
     // The result recorded with history entry `index`; empty when there is none.
     const std::string& historyResult(std::size_t index) const;
     WindowServices& services() { return m_services; }
@@ -196,15 +211,19 @@ private:
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
-    const Composition* composedFor(const std::string& line) const;
+    // The result text before a line ran, kept in one buffer from line to line.
+    std::string m_resultBefore;
     // The compositions worked out last, with the canonical texts (and separator) they belong
     // to: a task file names the same few formulas again and again, and a formula's composition
-    // never changes. The oldest gives way to a new one.
+    // and exact masses never change. The oldest gives way to a new one.
     struct ComposedLine {
         std::string line;
         char separator = '\0';
         std::optional<Composition> composition;
+        std::optional<ExactMass> exactMass; // worked out when first asked for
     };
+    // The entry of a canonical text, worked out when it has none; nullptr for an empty text.
+    ComposedLine* composedFor(const std::string& line) const;
     mutable std::array<ComposedLine, 8> m_composed;
     mutable std::size_t m_oldestComposed = 0;
 };

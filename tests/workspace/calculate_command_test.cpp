@@ -287,5 +287,43 @@ TEST_P(HintEnd, PutsTheHintAway) {
 INSTANTIATE_TEST_SUITE_P(Actions, HintEnd, ::testing::ValuesIn(kHintEnds),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// zolvan-cli runs lines without a display and reuses one report: every line must report the same
+// as the window's Enter, through settings changed by "#" commands, solvers, faults and hints.
+TEST(CalculateCommandWithoutDisplay, ReportsEveryLineAsTheWindowDoes) {
+    // Each "#" line follows a line whose fields it must not keep.
+    constexpr std::array kLines{"H2SO4",
+                                "#mem",
+                                "2h2o+nacl",
+                                "sum(2+4+6)",
+                                "x^2-3x+2",
+                                "Xq2",
+                                "#weigh 0.1 M 250 mL",
+                                "2+*",
+                                "#sci 3",
+                                "170!/3",
+                                "CuSO4*5H2O",
+                                "#fix 2",
+                                "0x^2+2x",
+                                "nacl",
+                                "#auto",
+                                "sum(1*2)",
+                                "sin(30)^2",
+                                "ans*2",
+                                "ans"};
+    StartedWorkspace window;
+    StartedWorkspace tool;
+    tool.w.displayShown = false;
+    LineReport reused;
+    for (const char* line : kLines) {
+        const LineReport shown = window.enter(line);
+        tool.w.txtUnosFormule.setText(line);
+        tool.w.convertChem2Text(reused);
+        EXPECT_EQ(reused, shown) << line;
+        EXPECT_EQ(tool.w.lblRezultat[0].caption, window.w.lblRezultat[0].caption) << line;
+    }
+    EXPECT_EQ(tool.w.cmbLista.size(), 0U);
+    EXPECT_EQ(window.w.cmbLista.size(), kLines.size());
+}
+
 } // namespace
 } // namespace zolvan::testing
