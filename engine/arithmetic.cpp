@@ -58,9 +58,44 @@ private:
     unsigned m_bits = 0;
 };
 
+// Holds the place of a bracket value in the line; any character that is no operator would do.
+constexpr char kValueMarker = '#';
+
 bool isFunctionOperand(std::string_view operand) {
     return !operand.empty() && (operand.front() == ':' || operand.back() == '!');
 }
+
+// A bracket whose value stands alone as an operand (an operator or the start of the contents
+// before it, an operator or the end after it) is not written back as number text to be read
+// again: one marker character holds its place in the line, and its value is kept here by the
+// marker's position. Reading the text would give the same operand, worth numberTextValue.
+class BracketValues {
+public:
+    explicit BracketValues(std::pmr::memory_resource* room) : m_values(room) {}
+
+    // A value placed at `position`; what was kept at or after it belonged to the brackets just
+    // reduced.
+    void place(std::size_t position, double value) {
+        forgetFrom(position);
+        m_values.push_back({position, value});
+    }
+    void forgetFrom(std::size_t position) {
+        while (!m_values.empty() && m_values.back().first >= position) {
+            m_values.pop_back();
+        }
+    }
+    std::optional<double> at(std::size_t position) const {
+        for (auto k = m_values.rbegin(); k != m_values.rend() && k->first >= position; ++k) {
+            if (k->first == position) {
+                return k->second;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::pmr::vector<std::pair<std::size_t, double>> m_values;
+};
 
 // One operand of a bracket's contents: as written, or the value of a reduction.
 struct Operand {
@@ -91,8 +126,10 @@ public:
     std::pmr::memory_resource* room() { return &m_room; }
 
     // Every operator of `inner` reduced, leftmost first within each kind: the last operand.
-    // `leadingOne` puts "1*" in front, as a bracket that begins with a function has.
-    Operand reduce(std::string_view inner, bool leadingOne = false) {
+    // `leadingOne` puts "1*" in front, as a bracket that begins with a function has. `at` is
+    // where `inner` starts in the line, where bracket values are placed.
+    Operand reduce(std::string_view inner, std::size_t at, bool leadingOne) {
+        m_at = at;
         split(inner, leadingOne);
         for (char op : kReductionOrder) {
             if (m_kinds.contains(op)) {
@@ -103,6 +140,7 @@ public:
     }
 
     char separator() const { return m_separator; }
+    BracketValues& bracketValues() { return m_bracketValues; }
 
 private:
     // Splits `inner` at its operators, reading each operand that is one number on the way (its
@@ -130,6 +168,10 @@ private:
     // Adds the operand that starts at `start` and returns where it ends: at the next operator,
     // or at the end of `inner`. An operand that is one number is read on the way.
     std::size_t readOperand(std::string_view inner, std::size_t start) {
+        if (const auto value = m_bracketValues.at(m_at + start)) {
+            m_operands.push_back({{}, *value, true});
+            return start + 1; // the marker stands alone
+        }
         const std::string_view rest = inner.substr(start);
         // An operator here ends an empty operand; it is no sign of a number.
         const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
@@ -246,6 +288,8 @@ private:
     std::pmr::vector<Operand> m_operands{&m_room};
     std::pmr::vector<char> m_operators{&m_room};
     OperatorKinds m_kinds;
+    BracketValues m_bracketValues{&m_room};
+    std::size_t m_at = 0;
 };
 
 // The message for a ")" that has no "(" before it: a "(" later in the text means the brackets
@@ -255,18 +299,31 @@ std::string_view unmatchedCloseMessage(std::string_view rest) {
                                                     : msg::MissingLeftBracket;
 }
 
+// True when a value put at `open` in `work`, with `next` after it, is one operand of its own.
+bool standsAlone(std::string_view work, std::size_t open, char next) {
+    const bool operatorBefore = open == 0 || work[open - 1] == '(' || isOperatorAt(work, open - 1);
+    return operatorBefore && (next == '\0' || next == ')' || ascii::isOneOf<"^*/%+">(next));
+}
+
 // Replaces the bracket pair that starts at `open` in `work` (and runs to its end) by its
-// reduced contents: the number text of their value, or the contents as they were when they
-// hold no operator (then only the "(" goes).
-void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open) {
+// reduced contents: its value (see BracketValues) or the number text of it, or the contents as
+// they were when they hold no operator (then only the "(" goes). `next` follows the ")".
+void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open, char next) {
     const std::string_view inner = std::string_view(work).substr(open + 1);
-    const Operand reduced = reducer.reduce(inner, !inner.empty() && inner.front() == ':');
+    const Operand reduced = reducer.reduce(inner, open + 1, !inner.empty() && inner.front() == ':');
     if (!reduced.computed) {
+        reducer.bracketValues().forgetFrom(open);
         work.erase(open, 1);
         return;
     }
     work.resize(open);
-    work += numberText(reduced.result, reducer.separator());
+    if (standsAlone(work, open, next)) {
+        reducer.bracketValues().place(open, reduced.result);
+        work += kValueMarker;
+    } else {
+        reducer.bracketValues().forgetFrom(open);
+        work += numberText(reduced.result, reducer.separator());
+    }
 }
 
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
@@ -292,7 +349,8 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
             }
             const std::size_t open = opens.back();
             opens.pop_back();
-            reduceBracket(reducer, work, open);
+            reduceBracket(reducer, work, open,
+                          bracket + 1 < text.size() ? text[bracket + 1] : '\0');
         }
         i = bracket + 1;
     }
@@ -306,7 +364,7 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
 std::optional<double> lineValue(EngineState& state, std::string_view text) {
     Reducer reducer(state);
     const std::pmr::string work = resolveBrackets(reducer, text);
-    const Operand reduced = reducer.reduce(work, true); // the line is read behind "1*"
+    const Operand reduced = reducer.reduce(work, 0, true); // the line is read behind "1*"
     const std::optional<double> value =
         reduced.computed ? numberTextValue(reduced.result)
         : reduced.read   ? reduced.result
