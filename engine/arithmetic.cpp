@@ -32,18 +32,8 @@ struct Stop {
 constexpr std::array<char, 5> kReductionOrder{'^', '/', '*', '%', '+'};
 
 // True when position i of s holds an operator. A "+" right after "E" is the sign of an exponent.
-bool isOperatorAt(std::string_view s, std::size_t i) {
-    switch (s[i]) {
-    case '^':
-    case '*':
-    case '/':
-    case '%':
-        return true;
-    case '+':
-        return i == 0 || s[i - 1] != 'E';
-    default:
-        return false;
-    }
+inline bool isOperatorAt(std::string_view s, std::size_t i) {
+    return ascii::isOneOf<"^*/%+">(s[i]) && !(s[i] == '+' && i > 0 && s[i - 1] == 'E');
 }
 
 // The operator kinds that bracket contents hold, so that an absent kind costs no pass.

@@ -327,12 +327,18 @@ double roundedToDigits(double value, int digits) {
                                         kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
         return value < 0.0 ? -roundedMagnitude : roundedMagnitude;
     }
+    // The rounded text read straight back: to_chars wrote the "C" form that from_chars reads.
     std::array<char, 64> buf;
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::scientific, digits - 1)
                          .ptr;
-    const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
-    return readNumber(text, '.').value_or(0.0); // to_chars wrote a number, so it reads
+    double rounded = 0.0;
+    if (std::from_chars(buf.data(), end, rounded).ec == std::errc::result_out_of_range) {
+        // Rounded past the largest double, or below the smallest.
+        rounded = magnitude >= 1.0 ? HUGE_VAL : 0.0;
+        return value < 0.0 ? -rounded : rounded;
+    }
+    return rounded;
 }
 
 } // namespace
