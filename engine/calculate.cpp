@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <exception>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace zolvan {
@@ -25,7 +26,8 @@ void savePreviousCalculation(EngineState& s) {
 }
 
 void evaluateOrdinaryLine(EngineState& s) {
-    Expansion expansion = expandChemFormula(s, s.NormalizedLine);
+    // The new arithmetic text is written in the memory of the last one.
+    Expansion expansion = expandChemFormula(s, s.NormalizedLine, std::move(s.ExpandedLine));
     // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
     // the evaluator's to judge.
     s.ExpandedLine =

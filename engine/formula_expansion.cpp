@@ -313,13 +313,13 @@ private:
     std::int32_t m_lastFixPos = 0;
 };
 
-Expansion expand(EngineState& state, std::string& text) {
+Expansion expand(EngineState& state, std::string& text, std::string& arithmetic) {
     CorrectionBound bound;
     std::size_t walked = 0;
     for (;;) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
-        std::string arithmetic;
+        arithmetic.clear();
         arithmetic.reserve(text.size() * 4);
         Expander expander(state, text, arithmetic);
         const std::optional<std::string> unknown = expander.run();
@@ -355,8 +355,12 @@ Expansion expand(EngineState& state, std::string& text) {
 } // namespace
 
 Expansion expandChemFormula(EngineState& state, std::string& text) {
+    return expandChemFormula(state, text, {});
+}
+
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string room) {
     try {
-        return expand(state, text);
+        return expand(state, text, room);
     } catch (const EngineFault& f) {
         return {{}, f.text};
     }

@@ -24,4 +24,8 @@ struct Expansion {
 // element and cannot be corrected. Sets state.ElementDecimals.
 Expansion expandChemFormula(EngineState& state, std::string& text);
 
+// The same, writing the arithmetic text in the memory of `room`, whose contents are dropped: a
+// caller that hands in the last line's text spares an allocation per line.
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string room);
+
 } // namespace zolvan
