@@ -412,6 +412,14 @@ std::string numberText(double value, char decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
+    if (std::fabs(value) < kPowersOfTen[15] && std::trunc(value) == value) {
+        // A whole number of at most 15 digits is written as it is: many values are.
+        std::array<char, 24> buf;
+        const auto end =
+            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::int64_t>(value))
+                .ptr;
+        return {buf.data(), end};
+    }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);
     const int significant = static_cast<int>(d.digits.size());
