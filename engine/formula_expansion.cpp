@@ -20,7 +20,9 @@ using namespace ascii;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
+// The number text of pi as the engine knows it, 3.14159265358979, around its separator.
+constexpr std::string_view kPiWhole = "3";
+constexpr std::string_view kPiDecimals = "14159265358979";
 
 // Every restart after a case correction walks the whole text again. Beside the position rule
 // below, this budget of characters walked bounds the work on a line that needs very many
@@ -249,7 +251,9 @@ private:
         } else if (rest.starts_with(":mem")) {
             write(numberText(m_state.MemoryValue, m_state.DecimalSeparator));
         } else if (rest.starts_with(":pi")) {
-            write(numberText(kPi, m_state.DecimalSeparator));
+            write(kPiWhole);
+            write(m_state.DecimalSeparator);
+            write(kPiDecimals);
         } else {
             // A function name is copied up to its argument, which the following steps handle.
             m_afterToken = true;
