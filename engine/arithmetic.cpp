@@ -140,7 +140,7 @@ private:
         m_operators.clear();
         m_kinds = {};
         if (leadingOne) {
-            m_operands.push_back({{}, 1.0, true}); // the value of "1", without reading it
+            addOperand({}, 1.0, true); // the value of "1", without reading it
             m_operators.push_back('*');
             m_kinds.add('*');
         }
@@ -155,11 +155,22 @@ private:
         }
     }
 
+    // Fields are written where the operand is kept, rather than copied from a temporary: a wide
+    // copy of fields just written one by one waits for the writes to reach memory.
+    void addOperand(std::string_view text, double result = 0.0, bool computed = false,
+                    bool read = false) {
+        Operand& operand = m_operands.emplace_back();
+        operand.text = text;
+        operand.result = result;
+        operand.computed = computed;
+        operand.read = read;
+    }
+
     // Adds the operand that starts at `start` and returns where it ends: at the next operator,
     // or at the end of `inner`. An operand that is one number is read on the way.
     std::size_t readOperand(std::string_view inner, std::size_t start) {
         if (const auto value = m_bracketValues.at(m_at + start)) {
-            m_operands.push_back({{}, *value, true});
+            addOperand({}, *value, true);
             return start + 1; // the marker stands alone
         }
         const std::string_view rest = inner.substr(start);
@@ -171,14 +182,14 @@ private:
         if (scan.length > 0 && (end == inner.size() || isOperatorAt(inner, end))) {
             const std::string_view text = rest.substr(0, scan.length);
             if (const auto value = scannedValue(text, scan, m_separator)) {
-                m_operands.push_back({text, *value, false, true});
+                addOperand(text, *value, false, true);
                 return end;
             }
         }
         while (end < inner.size() && !isOperatorAt(inner, end)) {
             ++end;
         }
-        m_operands.push_back({inner.substr(start, end - start)});
+        addOperand(inner.substr(start, end - start));
         return end;
     }
 
