@@ -106,7 +106,7 @@ class Reducer {
 public:
     explicit Reducer(EngineState& state)
         : m_state(state), m_separator(state.DecimalSeparator),
-          m_grouping(state.ThousandsSeparator) {
+          m_grouping(state.ThousandsSeparator), m_syntax{.grouping = m_grouping} {
         m_operands.reserve(16);
         m_operators.reserve(16);
     }
@@ -177,7 +177,7 @@ private:
         // An operator here ends an empty operand; it is no sign of a number.
         const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
                                     ? NumberScan{}
-                                    : scanNumber(rest, m_separator, {.grouping = m_grouping});
+                                    : scanNumber(rest, m_separator, m_syntax);
         std::size_t end = start + scan.length;
         if (scan.length > 0 && (end == inner.size() || isOperatorAt(inner, end))) {
             const std::string_view text = rest.substr(0, scan.length);
@@ -284,6 +284,9 @@ private:
     EngineState& m_state;
     char m_separator;
     bool m_grouping;
+    // Made once: a syntax built for each call is written to the stack in bytes and read back as
+    // one word, which waits for the writes.
+    NumberSyntax m_syntax;
     std::array<std::byte, 4096> m_roomBytes;
     std::pmr::monotonic_buffer_resource m_room{m_roomBytes.data(), m_roomBytes.size()};
     std::pmr::vector<Operand> m_operands{&m_room};
