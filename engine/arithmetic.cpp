@@ -55,36 +55,45 @@ bool isFunctionOperand(std::string_view operand) {
     return !operand.empty() && (operand.front() == ':' || operand.back() == '!');
 }
 
-// A bracket whose value stands alone as an operand (an operator or the start of the contents
-// before it, an operator or the end after it) is not written back as number text to be read
-// again: one marker character holds its place in the line, and its value is kept here by the
-// marker's position. Reading the text would give the same operand, worth numberTextValue.
-class BracketValues {
+// Values whose text is not read again, by their position in the line being reduced:
+// - a bracket whose value stands alone as an operand (an operator or the start of the contents
+//   before it, an operator or the end after it) is not written back as number text: one marker
+//   character holds its place, and its value counts as a reduction's (worth numberTextValue);
+// - a number the text's writer knew the value of (KnownNumber) is taken as that value when it
+//   is a whole operand; reading its text gives the same.
+class PlacedValues {
 public:
-    explicit BracketValues(std::pmr::memory_resource* room) : m_values(room) {}
+    struct Placed {
+        std::size_t position;
+        std::size_t length;
+        double value;
+        bool computed; // a bracket's value
+    };
+
+    explicit PlacedValues(std::pmr::memory_resource* room) : m_values(room) {}
 
     // A value placed at `position`; what was kept at or after it belonged to the brackets just
     // reduced.
-    void place(std::size_t position, double value) {
-        forgetFrom(position);
-        m_values.push_back({position, value});
+    void place(const Placed& placed) {
+        forgetFrom(placed.position);
+        m_values.push_back(placed);
     }
     void forgetFrom(std::size_t position) {
-        while (!m_values.empty() && m_values.back().first >= position) {
+        while (!m_values.empty() && m_values.back().position >= position) {
             m_values.pop_back();
         }
     }
-    std::optional<double> at(std::size_t position) const {
-        for (auto k = m_values.rbegin(); k != m_values.rend() && k->first >= position; ++k) {
-            if (k->first == position) {
-                return k->second;
+    const Placed* at(std::size_t position) const {
+        for (auto k = m_values.rbegin(); k != m_values.rend() && k->position >= position; ++k) {
+            if (k->position == position) {
+                return &*k;
             }
         }
-        return std::nullopt;
+        return nullptr;
     }
 
 private:
-    std::pmr::vector<std::pair<std::size_t, double>> m_values;
+    std::pmr::vector<Placed> m_values;
 };
 
 // One operand of a bracket's contents: as written, or the value of a reduction.
@@ -130,7 +139,7 @@ public:
     }
 
     char separator() const { return m_separator; }
-    BracketValues& bracketValues() { return m_bracketValues; }
+    PlacedValues& placedValues() { return m_placed; }
 
 private:
     // Splits `inner` at its operators, reading each operand that is one number on the way (its
@@ -169,9 +178,14 @@ private:
     // Adds the operand that starts at `start` and returns where it ends: at the next operator,
     // or at the end of `inner`. An operand that is one number is read on the way.
     std::size_t readOperand(std::string_view inner, std::size_t start) {
-        if (const auto value = m_bracketValues.at(m_at + start)) {
-            addOperand({}, *value, true);
-            return start + 1; // the marker stands alone
+        if (const PlacedValues::Placed* placed = m_placed.at(m_at + start)) {
+            const std::size_t end = start + placed->length;
+            if (end == inner.size() || isOperatorAt(inner, end)) { // a marker always is
+                const std::string_view text =
+                    placed->computed ? "" : inner.substr(start, placed->length);
+                addOperand(text, placed->value, placed->computed, !placed->computed);
+                return end;
+            }
         }
         const std::string_view rest = inner.substr(start);
         // An operator here ends an empty operand; it is no sign of a number.
@@ -292,7 +306,7 @@ private:
     std::pmr::vector<Operand> m_operands{&m_room};
     std::pmr::vector<char> m_operators{&m_room};
     OperatorKinds m_kinds;
-    BracketValues m_bracketValues{&m_room};
+    PlacedValues m_placed{&m_room};
     std::size_t m_at = 0;
 };
 
@@ -310,22 +324,22 @@ bool standsAlone(std::string_view work, std::size_t open, char next) {
 }
 
 // Replaces the bracket pair that starts at `open` in `work` (and runs to its end) by its
-// reduced contents: its value (see BracketValues) or the number text of it, or the contents as
+// reduced contents: its value (see PlacedValues) or the number text of it, or the contents as
 // they were when they hold no operator (then only the "(" goes). `next` follows the ")".
 void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open, char next) {
     const std::string_view inner = std::string_view(work).substr(open + 1);
     const Operand reduced = reducer.reduce(inner, open + 1, !inner.empty() && inner.front() == ':');
     if (!reduced.computed) {
-        reducer.bracketValues().forgetFrom(open);
+        reducer.placedValues().forgetFrom(open); // the contents move
         work.erase(open, 1);
         return;
     }
     work.resize(open);
     if (standsAlone(work, open, next)) {
-        reducer.bracketValues().place(open, reduced.result);
+        reducer.placedValues().place({open, 1, reduced.result, true});
         work += kValueMarker;
     } else {
-        reducer.bracketValues().forgetFrom(open);
+        reducer.placedValues().forgetFrom(open);
         work += numberText(reduced.result, reducer.separator());
     }
 }
@@ -333,13 +347,22 @@ void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open, c
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
 // of the whole text and the last "(" before it, but walks the text once.
-std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
+std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text,
+                                 std::span<const KnownNumber> known) {
     std::pmr::string work(reducer.room());
     work.reserve(text.size());
     std::pmr::vector<std::size_t> opens(reducer.room());
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t bracket = std::min(ascii::findFirstOf<"()">(text, i), text.size());
+        // The known numbers of this stretch, at their places in the copy.
+        for (; !known.empty() && known.front().position < bracket; known = known.subspan(1)) {
+            const KnownNumber& number = known.front();
+            if (number.position >= i) {
+                reducer.placedValues().place(
+                    {work.size() + number.position - i, number.length, number.value, false});
+            }
+        }
         work.append(text.substr(i, bracket - i));
         if (bracket == text.size()) {
             break;
@@ -365,9 +388,10 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text) {
 }
 
 // The line's value as its number text reads back, or nullopt when it reads as no finite number.
-std::optional<double> lineValue(EngineState& state, std::string_view text) {
+std::optional<double> lineValue(EngineState& state, std::string_view text,
+                                std::span<const KnownNumber> known) {
     Reducer reducer(state);
-    const std::pmr::string work = resolveBrackets(reducer, text);
+    const std::pmr::string work = resolveBrackets(reducer, text, known);
     const Operand reduced = reducer.reduce(work, 0, true); // the line is read behind "1*"
     const std::optional<double> value =
         reduced.computed ? numberTextValue(reduced.result)
@@ -383,11 +407,16 @@ std::optional<double> lineValue(EngineState& state, std::string_view text) {
 
 std::variant<double, std::string> evaluateArithmeticValue(EngineState& state,
                                                           std::string_view text) {
+    return evaluateArithmeticValue(state, text, {});
+}
+
+std::variant<double, std::string> evaluateArithmeticValue(EngineState& state, std::string_view text,
+                                                          std::span<const KnownNumber> known) {
     if (text.empty()) {
         return std::string();
     }
     try {
-        const std::optional<double> value = lineValue(state, text);
+        const std::optional<double> value = lineValue(state, text, known);
         if (!value) {
             return std::string(msg::SyntaxError);
         }

@@ -38,7 +38,8 @@ void evaluateOrdinaryLine(EngineState& s) {
     }
     // The value goes straight to the display format: the same as writing it in the evaluator's
     // pattern and reading that again, without the two conversions.
-    std::variant<double, std::string> r = evaluateArithmeticValue(s, s.ExpandedLine);
+    std::variant<double, std::string> r =
+        evaluateArithmeticValue(s, s.ExpandedLine, expansion.weights.items());
     const double* value = std::get_if<double>(&r);
     if (value == nullptr) {
         s.ResultText = std::move(std::get<std::string>(r));

@@ -2,6 +2,8 @@
 // Turns canonical text into pure arithmetic: element symbols become atomic weights, counts
 // become multiplications, subtraction becomes "+-", and ":ans", ":mem", ":pi" become numbers.
 
+#include "engine/arithmetic.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +18,7 @@ struct EngineState;
 struct Expansion {
     std::string arithmetic;
     std::optional<std::string_view> fault;
+    KnownNumbers weights; // the atomic weights written, for the evaluator
 };
 
 // `text` is normally state.NormalizedLine itself: a case correction rewrites it (through
