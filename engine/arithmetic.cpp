@@ -344,6 +344,30 @@ void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open, c
     }
 }
 
+// The next bracket at or after a position. Each kind is found by memchr, which reads many bytes
+// a step, and looked for again only once it is passed: the text is searched once for each kind.
+class BracketFinder {
+public:
+    explicit BracketFinder(std::string_view text)
+        : m_text(text), m_open(text.find('(')), m_close(text.find(')')) {}
+
+    // A position past the end of the text when there is none.
+    std::size_t next(std::size_t from) {
+        if (m_open < from) {
+            m_open = m_text.find('(', from);
+        }
+        if (m_close < from) {
+            m_close = m_text.find(')', from);
+        }
+        return std::min({m_open, m_close, m_text.size()});
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_open;
+    std::size_t m_close;
+};
+
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
 // of the whole text and the last "(" before it, but walks the text once.
@@ -352,9 +376,10 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text,
     std::pmr::string work(reducer.room());
     work.reserve(text.size());
     std::pmr::vector<std::size_t> opens(reducer.room());
+    BracketFinder brackets(text);
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t bracket = std::min(ascii::findFirstOf<"()">(text, i), text.size());
+        const std::size_t bracket = brackets.next(i);
         // The known numbers of this stretch, at their places in the copy.
         for (; !known.empty() && known.front().position < bracket; known = known.subspan(1)) {
             const KnownNumber& number = known.front();
