@@ -368,6 +368,20 @@ private:
     std::size_t m_close;
 };
 
+// Places the known numbers of the text's stretch [from, to), which is copied to `at` in the
+// working line; returns the known numbers after it.
+std::span<const KnownNumber> placeKnownNumbers(PlacedValues& placed,
+                                               std::span<const KnownNumber> known, std::size_t from,
+                                               std::size_t to, std::size_t at) {
+    for (; !known.empty() && known.front().position < to; known = known.subspan(1)) {
+        const KnownNumber& number = known.front();
+        if (number.position >= from) {
+            placed.place({at + number.position - from, number.length, number.value, false});
+        }
+    }
+    return known;
+}
+
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
 // of the whole text and the last "(" before it, but walks the text once.
@@ -380,14 +394,7 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text,
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t bracket = brackets.next(i);
-        // The known numbers of this stretch, at their places in the copy.
-        for (; !known.empty() && known.front().position < bracket; known = known.subspan(1)) {
-            const KnownNumber& number = known.front();
-            if (number.position >= i) {
-                reducer.placedValues().place(
-                    {work.size() + number.position - i, number.length, number.value, false});
-            }
-        }
+        known = placeKnownNumbers(reducer.placedValues(), known, i, bracket, work.size());
         work.append(text.substr(i, bracket - i));
         if (bracket == text.size()) {
             break;
