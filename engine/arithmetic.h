@@ -25,7 +25,7 @@ struct KnownNumber {
 // their text again. Only the first kCapacity are kept: the others are read, to the same values.
 class KnownNumbers {
 public:
-    static constexpr std::size_t kCapacity = 16;
+    static constexpr std::size_t kCapacity = 8;
     void add(std::size_t position, std::size_t length, double value) {
         if (m_count < kCapacity) {
             m_items[m_count++] = {position, length, value};
@@ -35,7 +35,7 @@ public:
     std::span<const KnownNumber> items() const { return {m_items.data(), m_count}; }
 
 private:
-    std::array<KnownNumber, kCapacity> m_items; // only the first m_count are written and read
+    std::array<KnownNumber, kCapacity> m_items{}; // only the first m_count are read
     std::size_t m_count = 0;
 };
 
