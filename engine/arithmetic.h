@@ -2,6 +2,9 @@
 // Evaluates pure arithmetic text by rewriting: innermost brackets first, inside them "^", "/",
 // "*", "%", "+" in that order, each partial result written back as a number.
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -9,6 +12,32 @@
 namespace zolvan {
 
 struct EngineState;
+
+// A number that whoever wrote an arithmetic text knows the value of: `length` characters at
+// `position`, worth `value` (what reading them gives).
+struct KnownNumber {
+    std::size_t position;
+    std::size_t length;
+    double value;
+};
+
+// The known numbers of one text, in order of position. The evaluator takes them without reading
+// their text again. Only the first kCapacity are kept: the others are read, to the same values.
+class KnownNumbers {
+public:
+    static constexpr std::size_t kCapacity = 8;
+    void add(std::size_t position, std::size_t length, double value) {
+        if (m_count < kCapacity) {
+            m_items[m_count++] = {position, length, value};
+        }
+    }
+    void clear() { m_count = 0; }
+    std::span<const KnownNumber> items() const { return {m_items.data(), m_count}; }
+
+private:
+    std::array<KnownNumber, kCapacity> m_items{}; // only the first m_count are read
+    std::size_t m_count = 0;
+};
 
 // Returns the value in the pattern "#0.000000000000e-000", an empty text for an empty input, or
 // a message. Operands that begin with ":" or end with "!" go to evaluateFunction (which may
@@ -20,5 +49,9 @@ std::string evaluateArithmetic(EngineState& state, std::string_view text);
 // (an empty text or a message).
 std::variant<double, std::string> evaluateArithmeticValue(EngineState& state,
                                                           std::string_view text);
+
+// The same, with numbers of `text` whose values are known.
+std::variant<double, std::string> evaluateArithmeticValue(EngineState& state, std::string_view text,
+                                                          std::span<const KnownNumber> known);
 
 } // namespace zolvan

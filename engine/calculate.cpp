@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <exception>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace zolvan {
@@ -25,7 +26,8 @@ void savePreviousCalculation(EngineState& s) {
 }
 
 void evaluateOrdinaryLine(EngineState& s) {
-    Expansion expansion = expandChemFormula(s, s.NormalizedLine);
+    // The new arithmetic text is written in the memory of the last one.
+    Expansion expansion = expandChemFormula(s, s.NormalizedLine, std::move(s.ExpandedLine));
     // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
     // the evaluator's to judge.
     s.ExpandedLine =
@@ -36,7 +38,8 @@ void evaluateOrdinaryLine(EngineState& s) {
     }
     // The value goes straight to the display format: the same as writing it in the evaluator's
     // pattern and reading that again, without the two conversions.
-    std::variant<double, std::string> r = evaluateArithmeticValue(s, s.ExpandedLine);
+    std::variant<double, std::string> r =
+        evaluateArithmeticValue(s, s.ExpandedLine, expansion.weights.items());
     const double* value = std::get_if<double>(&r);
     if (value == nullptr) {
         s.ResultText = std::move(std::get<std::string>(r));

@@ -20,7 +20,9 @@ using namespace ascii;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
+// The number text of pi as the engine knows it, 3.14159265358979, around its separator.
+constexpr std::string_view kPiWhole = "3";
+constexpr std::string_view kPiDecimals = "14159265358979";
 
 // Every restart after a case correction walks the whole text again. Beside the position rule
 // below, this budget of characters walked bounds the work on a line that needs very many
@@ -84,8 +86,8 @@ bool hasSymbols(std::string_view text) {
 class SymbolWeights {
 public:
     // `replacing` false passes every character through (a text without symbols).
-    SymbolWeights(EngineState& state, std::string& out, bool replacing)
-        : m_state(state), m_out(out), m_replacing(replacing) {}
+    SymbolWeights(EngineState& state, std::string& out, KnownNumbers& written, bool replacing)
+        : m_state(state), m_out(out), m_written(written), m_replacing(replacing) {}
 
     void write(char c) {
         if (!m_replacing) {
@@ -134,6 +136,7 @@ private:
         }
         const std::size_t at = m_out.size();
         m_out += element->weightText;
+        m_written.add(at, element->weightText.size(), element->weight);
         if (m_state.DecimalSeparator != '.') {
             if (const auto point = m_out.find('.', at); point != std::string::npos) {
                 m_out[point] = m_state.DecimalSeparator;
@@ -143,6 +146,7 @@ private:
 
     EngineState& m_state;
     std::string& m_out;
+    KnownNumbers& m_written;
     bool m_replacing;
     char m_capital = kNone;
     bool m_failed = false;
@@ -155,9 +159,9 @@ private:
 // SymbolWeights. `firstLength` counts what it wrote before the symbols became weights.
 class Expander {
 public:
-    Expander(EngineState& state, std::string_view text, std::string& out)
+    Expander(EngineState& state, std::string_view text, std::string& out, KnownNumbers& weights)
         : m_state(state), m_text(text), m_upperSeen(hasSymbols(text)),
-          m_weights(state, out, m_upperSeen) {}
+          m_weights(state, out, weights, m_upperSeen) {}
 
     // The symbol that is no element, if there is one.
     std::optional<std::string> run() {
@@ -249,7 +253,9 @@ private:
         } else if (rest.starts_with(":mem")) {
             write(numberText(m_state.MemoryValue, m_state.DecimalSeparator));
         } else if (rest.starts_with(":pi")) {
-            write(numberText(kPi, m_state.DecimalSeparator));
+            write(kPiWhole);
+            write(m_state.DecimalSeparator);
+            write(kPiDecimals);
         } else {
             // A function name is copied up to its argument, which the following steps handle.
             m_afterToken = true;
@@ -313,39 +319,45 @@ private:
     std::int32_t m_lastFixPos = 0;
 };
 
-Expansion expand(EngineState& state, std::string& text) {
+// Fills `out`, whose arithmetic text lends its memory: the text and the weights written, or the
+// fault that stopped the expansion (with an empty text), or an empty text when a symbol is no
+// element.
+void expand(EngineState& state, std::string& text, Expansion& out) {
     CorrectionBound bound;
     std::size_t walked = 0;
     for (;;) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
-        std::string arithmetic;
-        arithmetic.reserve(text.size() * 4);
-        Expander expander(state, text, arithmetic);
+        out.arithmetic.clear();
+        out.arithmetic.reserve(text.size() * 4);
+        out.weights.clear();
+        Expander expander(state, text, out.arithmetic, out.weights);
         const std::optional<std::string> unknown = expander.run();
         if (expander.upperSeen() && expander.firstLength() >= kMaxLineLength) {
             state.ElementDecimals = 10; // the counters overflow before any symbol is read
             throw EngineFault{fault::OutOfRange};
         }
         if (!unknown) {
-            return {std::move(arithmetic), std::nullopt};
+            return;
         }
+        out.arithmetic.clear();
         state.UnknownSymbol = *unknown;
         const auto pos = correctCase(state, text);
         if (!pos) {
-            return {};
+            return;
         }
         walked += text.size() + 1;
         if (!bound.allows(*pos) || walked > kCorrectionBudget) {
             state.UnknownSymbolFlag = true;
-            return {};
+            return;
         }
         // text is normally state.NormalizedLine itself: the normalizer gets its own copy.
         Canonical canonical = canonicalForm(state, std::string(text));
         if (canonical.fault) {
             state.NormalizedLine = std::string(*canonical.fault);
             text = state.NormalizedLine;
-            return {{}, canonical.fault};
+            out.fault = canonical.fault;
+            return;
         }
         state.NormalizedLine = std::move(canonical.text);
         text = state.NormalizedLine;
@@ -355,11 +367,20 @@ Expansion expand(EngineState& state, std::string& text) {
 } // namespace
 
 Expansion expandChemFormula(EngineState& state, std::string& text) {
+    return expandChemFormula(state, text, {});
+}
+
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string room) {
+    Expansion expansion;
+    expansion.arithmetic = std::move(room);
     try {
-        return expand(state, text);
+        expand(state, text, expansion);
     } catch (const EngineFault& f) {
-        return {{}, f.text};
+        expansion.arithmetic.clear();
+        expansion.weights.clear();
+        expansion.fault = f.text;
     }
+    return expansion;
 }
 
 } // namespace zolvan

@@ -2,6 +2,8 @@
 // Turns canonical text into pure arithmetic: element symbols become atomic weights, counts
 // become multiplications, subtraction becomes "+-", and ":ans", ":mem", ":pi" become numbers.
 
+#include "engine/arithmetic.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +18,7 @@ struct EngineState;
 struct Expansion {
     std::string arithmetic;
     std::optional<std::string_view> fault;
+    KnownNumbers weights; // the atomic weights written, for the evaluator
 };
 
 // `text` is normally state.NormalizedLine itself: a case correction rewrites it (through
@@ -23,5 +26,9 @@ struct Expansion {
 // text with state.UnknownSymbolFlag raised and state.UnknownSymbol set when a symbol is no
 // element and cannot be corrected. Sets state.ElementDecimals.
 Expansion expandChemFormula(EngineState& state, std::string& text);
+
+// The same, writing the arithmetic text in the memory of `room`, whose contents are dropped: a
+// caller that hands in the last line's text spares an allocation per line.
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string room);
 
 } // namespace zolvan

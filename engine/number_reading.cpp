@@ -155,7 +155,11 @@ NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax
 
 std::optional<double> readNumber(std::string_view text, char decimalSeparator, bool allowGrouping) {
     text = trimmed(text);
-    const NumberScan scan = scanNumber(text, decimalSeparator, {.grouping = allowGrouping});
+    // Taken from a table: a syntax built here is written to the stack in bytes and read back as
+    // one word, which waits for the writes.
+    static constexpr std::array<NumberSyntax, 2> kSyntaxes{NumberSyntax{},
+                                                           NumberSyntax{.grouping = true}};
+    const NumberScan scan = scanNumber(text, decimalSeparator, kSyntaxes[allowGrouping ? 1 : 0]);
     if (scan.length == 0 || scan.length != text.size()) {
         return std::nullopt;
     }

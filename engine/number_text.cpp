@@ -143,17 +143,25 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     if (scale < 0 || scale > 22) {
         return std::nullopt;
     }
-    scale -= scale > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(scale)] >= high ? 1 : 0;
-    const double power = kPowersOfTen[static_cast<std::size_t>(scale)];
-    const double hi = magnitude * power;
+    double power = kPowersOfTen[static_cast<std::size_t>(scale)];
+    double hi = magnitude * power;
+    if (scale > 0 && hi >= high) {
+        power = kPowersOfTen[static_cast<std::size_t>(--scale)];
+        hi = magnitude * power;
+    }
     if (!(hi >= low && hi < high)) {
         return std::nullopt;
     }
-    const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
-    auto digits = static_cast<std::int64_t>(hi);       // the whole part: hi is positive
+    auto digits = static_cast<std::int64_t>(hi); // the whole part: hi is positive
     const double aboveHalf = (hi - static_cast<double>(digits)) - 0.5; // exact
-    const bool tie = aboveHalf == -lo;
-    digits += static_cast<std::int64_t>(aboveHalf > -lo || (tie && digits % 2 == 1));
+    // hi is below 2^52, so a half is a whole number of its units, and the product's rounding
+    // error is at most half a unit: only when hi is a half exactly can the error decide.
+    if (aboveHalf != 0.0) {
+        digits += static_cast<std::int64_t>(aboveHalf > 0.0);
+    } else {
+        const double lo = std::fma(magnitude, power, -hi); // hi + lo is the product exactly
+        digits += static_cast<std::int64_t>(lo > 0.0 || (lo == 0.0 && digits % 2 == 1));
+    }
     if (digits == static_cast<std::int64_t>(high)) { // 9.99...95 carried into a new digit
         digits /= 10;
         --scale;
@@ -327,12 +335,18 @@ double roundedToDigits(double value, int digits) {
                                         kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
         return value < 0.0 ? -roundedMagnitude : roundedMagnitude;
     }
+    // The rounded text read straight back: to_chars wrote the "C" form that from_chars reads.
     std::array<char, 64> buf;
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::scientific, digits - 1)
                          .ptr;
-    const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
-    return readNumber(text, '.').value_or(0.0); // to_chars wrote a number, so it reads
+    double rounded = 0.0;
+    if (std::from_chars(buf.data(), end, rounded).ec == std::errc::result_out_of_range) {
+        // Rounded past the largest double, or below the smallest.
+        rounded = magnitude >= 1.0 ? HUGE_VAL : 0.0;
+        return value < 0.0 ? -rounded : rounded;
+    }
+    return rounded;
 }
 
 } // namespace
@@ -397,6 +411,14 @@ std::string numberText(double value, char decimalSeparator) {
     }
     if (value == 0.0) {
         return "0";
+    }
+    if (std::fabs(value) < kPowersOfTen[15] && std::trunc(value) == value) {
+        // A whole number of at most 15 digits is written as it is: many values are.
+        std::array<char, 24> buf;
+        const auto end =
+            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::int64_t>(value))
+                .ptr;
+        return {buf.data(), end};
     }
     Decimal d = toDecimal(value, 15);
     stripTrailingZeros(d);

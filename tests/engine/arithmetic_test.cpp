@@ -1,4 +1,5 @@
 #include "engine/arithmetic.h"
+#include "engine/ascii.h"
 #include "engine/functions.h"
 
 #include "engine_test.h"
@@ -29,8 +30,23 @@ constexpr Settings kSettings[] = {{"Point", '.', false, 0},
                                   {"CommaGrads", ',', false, 2},
                                   {"CommaGroupedDegrees", ',', true, 1}};
 
+// Every unsigned number of the text with its value, as the expansion hands in the weights it
+// wrote: many are no whole operand (a digit run after a sign, a separator or an exponent mark).
+KnownNumbers numbersOf(std::string_view text, char separator) {
+    KnownNumbers known;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (!ascii::isDigit(text[k]) || (k > 0 && ascii::isDigit(text[k - 1]))) {
+            continue;
+        }
+        const NumberScan scan = scanNumber(text.substr(k), separator, {.sign = false});
+        known.add(k, scan.length, scannedValue(text.substr(k), scan, separator).value_or(0.0));
+    }
+    return known;
+}
+
 // Runs both evaluators on copies of one state and expects the same result, data series and
-// random generator state from both; gives the engine's result.
+// random generator state from both, and the same again when the values of the text's numbers
+// are handed in; gives the engine's result.
 std::string checked(const Settings& settings, const std::string& text) {
     EngineState engine;
     engine.AnsText = numberText(2.5, settings.separator);
@@ -39,11 +55,17 @@ std::string checked(const Settings& settings, const std::string& text) {
     engine.DecimalSeparator = settings.separator;
     engine.ThousandsSeparator = settings.grouping;
     EngineState reference = engine;
+    EngineState known = engine;
     const std::string result = evaluateArithmetic(engine, text);
     const std::string where = std::string(settings.name) + " \"" + text + '"';
     EXPECT_EQ(result, reference::evaluateArithmetic(reference, text)) << where;
     EXPECT_EQ(engine.DataValues, reference.DataValues) << where;
     EXPECT_TRUE(engine.Random == reference.Random) << where;
+    EngineState plain = known;
+    EXPECT_EQ(evaluateArithmeticValue(known, text, numbersOf(text, settings.separator).items()),
+              evaluateArithmeticValue(plain, text))
+        << where;
+    EXPECT_EQ(known.DataValues, plain.DataValues) << where;
     return result;
 }
 

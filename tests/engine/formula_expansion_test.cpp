@@ -28,6 +28,7 @@ TEST(ElementTableTest, EveryRowIsFoundByItsOwnSymbol) {
         EXPECT_EQ(atomicWeight(state, row.symbol), row.weight) << row.symbol;
         EXPECT_EQ(state.ElementDecimals, row.decimals) << row.symbol;
         EXPECT_EQ(row.weightText, numberText(row.weight, '.')) << row.symbol;
+        EXPECT_EQ(readNumber(row.weightText, '.'), row.weight) << row.symbol; // the evaluator's
     }
 }
 
