@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Lines per second through zolvan-cli on a file of the realistic mix (the 20 lines of
-# kMixedLines in engine_bench.cpp, repeated), output to /dev/null. Each mode runs RUNS times;
+# kMixedLines in mixed_lines.h, repeated), output to /dev/null. Each mode runs RUNS times;
 # the median is reported, since a shared machine makes single runs noisy.
 # Usage: bench/cli_bench.sh [build-dir] [lines] [runs]
 set -euo pipefail

@@ -3,6 +3,7 @@
 // drop-down in step), the time from an Escape key to the end of a running batch, the history
 // drop-down opened over 100,000 entries, and what one keystroke and one pointer move over a key
 // cost while a constants file of 32,767 lines is loaded.
+#include "bench/mixed_lines.h"
 #include "ui/vescal.h"
 
 #include <benchmark/benchmark.h>
@@ -30,13 +31,6 @@ namespace {
 
 constexpr int kLines = 100000;
 
-constexpr std::array<const char*, 20> kMixedLines{
-    "H2SO4",       "2h2o+nacl", "3*Ca(OH)2",   "sin(30)^2",  "5%200",
-    "CuSO4+5H2O",  "(2+3)*4/7", "sqrt(2)*pi",  "sum(2+4+6)", "x^2-3x+2",
-    "log1000+ln5", "12.5*8-3",  "K4[Fe(CN)6]", "2^10-1",     "cos(pi/3)",
-    "C6H12O6",     "ans*2",     "2x^2+3x-5",   "170!/3",     "sum(1.5+2.5-3+4E-2)",
-};
-
 // Example.tsk of `lines` mixed lines in a fresh current directory.
 std::unique_ptr<QTemporaryDir> exampleFile(int lines) {
     auto dir = std::make_unique<QTemporaryDir>();
@@ -45,7 +39,9 @@ std::unique_ptr<QTemporaryDir> exampleFile(int lines) {
         return nullptr;
     }
     for (int i = 0; i < lines; ++i) {
-        file.write(kMixedLines[static_cast<std::size_t>(i) % kMixedLines.size()]);
+        const std::string_view line = zolvan::bench::kMixedLines[static_cast<std::size_t>(i) %
+                                                                 zolvan::bench::kMixedLines.size()];
+        file.write(line.data(), static_cast<qint64>(line.size()));
         file.write("\r\n");
     }
     QDir::setCurrent(dir->path());
