@@ -3,7 +3,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, then time-bounded libFuzzer runs: through the
 # calculate command and the CLI writers, and through the reading of task and constants files.
 # Any report fails.
-# FUZZ_SECONDS sets the length of both fuzz runs together (default 60, which keeps a whole
+# FUZZ_SECONDS sets the length of both fuzz runs together (default 45, which keeps a whole
 # `make test` from a fresh clone under ten minutes on a 2-core machine): two thirds go to the
 # calculate command, one third to the file reading.
 set -euo pipefail
@@ -20,7 +20,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLVAN_FUZZ=ON \
     -DZOLVAN_UI=OFF -DZOLVAN_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz --target calculate_fuzzer text_fuzzer
-fuzz_seconds=${FUZZ_SECONDS:-60}
+fuzz_seconds=${FUZZ_SECONDS:-45}
 calculate_seconds=$((fuzz_seconds * 2 / 3))
 mkdir -p build-fuzz/corpus build-fuzz/text_corpus
 ./build-fuzz/fuzz/calculate_fuzzer -max_total_time="$calculate_seconds" -timeout=5 \
