@@ -5,6 +5,7 @@
 #include "cli/output_stream.h"
 #include "engine/utf8.h"
 #include "workspace/headless_services.h"
+#include "workspace/local_files.h"
 #include "workspace/workspace.h"
 
 #include <cerrno>
@@ -192,7 +193,7 @@ int runLines(const cli::Options& options) {
 }
 
 int writeOrComplain(std::string_view text) {
-    if (!cli::writeAll(STDOUT_FILENO, text)) {
+    if (!writeAll(STDOUT_FILENO, text)) {
         complain("write error", errno);
         return 1;
     }

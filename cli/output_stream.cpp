@@ -1,24 +1,12 @@
 #include "cli/output_stream.h"
 
+#include "workspace/local_files.h"
+
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace zolvan::cli {
-
-bool writeAll(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 bool sameFile(int first, int second) {
     struct stat a {};

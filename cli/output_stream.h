@@ -33,10 +33,6 @@ private:
     std::string m_pending;
 };
 
-// Writes all of `text` to a file descriptor. False, with errno set, when the write failed (a full
-// disk, a closed descriptor, a reader that went away).
-bool writeAll(int fd, std::string_view text);
-
 // True when two file descriptors lead to the same file, as after "2>&1": then writing through
 // either one puts the bytes in the same place.
 bool sameFile(int first, int second);

@@ -108,6 +108,19 @@ int createTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// The folder's own entry is flushed too, so that the rename survives a crash.
+void syncFolderOf(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
 // Writes everything; a short write is followed by another, which then tells the error (a full
 // disk, a file-size limit).
 bool writeAll(int fd, std::string_view bytes) {
@@ -123,19 +136,6 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     return true;
 }
-
-// The folder's own entry is flushed too, so that the rename survives a crash.
-void syncFolderOf(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-} // namespace
 
 OpenedFile openRegularFile(const std::string& path, std::uint64_t maxBytes) {
     struct stat info {};

@@ -23,4 +23,8 @@ OpenedFile openRegularFile(const std::string& path, std::uint64_t maxBytes = kMa
 // file it points to is replaced and the link stays.
 ServiceOutcome replaceFile(const std::string& path, std::string_view bytes);
 
+// Writes all of `bytes` to `fd`, again after an interrupted or short write; false, with errno
+// set, when a write fails.
+bool writeAll(int fd, std::string_view bytes);
+
 } // namespace zolvan
