@@ -93,42 +93,98 @@ bool isTooLong(std::string_view text) {
     return false;
 }
 
-// What a typed character becomes in the filtered line, or '\0' when it is dropped. A typed "*"
-// ends element precision; the multiplication sign and the dots that join a formula unit do not.
-char filteredCharacter(char32_t code, EngineState& state, Marks& marks) {
-    const char c =
-        code < 128 ? readAsciiCharacter(static_cast<unsigned char>(code)) : readCharacter(code);
-    if (code == static_cast<char32_t>(c) && isOneOf<"*/^%">(c)) {
-        state.ElementPrecision = false;
-    }
-    if (isOneOf<"({[">(c)) {
-        marks.bracketSeen = true;
-    }
-    return c;
-}
-
-// Filters the line in place: it never grows, so the kept text overwrites what was read.
+// Filters the line in place: it never grows, so the kept text overwrites what was read. ASCII,
+// nearly every byte typed, is read with one look-up; the rest goes through the decoder. A typed
+// "*", "/", "^" or "%" ends element precision; the multiplication and division signs and the
+// dots that join a formula unit, which read as some of these, do not.
 void filterLine(std::string& text, EngineState& state, Marks& marks) {
     std::size_t kept = 0;
+    bool operatorTyped = false;
     for (std::size_t pos = 0; pos < text.size();) {
-        const CodePoint code = decodeAt(text, pos);
-        pos += code.length;
-        if (code.value == U'=') {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        char c = '\0';
+        if (byte < 0x80) {
+            ++pos;
+            c = readAsciiCharacter(byte);
+            operatorTyped = operatorTyped || isOneOf<"*/^%">(c);
+            marks.bracketSeen = marks.bracketSeen || isOneOf<"({[">(c);
+        } else {
+            const CodePoint code = decodeAt(text, pos);
+            pos += code.length;
+            c = readCharacter(code.value);
+        }
+        if (c == '=') {
             break; // the first "=" ends the line
         }
-        if (const char c = filteredCharacter(code.value, state, marks); c != '\0') {
-            text[kept++] = c;
-        }
+        text[kept] = c;
+        kept += c != '\0' ? 1 : 0;
+    }
+    if (operatorTyped) {
+        state.ElementPrecision = false;
     }
     text.resize(kept);
 }
+
+// The rewritten line as it is written. A filtered character writes at most kMostPerCharacter
+// characters ("-" after "-" writes "1*-"); only the last answer, which a token brings in, can
+// write more, and it makes room for itself. So the room is made once per line, on the stack for
+// an ordinary line, and a character costs one store instead of a string's capacity check.
+class LineWriter {
+public:
+    static constexpr std::size_t kMostPerCharacter = 3;
+
+    explicit LineWriter(std::size_t filteredLength) {
+        makeRoom(filteredLength * kMostPerCharacter);
+    }
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void put(char c) { m_text[m_size++] = c; }
+    void put(std::string_view s) {
+        s.copy(m_text + m_size, s.size());
+        m_size += s.size();
+    }
+    // Text beyond the per-character bound.
+    void putExtra(std::string_view s) {
+        makeRoom(m_room + s.size());
+        put(s);
+    }
+
+    std::size_t size() const { return m_size; }
+    char back() const { return m_size == 0 ? '\0' : m_text[m_size - 1]; }
+    char& operator[](std::size_t pos) { return m_text[pos]; }
+
+    std::string text() const { return std::string(m_text, m_size); }
+
+private:
+    void makeRoom(std::size_t room) {
+        if (room <= m_room) {
+            return;
+        }
+        if (m_text == m_local.data() && room <= m_local.size()) {
+            m_room = m_local.size();
+            return;
+        }
+        std::string grown(std::max(room, 2 * m_room), '\0');
+        std::copy_n(m_text, m_size, grown.data());
+        m_heap = std::move(grown);
+        m_text = m_heap.data();
+        m_room = m_heap.size();
+    }
+
+    std::array<char, 256> m_local;
+    std::string m_heap;
+    char* m_text = m_local.data();
+    std::size_t m_size = 0;
+    std::size_t m_room = 0;
+};
 
 // Walks the filtered line once: tokens, letter case, operator pairs and the flags.
 struct Rewriter {
     std::string_view line;
     EngineState& state;
     Marks& marks;
-    std::string& out;
+    LineWriter& out;
 
     char at(std::size_t pos) const { return pos < line.size() ? line[pos] : '\0'; }
 
@@ -137,11 +193,11 @@ struct Rewriter {
         while (i < line.size()) {
             const char c = line[i];
             const char n = at(i + 1);
-            const char p = out.empty() ? '\0' : out.back();
+            const char p = out.back();
             if (isDigit(c)) {
                 // The common case, settled at once: a digit is written as typed and only marks
                 // a line that begins with a number.
-                out += c;
+                out.put(c);
                 marks.termStart = marks.termStart || i == 0;
                 ++i;
                 continue;
@@ -166,10 +222,10 @@ struct Rewriter {
         case 'v':
         case 'x':
         case 'w':
-            out += toUpper(c);
+            out.put(toUpper(c));
             return i + 1;
         case 'z':
-            out += n == 'n' ? "Zn" : "Z";
+            out.put(n == 'n' ? std::string_view("Zn") : std::string_view("Z"));
             return n == 'n' ? i + 2 : i + 1;
         case 'h':
             if (longLine && isOneOf<"fos">(n)) {
@@ -178,7 +234,7 @@ struct Rewriter {
             break;
         case 'm':
             if (n == 'n') {
-                out += "Mn";
+                out.put("Mn");
                 return i + 2;
             }
             break;
@@ -200,17 +256,17 @@ struct Rewriter {
         }
         if ((c == '.' || c == ',') && !state.ThousandsSeparator) {
             if (!isDigit(p)) {
-                out += '0';
+                out.put('0');
             }
-            out += state.DecimalSeparator;
+            out.put(state.DecimalSeparator);
             return i + 1;
         }
         return std::nullopt;
     }
 
     std::size_t writePair(char first, char second, std::size_t i) {
-        out += first;
-        out += second;
+        out.put(first);
+        out.put(second);
         return i + 2;
     }
 
@@ -219,20 +275,20 @@ struct Rewriter {
         const std::size_t next = i + name.size();
         const char after = at(next);
         if (isDigit(p) || isOneOf<")}]">(p)) {
-            out += '*';
+            out.put('*');
         }
-        out += ':';
-        out += name;
+        out.put(':');
+        out.put(name);
         if (next == line.size()) {
             if (!isValueToken(name) && name != "sum") {
-                out += state.AnsText;
+                out.putExtra(state.AnsText);
             }
         } else if (isOneOf<"%/*^+">(after)) {
             if (!isValueToken(name)) {
-                out += state.AnsText;
+                out.putExtra(state.AnsText);
             }
         } else if (isDigit(after) && isValueToken(name)) {
-            out += '*';
+            out.put('*');
         }
         if (name == "sum") {
             state.CalcKind = 1;
@@ -243,29 +299,29 @@ struct Rewriter {
     // Operator and bracket pairs; everything else is written as typed.
     std::size_t pairRule(std::size_t i, char c, char n, char p) {
         if (n == '+' && isOneOf<"{(/*^+-[">(c)) {
-            out += c; // a "+" after an opening bracket or an operator says nothing
+            out.put(c); // a "+" after an opening bracket or an operator says nothing
             return i + 2;
         }
         if (c == '*' && n == '*') {
-            out += '^';
+            out.put('^');
             return i + 2;
         }
         if (c == '+' && n == '-') {
-            out += '-';
+            out.put('-');
             return i + 2;
         }
         if ((c == '(' && n == ')') || (c == '[' && n == ']') || (c == '{' && n == '}')) {
             return i + 2; // an empty pair of brackets vanishes
         }
         if ((c == 'e' || c == 'E') && isDigit(p) && n == '+') {
-            out += 'E';
+            out.put('E');
             return i + 2;
         }
         if (c == '-' && p == '-') {
-            out += "1*-";
+            out.put("1*-");
             return i + 1;
         }
-        out += c;
+        out.put(c);
         return i + 1;
     }
 
@@ -277,7 +333,7 @@ struct Rewriter {
         if (i == 0 && length == 1 && (isDigit(first) || first == ',' || first == '.')) {
             marks.termStart = true;
         } else if (length == 1 && !isUpper(p)) {
-            out.back() = toUpper(first);
+            out[start] = toUpper(first);
         }
         if (length == 0) {
             return;
@@ -411,9 +467,9 @@ Canonical canonicalForm(EngineState& state, std::string text) {
     }
     Marks marks;
     filterLine(text, state, marks);
-    std::string out;
-    // No reserve: most lines fit the string's own room.
-    Rewriter{text, state, marks, out}.run();
+    LineWriter writer(text.size());
+    Rewriter{text, state, marks, writer}.run();
+    std::string out = writer.text();
     const std::size_t units = joinFormulaUnits(out);
     if (units > 0 && out.size() >= kMaxLineLength) {
         return {{}, fault::LineTooLong}; // brackets written around units made it too long
