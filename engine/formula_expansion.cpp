@@ -7,6 +7,7 @@
 #include "engine/normalizer.h"
 #include "engine/number_text.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -32,14 +33,20 @@ constexpr std::size_t kCorrectionBudget = std::size_t{1} << 18;
 
 constexpr char kNone = '\0'; // no previous or next character
 
+constexpr ascii::CharList kCapitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// Square and curly brackets read as round ones: one look-up, as every character passes here.
 char roundBracket(char c) {
-    if (c == '{' || c == '[') {
-        return '(';
-    }
-    if (c == '}' || c == ']') {
-        return ')';
-    }
-    return c;
+    static constexpr auto kRounded = [] {
+        std::array<char, 256> rounded{};
+        for (std::size_t k = 0; k < rounded.size(); ++k) {
+            rounded[k] = static_cast<char>(k);
+        }
+        rounded['{'] = rounded['['] = '(';
+        rounded['}'] = rounded[']'] = ')';
+        return rounded;
+    }();
+    return kRounded[static_cast<unsigned char>(c)];
 }
 
 void checkLength(std::string_view text, std::string_view faultText) {
@@ -113,6 +120,19 @@ public:
         }
     }
 
+    // A whole text at once where no character of it can be or end a symbol: nothing is being
+    // replaced, or no capital waits and the text holds none.
+    void write(std::string_view text) {
+        if (!m_replacing || (m_capital == kNone && !m_failed &&
+                             findFirstOf<kCapitals>(text) == std::string_view::npos)) {
+            m_out += text;
+            return;
+        }
+        for (const char c : text) {
+            write(c);
+        }
+    }
+
     // The capital left at the end. Returns the symbol that is no element, if one was met.
     std::optional<std::string> finish() {
         if (m_capital != kNone && !m_failed) {
@@ -181,8 +201,10 @@ private:
         m_weights.write(c);
     }
     void write(std::string_view text) {
-        for (const char c : text) {
-            write(c);
+        if (!text.empty()) {
+            m_last = text.back();
+            m_written += text.size();
+            m_weights.write(text);
         }
     }
 
