@@ -193,15 +193,11 @@ struct Rewriter {
         while (i < line.size()) {
             const char c = line[i];
             const char n = at(i + 1);
-            const char p = out.back();
-            if (isDigit(c)) {
-                // The common case, settled at once: a digit is written as typed and only marks
-                // a line that begins with a number.
-                out.put(c);
-                marks.termStart = marks.termStart || i == 0;
+            if (writePlain(c, n, i)) {
                 ++i;
                 continue;
             }
+            const char p = out.back();
             const std::size_t start = out.size();
             std::size_t next = i + 1;
             if (const auto taken = letterRule(i, c, n, p)) {
@@ -212,6 +208,23 @@ struct Rewriter {
             settle(start, i, n, p);
             i = next;
         }
+    }
+
+    // The common characters that no letter or pair rule takes, settled at once: digits, capitals
+    // other than "E", closing brackets and operators that start no pair. Each is written as
+    // typed; false leaves c to the rules.
+    bool writePlain(char c, char n, std::size_t i) {
+        if (isDigit(c)) {
+            marks.termStart = marks.termStart || i == 0; // a line that begins with a number
+        } else if (isUpper(c) && c != 'E') {
+            marks.elementSeen = true;
+        } else if (isOneOf<"%/*^+">(c) && !isOneOf<"+-*">(n)) {
+            marks.termStart = true;
+        } else if (!isOneOf<")]}!">(c)) {
+            return false;
+        }
+        out.put(c);
+        return true;
     }
 
     // The rules for letters (and the decimal separator); nullopt when none takes c.
