@@ -24,6 +24,8 @@ struct Marks {
     bool bracketSeen = false; // a "(", "{" or "[" was typed
     bool elementSeen = false; // an upper-case letter other than an exponent "E" was written
     bool termStart = false; // an operator or a token was written, or the line begins with a number
+    bool unitJoinSeen = false; // a hydrate dot was read or brought in: formula units to join
+    bool capitalXSeen = false; // an "X" was written: the line may be a square equation
 };
 
 // The names typed in lower case that become ":" tokens. The longest name at a position wins.
@@ -112,6 +114,7 @@ void filterLine(std::string& text, EngineState& state, Marks& marks) {
             const CodePoint code = decodeAt(text, pos);
             pos += code.length;
             c = readCharacter(code.value);
+            marks.unitJoinSeen = marks.unitJoinSeen || c == kUnitJoin;
         }
         if (c == '=') {
             break; // the first "=" ends the line
@@ -218,6 +221,7 @@ struct Rewriter {
             marks.termStart = marks.termStart || i == 0; // a line that begins with a number
         } else if (isUpper(c) && c != 'E') {
             marks.elementSeen = true;
+            marks.capitalXSeen = marks.capitalXSeen || c == 'X';
         } else if (isOneOf<"%/*^+">(c) && !isOneOf<"+-*">(n)) {
             marks.termStart = true;
         } else if (!isOneOf<")]}!">(c)) {
@@ -232,8 +236,11 @@ struct Rewriter {
     std::optional<std::size_t> letterRule(std::size_t i, char c, char n, char p) {
         const bool longLine = line.size() >= 3;
         switch (c) {
-        case 'v':
         case 'x':
+            marks.capitalXSeen = true;
+            out.put('X');
+            return i + 1;
+        case 'v':
         case 'w':
             out.put(toUpper(c));
             return i + 1;
@@ -294,11 +301,11 @@ struct Rewriter {
         out.put(name);
         if (next == line.size()) {
             if (!isValueToken(name) && name != "sum") {
-                out.putExtra(state.AnsText);
+                putAnswer();
             }
         } else if (isOneOf<"%/*^+">(after)) {
             if (!isValueToken(name)) {
-                out.putExtra(state.AnsText);
+                putAnswer();
             }
         } else if (isDigit(after) && isValueToken(name)) {
             out.put('*');
@@ -307,6 +314,14 @@ struct Rewriter {
             state.CalcKind = 1;
         }
         return next;
+    }
+
+    // The last answer, which may bring in what no typed character did.
+    void putAnswer() {
+        const std::string_view answer = state.AnsText;
+        out.putExtra(answer);
+        marks.capitalXSeen = marks.capitalXSeen || answer.find('X') != std::string_view::npos;
+        marks.unitJoinSeen = marks.unitJoinSeen || answer.find(kUnitJoin) != std::string_view::npos;
     }
 
     // Operator and bracket pairs; everything else is written as typed.
@@ -483,12 +498,12 @@ Canonical canonicalForm(EngineState& state, std::string text) {
     LineWriter writer(text.size());
     Rewriter{text, state, marks, writer}.run();
     std::string out = writer.text();
-    const std::size_t units = joinFormulaUnits(out);
+    const std::size_t units = marks.unitJoinSeen ? joinFormulaUnits(out) : 0;
     if (units > 0 && out.size() >= kMaxLineLength) {
         return {{}, fault::LineTooLong}; // brackets written around units made it too long
     }
 
-    if (out.find("X^2") != std::string::npos) {
+    if (marks.capitalXSeen && out.find("X^2") != std::string::npos) {
         state.ExpandedLine.clear();
         state.CalcKind = 2;
     } else if (marks.elementSeen && marks.termStart) {
