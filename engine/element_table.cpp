@@ -109,6 +109,14 @@ constexpr bool everyRowIsReachable() {
 }
 static_assert(everyRowIsReachable(), "element symbols must be well formed and unique");
 
+// The lookup itself, inlined into both entries: the expansion asks it for every symbol it writes.
+inline const Element* rowOf(std::string_view symbol) {
+    if (const auto slot = slotOf(symbol); slot && kIndex[*slot] != 0) {
+        return &kElements[kIndex[*slot] - 1];
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::span<const Element> elementTable() {
@@ -116,14 +124,11 @@ std::span<const Element> elementTable() {
 }
 
 const Element* findElement(std::string_view symbol) {
-    if (const auto slot = slotOf(symbol); slot && kIndex[*slot] != 0) {
-        return &kElements[kIndex[*slot] - 1];
-    }
-    return nullptr;
+    return rowOf(symbol);
 }
 
 const Element* lookUpElement(EngineState& state, std::string_view symbol) {
-    const Element* element = findElement(symbol);
+    const Element* element = rowOf(symbol);
     const std::int16_t decimals = element != nullptr ? element->decimals : std::int16_t{0};
     if (decimals < state.ElementDecimals) {
         state.ElementDecimals = decimals;

@@ -373,8 +373,7 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
             state.UnknownSymbolFlag = true;
             return;
         }
-        // text is normally state.NormalizedLine itself: the normalizer gets its own copy.
-        Canonical canonical = canonicalForm(state, std::string(text));
+        Canonical canonical = canonicalForm(state, text);
         if (canonical.fault) {
             state.NormalizedLine = std::string(*canonical.fault);
             text = state.NormalizedLine;

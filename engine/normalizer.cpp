@@ -95,59 +95,21 @@ bool isTooLong(std::string_view text) {
     return false;
 }
 
-// Filters the line in place: it never grows, so the kept text overwrites what was read. ASCII,
-// nearly every byte typed, is read with one look-up; the rest goes through the decoder. A typed
-// "*", "/", "^" or "%" ends element precision; the multiplication and division signs and the
-// dots that join a formula unit, which read as some of these, do not.
-void filterLine(std::string& text, EngineState& state, Marks& marks) {
-    std::size_t kept = 0;
-    bool operatorTyped = false;
-    for (std::size_t pos = 0; pos < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[pos]);
-        char c = '\0';
-        if (byte < 0x80) {
-            ++pos;
-            c = readAsciiCharacter(byte);
-            operatorTyped = operatorTyped || isOneOf<"*/^%">(c);
-            marks.bracketSeen = marks.bracketSeen || isOneOf<"({[">(c);
-        } else {
-            const CodePoint code = decodeAt(text, pos);
-            pos += code.length;
-            c = readCharacter(code.value);
-            marks.unitJoinSeen = marks.unitJoinSeen || c == kUnitJoin;
-        }
-        if (c == '=') {
-            break; // the first "=" ends the line
-        }
-        text[kept] = c;
-        kept += c != '\0' ? 1 : 0;
-    }
-    if (operatorTyped) {
-        state.ElementPrecision = false;
-    }
-    text.resize(kept);
-}
-
-// The rewritten line as it is written. A filtered character writes at most kMostPerCharacter
-// characters ("-" after "-" writes "1*-"); only the last answer, which a token brings in, can
-// write more, and it makes room for itself. So the room is made once per line, on the stack for
-// an ordinary line, and a character costs one store instead of a string's capacity check.
+// A line's text as it is written, in room made once: on the stack for an ordinary line, on the
+// heap for a long one. A character costs one store instead of a string's capacity check; the
+// writer's user makes room for what it writes beyond the room it asked for at the start.
 class LineWriter {
 public:
-    static constexpr std::size_t kMostPerCharacter = 3;
-
-    explicit LineWriter(std::size_t filteredLength) {
-        makeRoom(filteredLength * kMostPerCharacter);
-    }
+    explicit LineWriter(std::size_t room) { makeRoom(room); }
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
     void put(char c) { m_text[m_size++] = c; }
     void put(std::string_view s) {
-        s.copy(m_text + m_size, s.size());
+        std::copy_n(s.data(), s.size(), m_text + m_size);
         m_size += s.size();
     }
-    // Text beyond the per-character bound.
+    // Text beyond the room asked for at the start.
     void putExtra(std::string_view s) {
         makeRoom(m_room + s.size());
         put(s);
@@ -157,6 +119,7 @@ public:
     char back() const { return m_size == 0 ? '\0' : m_text[m_size - 1]; }
     char& operator[](std::size_t pos) { return m_text[pos]; }
 
+    std::string_view view() const { return {m_text, m_size}; }
     std::string text() const { return std::string(m_text, m_size); }
 
 private:
@@ -181,6 +144,42 @@ private:
     std::size_t m_size = 0;
     std::size_t m_room = 0;
 };
+
+// Writes what the typed characters read as: never more characters than bytes typed. ASCII,
+// nearly every byte typed, is read with one look-up; the rest goes through the decoder. A typed
+// "*", "/", "^" or "%" ends element precision; the multiplication and division signs and the
+// dots that join a formula unit, which read as some of these, do not.
+void filterLine(std::string_view typed, LineWriter& out, EngineState& state, Marks& marks) {
+    bool operatorTyped = false;
+    for (std::size_t pos = 0; pos < typed.size();) {
+        const auto byte = static_cast<unsigned char>(typed[pos]);
+        char c = '\0';
+        if (byte < 0x80) {
+            ++pos;
+            c = readAsciiCharacter(byte);
+            operatorTyped = operatorTyped || isOneOf<"*/^%">(c);
+            marks.bracketSeen = marks.bracketSeen || isOneOf<"({[">(c);
+        } else {
+            const CodePoint code = decodeAt(typed, pos);
+            pos += code.length;
+            c = readCharacter(code.value);
+            marks.unitJoinSeen = marks.unitJoinSeen || c == kUnitJoin;
+        }
+        if (c == '=') {
+            break; // the first "=" ends the line
+        }
+        if (c != '\0') {
+            out.put(c);
+        }
+    }
+    if (operatorTyped) {
+        state.ElementPrecision = false;
+    }
+}
+
+// A filtered character makes at most this many of the rewritten line ("-" after "-" writes
+// "1*-"); only the last answer, which a token brings in, makes more, and it makes room for itself.
+constexpr std::size_t kMostPerCharacter = 3;
 
 // Walks the filtered line once: tokens, letter case, operator pairs and the flags.
 struct Rewriter {
@@ -488,15 +487,16 @@ void continueLastAnswer(std::string& out, const EngineState& state) {
 
 } // namespace
 
-Canonical canonicalForm(EngineState& state, std::string text) {
+Canonical canonicalForm(EngineState& state, std::string_view typed) {
     state.ElementPrecision = true;
-    if (isTooLong(text)) {
+    if (isTooLong(typed)) {
         return {{}, fault::LineTooLong};
     }
     Marks marks;
-    filterLine(text, state, marks);
-    LineWriter writer(text.size());
-    Rewriter{text, state, marks, writer}.run();
+    LineWriter filtered(typed.size());
+    filterLine(typed, filtered, state, marks);
+    LineWriter writer(filtered.size() * kMostPerCharacter);
+    Rewriter{filtered.view(), state, marks, writer}.run();
     std::string out = writer.text();
     const std::size_t units = marks.unitJoinSeen ? joinFormulaUnits(out) : 0;
     if (units > 0 && out.size() >= kMaxLineLength) {
@@ -510,12 +510,12 @@ Canonical canonicalForm(EngineState& state, std::string text) {
         if (out.size() + 2 >= kMaxLineLength) {
             return {{}, fault::LineTooLong};
         }
-        text.assign("1*"); // the filtered line is no longer needed: reuse its buffer
-        text += out;
-        writeCoefficients(text, out);
+        std::string read = "1*";
+        read += out;
+        writeCoefficients(read, out);
     } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(out)) {
-        text.assign(out);
-        writeBracketProducts(text, out);
+        const std::string read = out;
+        writeBracketProducts(read, out);
     }
     continueLastAnswer(out, state);
     return {std::move(out), std::nullopt, units};
@@ -526,7 +526,7 @@ bool isFunctionName(std::string_view name) {
 }
 
 std::string normalizeInput(EngineState& state, std::string text) {
-    Canonical canonical = canonicalForm(state, std::move(text));
+    Canonical canonical = canonicalForm(state, text);
     return canonical.fault ? std::string(*canonical.fault) : std::move(canonical.text);
 }
 

@@ -27,7 +27,7 @@ struct Canonical {
 };
 
 // normalizeInput with its fault reported beside the text instead of as the text.
-Canonical canonicalForm(EngineState& state, std::string text);
+Canonical canonicalForm(EngineState& state, std::string_view text);
 
 // True for a name of the token vocabulary, in lower case, that takes an argument: every name
 // but the values "ans", "mem" and "pi".
