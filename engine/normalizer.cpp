@@ -100,7 +100,11 @@ bool isTooLong(std::string_view text) {
 // writer's user makes room for what it writes beyond the room it asked for at the start.
 class LineWriter {
 public:
-    explicit LineWriter(std::size_t room) { makeRoom(room); }
+    explicit LineWriter(std::size_t room) : m_asked(room) {
+        if (m_asked > m_room) {
+            grow();
+        }
+    }
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
@@ -111,7 +115,10 @@ public:
     }
     // Text beyond the room asked for at the start.
     void putExtra(std::string_view s) {
-        makeRoom(m_room + s.size());
+        m_asked += s.size();
+        if (m_asked > m_room) {
+            grow();
+        }
         put(s);
     }
 
@@ -123,15 +130,8 @@ public:
     std::string text() const { return std::string(m_text, m_size); }
 
 private:
-    void makeRoom(std::size_t room) {
-        if (room <= m_room) {
-            return;
-        }
-        if (m_text == m_local.data() && room <= m_local.size()) {
-            m_room = m_local.size();
-            return;
-        }
-        std::string grown(std::max(room, 2 * m_room), '\0');
+    void grow() {
+        std::string grown(std::max(m_asked, 2 * m_room), '\0');
         std::copy_n(m_text, m_size, grown.data());
         m_heap = std::move(grown);
         m_text = m_heap.data();
@@ -142,7 +142,8 @@ private:
     std::string m_heap;
     char* m_text = m_local.data();
     std::size_t m_size = 0;
-    std::size_t m_room = 0;
+    std::size_t m_room = m_local.size();
+    std::size_t m_asked; // the room asked for so far
 };
 
 // Writes what the typed characters read as: never more characters than bytes typed. ASCII,
