@@ -212,13 +212,14 @@ private:
     std::size_t step(std::size_t i) {
         const char c = roundBracket(m_text[i]);
         const char p = m_last;
-        const char n = i + 1 < m_text.size() ? roundBracket(m_text[i + 1]) : kNone;
         trackModes(c);
         if (m_chemMode) {
-            write(chemPrefix(c, p, n));
+            if (const char prefix = chemPrefix(c, p, i); prefix != kNone) {
+                write(prefix);
+            }
         }
         if (c == '-') {
-            writeMinus(p, n);
+            writeMinus(p, next(i));
             m_afterToken = false;
             return i + 1;
         }
@@ -230,6 +231,11 @@ private:
         return i + 1;
     }
 
+    // The character after position i as the walk reads it; only a few rules look at it.
+    char next(std::size_t i) const {
+        return i + 1 < m_text.size() ? roundBracket(m_text[i + 1]) : kNone;
+    }
+
     void trackModes(char c) {
         if (isUpper(c) || c == '(') {
             m_chemMode = true;
@@ -239,21 +245,22 @@ private:
     }
 
     // Inside a formula: "+" before a symbol or bracket that follows a symbol, count or bracket,
-    // "*" before a count that follows a symbol or ")". Returns what goes in front of c.
-    std::string_view chemPrefix(char c, char p, char n) const {
+    // "*" before a count that follows a symbol or ")". Returns what goes in front of the c at
+    // position i, or kNone.
+    char chemPrefix(char c, char p, std::size_t i) const {
         const bool joined = !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken);
         if (isUpper(c)) {
-            const bool exponent = c == 'E' && !isLower(n);
-            return joined && !exponent ? "+" : "";
+            const bool exponent = c == 'E' && !isLower(next(i));
+            return joined && !exponent ? '+' : kNone;
         }
         if (isDigit(c)) {
             const bool continuesNumber = isDigit(p) || isOneOf<"E,.(">(p);
-            return continuesNumber || m_afterToken ? "" : "*";
+            return continuesNumber || m_afterToken ? kNone : '*';
         }
         if (c == '(') {
-            return joined && p != '>' && p != '<' ? "+" : "";
+            return joined && p != '>' && p != '<' ? '+' : kNone;
         }
-        return "";
+        return kNone;
     }
 
     // A binary minus becomes the addition of a negative; "-1*" negates a bracket or a function.
