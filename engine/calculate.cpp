@@ -30,12 +30,12 @@ void evaluateOrdinaryLine(EngineState& s) {
     Expansion expansion = expandChemFormula(s, s.NormalizedLine, std::move(s.ExpandedLine));
     // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
     // the evaluator's to judge.
-    s.ExpandedLine =
-        expansion.fault ? std::string(*expansion.fault) : std::move(expansion.arithmetic);
     if (expansion.fault) {
+        s.ExpandedLine = *expansion.fault;
         s.ResultText = s.ExpandedLine;
         return;
     }
+    s.ExpandedLine = std::move(expansion.arithmetic);
     // The value goes straight to the display format: the same as writing it in the evaluator's
     // pattern and reading that again, without the two conversions.
     std::variant<double, std::string> r =
