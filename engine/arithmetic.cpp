@@ -245,6 +245,13 @@ private:
             }
         }
         const std::string_view rest = inner.substr(start);
+        if (const PlainDecimal plain = readPlainDecimal(rest, m_separator); plain.length != 0) {
+            const std::size_t end = start + plain.length;
+            if (end == inner.size() || isOperatorAt(inner, end)) {
+                addOperand(rest.substr(0, plain.length), plain.value, false, true);
+                return end;
+            }
+        }
         // An operator here ends an empty operand; it is no sign of a number.
         const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
                                     ? NumberScan{}

@@ -105,7 +105,19 @@ Outcome numberOrFault(std::optional<double> value) {
     return *value;
 }
 
-// The product 1 * 2 * ... * floor(x), accumulated in rising order.
+// n! for n up to 170 (the largest a double holds), each the product 1 * 2 * ... * n accumulated
+// in rising order, computed by the compiler with the same roundings as at run time.
+constexpr auto kFactorials = [] {
+    std::array<double, 171> products{};
+    double product = 1.0;
+    for (std::size_t n = 0; n < products.size(); ++n) {
+        product *= n > 1 ? static_cast<double>(n) : 1.0;
+        products[n] = product;
+    }
+    return products;
+}();
+
+// The product 1 * 2 * ... * floor(x).
 Outcome factorial(double x) {
     if (x > 170.0) {
         return msg::ResultTooLarge;
@@ -116,12 +128,7 @@ Outcome factorial(double x) {
     if (x < 0.0) {
         return msg::NegativeFactorial;
     }
-    const int n = static_cast<int>(std::floor(x));
-    double product = 1.0;
-    for (int k = 2; k <= n; ++k) {
-        product *= k;
-    }
-    return product;
+    return kFactorials[static_cast<std::size_t>(std::floor(x))];
 }
 
 // Nearest integer, a half going to the even neighbour.
