@@ -169,16 +169,16 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     return ScaledDigits{digits, scale};
 }
 
-// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
-// most magnitudes; otherwise the shortest text that reads back as the same double is tried
-// first: when it has no more digits than asked for, it is exactly the rounded value.
-// The decimal of rounded digits. Trailing zeros are left out, as the shortest text leaves them;
-// most values have many (a weight of five digits), so they are dropped in blocks before the
-// digits are written.
-Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
-    Decimal d;
-    d.negative = negative;
-    d.exponent = significant - 1 - rounded.scale;
+// Rounded digits without their trailing zeros, as the shortest text leaves them: `digits` has
+// `count` digits, the last one nonzero.
+struct Significant {
+    std::uint64_t digits;
+    std::size_t count;
+};
+
+// Most values have many trailing zeros (a weight of five digits), so they are dropped in blocks
+// before the digits are written.
+Significant withoutTrailingZeros(const ScaledDigits& rounded, int significant) {
     auto rest = static_cast<std::uint64_t>(rounded.digits);
     auto count = static_cast<std::size_t>(significant);
     constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
@@ -189,20 +189,38 @@ Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
             count -= zeros;
         }
     }
-    d.digits.resize(count, '\0'); // every digit is written below
-    // Two digits per division: each division waits for the one before it.
-    std::size_t i = count;
-    for (; i >= 2; i -= 2, rest /= 100) {
+    return {rest, count};
+}
+
+// Writes the digits of `significant` so that the last one is just before `end`. Two digits per
+// division: each division waits for the one before it.
+void writeDigits(const Significant& significant, char* end) {
+    std::uint64_t rest = significant.digits;
+    std::size_t i = significant.count;
+    for (; i >= 2; i -= 2, rest /= 100, end -= 2) {
         const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
-        d.digits[i - 2] = kDigitPairs[pair];
-        d.digits[i - 1] = kDigitPairs[pair + 1];
+        end[-2] = kDigitPairs[pair];
+        end[-1] = kDigitPairs[pair + 1];
     }
     if (i == 1) {
-        d.digits[0] = static_cast<char>('0' + rest);
+        end[-1] = static_cast<char>('0' + rest);
     }
+}
+
+// The decimal of rounded digits, trailing zeros left out.
+Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
+    Decimal d;
+    d.negative = negative;
+    d.exponent = significant - 1 - rounded.scale;
+    const Significant digits = withoutTrailingZeros(rounded, significant);
+    d.digits.resize(digits.count, '\0'); // every digit is written below
+    writeDigits(digits, &d.digits[0] + digits.count);
     return d;
 }
 
+// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
+// most magnitudes; otherwise the shortest text that reads back as the same double is tried
+// first: when it has no more digits than asked for, it is exactly the rounded value.
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
@@ -349,6 +367,25 @@ double roundedToDigits(double value, int digits) {
     return rounded;
 }
 
+// "d.ddde+XX" (at least two exponent digits, always a sign) at `at`; returns its end.
+char* writeScientific(const Significant& significant, int exponent, char* at) {
+    // The digits written one place on; the first is moved in front of the point.
+    writeDigits(significant, at + 1 + significant.count);
+    at[0] = at[1];
+    at[1] = '.';
+    char* end = at + (significant.count > 1 ? significant.count + 1 : 1);
+    *end++ = 'e';
+    *end++ = exponent < 0 ? '-' : '+';
+    auto magnitude = static_cast<std::size_t>(std::abs(exponent));
+    if (magnitude >= 100) {
+        *end++ = static_cast<char>('0' + magnitude / 100);
+        magnitude %= 100;
+    }
+    end[0] = kDigitPairs[2 * magnitude];
+    end[1] = kDigitPairs[2 * magnitude + 1];
+    return end + 2;
+}
+
 } // namespace
 
 void appendShortestText(std::string& out, double value) {
@@ -362,39 +399,35 @@ void appendShortestText(std::string& out, double value) {
     }
     // The value is its own 15-digit decimal, which no shorter decimal reads back as (a double
     // tells decimals of 15 digits apart): those digits without their trailing zeros are the
-    // shortest text.
-    const Decimal d = decimalOf(*rounded, 15, value < 0.0);
-    const int digits = static_cast<int>(d.digits.size());
-    const int exponent = d.exponent;
+    // shortest text, written here in place.
+    const Significant significant = withoutTrailingZeros(*rounded, 15);
+    const auto digits = static_cast<int>(significant.count);
+    const int exponent = 14 - rounded->scale;
     const int fixedLength = exponent >= 0 ? std::max(digits, exponent + 1) + (digits > exponent + 1)
                                           : digits + 1 - exponent;
     const int scientificLength =
         digits + (digits > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
-    ShortText text;
-    if (d.negative) {
-        text.push_back('-');
+    std::array<char, 48> text;
+    char* end = text.data();
+    if (value < 0.0) {
+        *end++ = '-';
     }
     if (fixedLength > scientificLength) {
-        text.push_back(d.digits[0]);
-        if (digits > 1) {
-            text.push_back('.');
-            text.append(d.digits.view(1));
-        }
-        text.push_back('e');
-        appendExponent(text, exponent, 2, true);
+        end = writeScientific(significant, exponent, end);
     } else if (exponent < 0) {
-        text.append("0.");
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(d.digits.view());
+        end = std::fill_n(std::copy_n("0.", 2, end), -exponent - 1, '0') + digits;
+        writeDigits(significant, end);
     } else if (digits <= exponent + 1) {
-        text.append(d.digits.view());
-        text.append(static_cast<std::size_t>(exponent + 1 - digits), '0');
+        writeDigits(significant, end + digits);
+        end = std::fill_n(end + digits, exponent + 1 - digits, '0');
     } else {
-        text.append(d.digits.view().substr(0, static_cast<std::size_t>(exponent + 1)));
-        text.push_back('.');
-        text.append(d.digits.view(static_cast<std::size_t>(exponent + 1)));
+        // The digits written one place on; those before the point are moved back over its place.
+        writeDigits(significant, end + 1 + digits);
+        std::copy_n(end + 1, exponent + 1, end);
+        end[exponent + 1] = '.';
+        end += digits + 1;
     }
-    out += text.view();
+    out.append(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
 double numberTextValue(double value) {
