@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -54,55 +55,12 @@ private:
     std::size_t m_size = 0;
 };
 
-// A number text built in place: it is at most a few dozen characters, and building it here
-// instead of in a std::string spares a capacity check for every character.
-class ShortText {
-public:
-    void push_back(char c) { m_text[m_size++] = c; }
-    void append(std::string_view text) {
-        std::copy(text.begin(), text.end(), m_text.begin() + m_size);
-        m_size += text.size();
-    }
-    void append(std::size_t count, char c) {
-        std::fill_n(m_text.begin() + m_size, count, c);
-        m_size += count;
-    }
-    std::string str() const { return {m_text.data(), m_size}; }
-    std::string_view view() const { return {m_text.data(), m_size}; }
-
-private:
-    std::array<char, 48> m_text; // only the first m_size are written and read
-    std::size_t m_size = 0;
-};
-
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {
     Digits digits;    // empty for zero
     int exponent = 0; // place value of the first digit is 10^exponent
     bool negative = false;
 };
-
-// Digits and exponent out of a "d.ddde+XX" text written by to_chars.
-void parseScientific(const char* p, const char* end, Decimal& d) {
-    for (; p != end && *p != 'e'; ++p) {
-        if (isDigit(*p)) {
-            d.digits.push_back(*p);
-        }
-    }
-    if (p == end) {
-        return;
-    }
-    ++p; // 'e'
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '-' || *p == '+')) {
-        ++p;
-    }
-    int exponent = 0;
-    for (; p != end; ++p) {
-        exponent = exponent * 10 + (*p - '0');
-    }
-    d.exponent = negative ? -exponent : exponent;
-}
 
 constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -169,85 +127,119 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     return ScaledDigits{digits, scale};
 }
 
-// Rounded digits without their trailing zeros, as the shortest text leaves them: `digits` has
-// `count` digits, the last one nonzero.
-struct Significant {
-    std::uint64_t digits;
-    std::size_t count;
-};
-
-// Most values have many trailing zeros (a weight of five digits), so they are dropped in blocks
-// before the digits are written.
-Significant withoutTrailingZeros(const ScaledDigits& rounded, int significant) {
-    auto rest = static_cast<std::uint64_t>(rounded.digits);
-    auto count = static_cast<std::size_t>(significant);
-    constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
-        {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
-    for (const auto& [block, zeros] : kZeroBlocks) {
-        if (rest % block == 0) {
-            rest /= block;
-            count -= zeros;
+// The digits of a "d.ddde+XX" text that to_chars wrote, as `significant` digits; nullopt when
+// it has more.
+std::optional<ScaledDigits> scaledFromText(const char* p, const char* end, int significant) {
+    std::int64_t digits = 0;
+    int count = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            digits = digits * 10 + (*p - '0');
+            ++count;
         }
     }
-    return {rest, count};
+    if (count > significant) {
+        return std::nullopt;
+    }
+    const bool negative = p + 1 < end && p[1] == '-';
+    int exponent = 0;
+    for (p += 2; p < end; ++p) { // after the mark and the sign
+        exponent = exponent * 10 + (*p - '0');
+    }
+    for (; count < significant; ++count) {
+        digits *= 10;
+    }
+    return ScaledDigits{digits, significant - 1 - (negative ? -exponent : exponent)};
 }
 
-// Writes the digits of `significant` so that the last one is just before `end`. Two digits per
-// division: each division waits for the one before it.
-void writeDigits(const Significant& significant, char* end) {
-    std::uint64_t rest = significant.digits;
-    std::size_t i = significant.count;
-    for (; i >= 2; i -= 2, rest /= 100, end -= 2) {
-        const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
-        end[-2] = kDigitPairs[pair];
-        end[-1] = kDigitPairs[pair + 1];
+// A nonzero finite magnitude rounded to at most 15 significant digits, as text: `digits` holds
+// them followed by zeros (a whole number's trailing zeros are copied from there), `count` is
+// how many there are without their trailing zeros, and the first has the place value
+// 10^exponent. Texts are built from it by copies of fixed length, which compile to a few wide
+// moves instead of library calls.
+struct RoundedDecimal {
+    static constexpr std::size_t kRoom = 32;
+    std::array<char, kRoom> digits;
+    std::size_t count;
+    int exponent;
+};
+
+// Writes `count` digits of `value` (below 10^count) ending at `end`. Four digits per division
+// while more than three are left: each division waits for the one before it.
+void writeDigits(std::uint64_t value, std::size_t count, char* end) {
+    for (; count >= 4; count -= 4, end -= 4) {
+        const auto four = static_cast<std::uint32_t>(value % 10000);
+        value /= 10000;
+        std::memcpy(end - 4, &kDigitPairs[2 * (four / 100)], 2);
+        std::memcpy(end - 2, &kDigitPairs[2 * (four % 100)], 2);
     }
-    if (i == 1) {
+    auto rest = static_cast<std::uint32_t>(value);
+    if (count >= 2) {
+        std::memcpy(end - 2, &kDigitPairs[2 * (rest % 100)], 2);
+        rest /= 100;
+        end -= 2;
+        count -= 2;
+    }
+    if (count == 1) {
         end[-1] = static_cast<char>('0' + rest);
     }
 }
 
-// The decimal of rounded digits, trailing zeros left out.
-Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
-    Decimal d;
-    d.negative = negative;
+RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
+    RoundedDecimal d;
     d.exponent = significant - 1 - rounded.scale;
-    const Significant digits = withoutTrailingZeros(rounded, significant);
-    d.digits.resize(digits.count, '\0'); // every digit is written below
-    writeDigits(digits, &d.digits[0] + digits.count);
+    d.digits.fill('0');
+    const auto count = static_cast<std::size_t>(significant);
+    writeDigits(static_cast<std::uint64_t>(rounded.digits), count, d.digits.data() + count);
+    // The last digit that is no zero, found eight at a time: in a word read from memory, the
+    // last character is the highest byte, and a zero digit is a zero byte once '0' is taken off.
+    static_assert(std::endian::native == std::endian::little);
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    std::uint64_t high;
+    std::uint64_t low;
+    std::memcpy(&high, d.digits.data() + 8, 8);
+    std::memcpy(&low, d.digits.data(), 8);
+    high ^= kZeros;
+    low ^= kZeros; // the first digit is no zero, so this is never 0
+    d.count = high != 0 ? 16 - static_cast<std::size_t>(std::countl_zero(high)) / 8
+                        : 8 - static_cast<std::size_t>(std::countl_zero(low)) / 8;
     return d;
 }
 
-// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
-// most magnitudes; otherwise the shortest text that reads back as the same double is tried
-// first: when it has no more digits than asked for, it is exactly the rounded value.
+// The exact scaling serves most magnitudes; the others are rounded by to_chars.
+RoundedDecimal roundedDecimal(double magnitude, int significant) {
+    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
+        return decimalOf(*scaled, significant);
+    }
+    // The shortest text that reads back as the same double, when it has no more digits than
+    // asked for, is exactly the rounded value (it differs from the binary value's own digits for
+    // the few digits of a subnormal).
+    std::array<char, 64> buf;
+    const char* end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::scientific)
+            .ptr;
+    std::optional<ScaledDigits> scaled = scaledFromText(buf.data(), end, significant);
+    if (!scaled) {
+        end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                            std::chars_format::scientific, significant - 1)
+                  .ptr;
+        scaled = scaledFromText(buf.data(), end, significant);
+    }
+    return decimalOf(*scaled, significant);
+}
+
+// The value rounded to `significant` digits, correctly rounded, as a decimal.
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
         return d;
     }
-    if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
-        return decimalOf(*rounded, significant, d.negative);
-    }
-    std::array<char, 64> buf;
-    const double magnitude = std::fabs(value);
-    const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                        std::chars_format::scientific);
-    parseScientific(buf.data(), shortest.ptr, d);
-    if (static_cast<int>(d.digits.size()) > significant) {
-        d.digits.clear();
-        const auto rounded = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                           std::chars_format::scientific, significant - 1);
-        parseScientific(buf.data(), rounded.ptr, d);
-    }
+    const RoundedDecimal rounded = roundedDecimal(std::fabs(value), significant);
+    d.exponent = rounded.exponent;
+    d.digits.resize(rounded.count, '\0');
+    std::copy_n(rounded.digits.data(), rounded.count, &d.digits[0]);
     return d;
-}
-
-void stripTrailingZeros(Decimal& d) {
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-    }
 }
 
 // Keeps `keep` leading digits, rounding half away from zero on the decimal digits.
@@ -289,8 +281,7 @@ bool isZero(const Decimal& d) {
     return d.digits.allZero();
 }
 
-template <typename Text>
-void appendExponent(Text& out, int exponent, int minDigits, bool alwaysSign) {
+void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSign) {
     if (exponent < 0) {
         out.push_back('-');
     } else if (alwaysSign) {
@@ -367,23 +358,48 @@ double roundedToDigits(double value, int digits) {
     return rounded;
 }
 
-// "d.ddde+XX" (at least two exponent digits, always a sign) at `at`; returns its end.
-char* writeScientific(const Significant& significant, int exponent, char* at) {
-    // The digits written one place on; the first is moved in front of the point.
-    writeDigits(significant, at + 1 + significant.count);
-    at[0] = at[1];
-    at[1] = '.';
-    char* end = at + (significant.count > 1 ? significant.count + 1 : 1);
-    *end++ = 'e';
-    *end++ = exponent < 0 ? '-' : '+';
-    auto magnitude = static_cast<std::size_t>(std::abs(exponent));
+// The exponent form "d.ddde+XX" (at least two exponent digits, always a sign, the separator and
+// the mark given) written at `at`; returns its end.
+char* writeScientific(const RoundedDecimal& rounded, char separator, char mark, char* at) {
+    at[0] = rounded.digits[0];
+    at[1] = separator;
+    std::memcpy(at + 2, rounded.digits.data() + 1, 16);
+    char* end = at + (rounded.count > 1 ? rounded.count + 1 : 1);
+    *end++ = mark;
+    *end++ = rounded.exponent < 0 ? '-' : '+';
+    auto magnitude = static_cast<std::size_t>(std::abs(rounded.exponent));
     if (magnitude >= 100) {
         *end++ = static_cast<char>('0' + magnitude / 100);
         magnitude %= 100;
     }
-    end[0] = kDigitPairs[2 * magnitude];
-    end[1] = kDigitPairs[2 * magnitude + 1];
+    std::memcpy(end, &kDigitPairs[2 * magnitude], 2);
     return end + 2;
+}
+
+// The plain form (12.5, 0.0025, 1200) written at `at`, at most two characters into a buffer of
+// kTextRoom; returns its end. It has at most 15 zeros after the separator before the digits,
+// and at most 21 digits and zeros before the separator.
+constexpr std::size_t kTextRoom = 64;
+char* writeFixed(const RoundedDecimal& rounded, char separator, char* at) {
+    const std::size_t count = rounded.count;
+    const int exponent = rounded.exponent;
+    if (exponent < 0) {
+        at[0] = '0';
+        at[1] = separator;
+        std::memset(at + 2, '0', 16);
+        char* digits = at + 2 + (-exponent - 1);
+        std::memcpy(digits, rounded.digits.data(), 16);
+        return digits + count;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    std::memcpy(at, rounded.digits.data(), 16);
+    if (count <= integerDigits) {
+        std::memcpy(at, rounded.digits.data(), RoundedDecimal::kRoom); // the zeros too
+        return at + integerDigits;
+    }
+    at[integerDigits] = separator;
+    std::memcpy(at + integerDigits + 1, rounded.digits.data() + integerDigits, 16);
+    return at + count + 1;
 }
 
 } // namespace
@@ -399,34 +415,21 @@ void appendShortestText(std::string& out, double value) {
     }
     // The value is its own 15-digit decimal, which no shorter decimal reads back as (a double
     // tells decimals of 15 digits apart): those digits without their trailing zeros are the
-    // shortest text, written here in place.
-    const Significant significant = withoutTrailingZeros(*rounded, 15);
-    const auto digits = static_cast<int>(significant.count);
-    const int exponent = 14 - rounded->scale;
+    // shortest text.
+    const RoundedDecimal decimal = decimalOf(*rounded, 15);
+    const auto digits = static_cast<int>(decimal.count);
+    const int exponent = decimal.exponent;
     const int fixedLength = exponent >= 0 ? std::max(digits, exponent + 1) + (digits > exponent + 1)
                                           : digits + 1 - exponent;
     const int scientificLength =
         digits + (digits > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
-    std::array<char, 48> text;
-    char* end = text.data();
+    std::array<char, kTextRoom> text;
+    char* at = text.data();
     if (value < 0.0) {
-        *end++ = '-';
+        *at++ = '-';
     }
-    if (fixedLength > scientificLength) {
-        end = writeScientific(significant, exponent, end);
-    } else if (exponent < 0) {
-        end = std::fill_n(std::copy_n("0.", 2, end), -exponent - 1, '0') + digits;
-        writeDigits(significant, end);
-    } else if (digits <= exponent + 1) {
-        writeDigits(significant, end + digits);
-        end = std::fill_n(end + digits, exponent + 1 - digits, '0');
-    } else {
-        // The digits written one place on; those before the point are moved back over its place.
-        writeDigits(significant, end + 1 + digits);
-        std::copy_n(end + 1, exponent + 1, end);
-        end[exponent + 1] = '.';
-        end += digits + 1;
-    }
+    const char* end = fixedLength > scientificLength ? writeScientific(decimal, '.', 'e', at)
+                                                     : writeFixed(decimal, '.', at);
     out.append(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
@@ -453,36 +456,17 @@ std::string numberText(double value, char decimalSeparator) {
                 .ptr;
         return {buf.data(), end};
     }
-    Decimal d = toDecimal(value, 15);
-    stripTrailingZeros(d);
-    const int significant = static_cast<int>(d.digits.size());
-    ShortText out;
-    if (d.negative) {
-        out.push_back('-');
+    const RoundedDecimal rounded = roundedDecimal(std::fabs(value), 15);
+    const auto significant = static_cast<int>(rounded.count);
+    std::array<char, kTextRoom> text;
+    char* at = text.data();
+    if (value < 0.0) {
+        *at++ = '-';
     }
-    if (d.exponent >= 15 || significant - 1 - d.exponent > 15) {
-        out.push_back(d.digits[0]);
-        if (significant > 1) {
-            out.push_back(decimalSeparator);
-            out.append(d.digits.view(1));
-        }
-        out.push_back('E');
-        appendExponent(out, d.exponent, 2, true);
-    } else if (d.exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
-        out.append(d.digits.view().substr(0, integerDigits));
-        out.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
-        if (d.digits.size() > integerDigits) {
-            out.push_back(decimalSeparator);
-            out.append(d.digits.view(integerDigits));
-        }
-    } else {
-        out.push_back('0');
-        out.push_back(decimalSeparator);
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out.append(d.digits.view());
-    }
-    return out.str();
+    const bool exponentForm = rounded.exponent >= 15 || significant - 1 - rounded.exponent > 15;
+    const char* end = exponentForm ? writeScientific(rounded, decimalSeparator, 'E', at)
+                                   : writeFixed(rounded, decimalSeparator, at);
+    return {text.data(), static_cast<std::size_t>(end - text.data())};
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {

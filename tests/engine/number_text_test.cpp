@@ -39,6 +39,10 @@ const TextRow kTexts[] = {
     {"HalfRoundsToEvenDown", 100000000000000.5, '.', "100000000000000", "1.000000000000e014"},
     {"HalfRoundsToEvenUp", 100000000000001.5, '.', "100000000000002", "1.000000000000e014"},
     {"SumNoiseIsRoundedAway", 0.1 + 0.2, ',', "0,3", "3,000000000000e-001"},
+    // Beyond the exact scaling: a subnormal is written with its shortest digits, not the
+    // binary value's own (4.49599737715534E-322).
+    {"SubnormalShortest", 4.5e-322, '.', "4.5E-322", "4.500000000000e-322"},
+    {"HugeRounded", 7.257415615307994e306, '.', "7.25741561530799E+306", "7.257415615308e306"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, testing::ValuesIn(kTexts), test::kRowName);
 
