@@ -290,9 +290,9 @@ private:
 
     // A function or factorial operand is worth its value written as number text, as a
     // reduction's value is; its message ends the evaluation.
-    Operand prepared(const Operand& operand) {
-        if (operand.computed || !isFunctionOperand(operand.text)) {
-            return operand;
+    void prepare(Operand& operand) {
+        if (operand.computed || operand.read || !isFunctionOperand(operand.text)) {
+            return;
         }
         FunctionValue value = evaluateFunction(m_state, operand.text);
         if (std::string* message = std::get_if<std::string>(&value)) {
@@ -302,7 +302,7 @@ private:
         if (!std::isfinite(number)) {
             throw EngineFault{fault::NotANumber}; // its text would be a fault text
         }
-        return {{}, number, true, false};
+        operand = {{}, number, true, false};
     }
 
     double valueOf(const Operand& operand) const {
@@ -327,9 +327,10 @@ private:
         return operand.text.find(m_separator) != std::string_view::npos;
     }
 
-    Operand combine(char op, const Operand& leftOperand, const Operand& rightOperand) {
-        const Operand left = prepared(leftOperand);
-        const Operand right = prepared(rightOperand);
+    // Both operands are used up: they are prepared where they are.
+    Operand combine(char op, Operand& left, Operand& right) {
+        prepare(left);
+        prepare(right);
         if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
             stopWith(msg::SyntaxError);
         }

@@ -69,7 +69,8 @@ constexpr std::array<NamedFunction, 29> kFunctionTable{{
 
 std::optional<Function> findFunction(std::string_view name) {
     for (const NamedFunction& entry : kFunctionTable) {
-        if (entry.name == name) {
+        // The letter after ":" first: many names share a length.
+        if (entry.name.size() == name.size() && entry.name[1] == name[1] && entry.name == name) {
             return entry.function;
         }
     }
@@ -408,20 +409,28 @@ std::optional<std::string> namedValue(const EngineState& state, std::string_view
     return std::nullopt;
 }
 
+FunctionValue valueOf(const Outcome& outcome) {
+    if (const double* value = std::get_if<double>(&outcome)) {
+        return *value;
+    }
+    return std::string(std::get<std::string_view>(outcome));
+}
+
 } // namespace
 
 FunctionValue evaluateFunction(EngineState& state, std::string_view operand) {
     // Tokens apply right to left: the last token (from the second character on) is applied,
-    // its result written back as text, until a single application is left.
+    // its result written back as text, until a single application is left. Most operands are
+    // one token, which needs no copy to write back into.
+    const std::size_t lastColon = operand.rfind(':');
+    if (lastColon == std::string_view::npos || lastColon == 0) {
+        return valueOf(applyOnce(state, operand));
+    }
     std::string text(operand);
     for (;;) {
         const std::size_t colon = text.rfind(':');
         if (colon == std::string::npos || colon == 0) {
-            const Outcome result = applyOnce(state, text);
-            if (const double* value = std::get_if<double>(&result)) {
-                return *value;
-            }
-            return std::string(std::get<std::string_view>(result));
+            return valueOf(applyOnce(state, text));
         }
         const std::string_view tail = std::string_view(text).substr(colon);
         std::string replacement;
