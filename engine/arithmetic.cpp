@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -80,9 +81,11 @@ private:
         m_capacity = m_heap.size();
     }
 
-    std::array<T, N> m_local; // only the first m_size are read while m_data points here
+    // Raw bytes, which cost nothing to make (the items are trivially copyable, so writing one
+    // there begins its life); only the first m_size are read while m_data points here.
+    alignas(T) std::array<std::byte, N * sizeof(T)> m_local;
     std::vector<T> m_heap;
-    T* m_data = m_local.data();
+    T* m_data = std::launder(reinterpret_cast<T*>(m_local.data()));
     std::size_t m_size = 0;
     std::size_t m_capacity = N;
 };
