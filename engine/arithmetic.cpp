@@ -54,14 +54,14 @@ public:
     void shrink(std::size_t size) { m_size = size; } // size <= size()
     void pop_back() { --m_size; }
     T& emplace_back() {
-        if (m_size == m_capacity) {
+        if (m_size == m_capacity) [[unlikely]] {
             grow(m_size + 1);
         }
         return m_data[m_size++];
     }
     void push_back(const T& item) { emplace_back() = item; }
     void append(const T* items, std::size_t count) {
-        if (m_size + count > m_capacity) {
+        if (m_size + count > m_capacity) [[unlikely]] {
             grow(m_size + count);
         }
         std::copy_n(items, count, m_data + m_size);
@@ -73,7 +73,7 @@ public:
     }
 
 private:
-    void grow(std::size_t needed) {
+    [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
         std::vector<T> bigger(std::max(needed, 2 * m_capacity));
         std::copy_n(m_data, m_size, bigger.data());
         m_heap = std::move(bigger);
