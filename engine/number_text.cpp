@@ -165,36 +165,34 @@ struct RoundedDecimal {
     int exponent;
 };
 
-// Writes `count` digits of `value` (below 10^count) ending at `end`. Four digits per division
-// while more than three are left: each division waits for the one before it.
-void writeDigits(std::uint64_t value, std::size_t count, char* end) {
-    for (; count >= 4; count -= 4, end -= 4) {
-        const auto four = static_cast<std::uint32_t>(value % 10000);
-        value /= 10000;
-        std::memcpy(end - 4, &kDigitPairs[2 * (four / 100)], 2);
-        std::memcpy(end - 2, &kDigitPairs[2 * (four % 100)], 2);
-    }
-    auto rest = static_cast<std::uint32_t>(value);
-    if (count >= 2) {
-        std::memcpy(end - 2, &kDigitPairs[2 * (rest % 100)], 2);
-        rest /= 100;
-        end -= 2;
-        count -= 2;
-    }
-    if (count == 1) {
-        end[-1] = static_cast<char>('0' + rest);
-    }
+// The eight digits of n (below 10^8, leading zeros included) as the eight characters of a word,
+// the first in its lowest byte (the machine is little-endian, asserted below). All are found at
+// once: each multiplication divides several parts of the word together (by 100, then by 10,
+// exactly for parts this small), instead of a dependent division per pair of digits.
+std::uint64_t eightDigits(std::uint32_t n) {
+    const std::uint64_t fours = (n / 10000) | (std::uint64_t{n % 10000} << 32);
+    const std::uint64_t hundreds = ((fours * 5243) >> 19) & 0x0000007F0000007F;
+    const std::uint64_t pairs = hundreds | ((fours - hundreds * 100) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;
+    const std::uint64_t digits = tens | ((pairs - tens * 10) << 8);
+    return digits + 0x3030303030303030;
 }
 
+// The digits of rounded values (at most 15, below 10^16) as text.
 RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
+    static_assert(std::endian::native == std::endian::little);
     RoundedDecimal d;
     d.exponent = significant - 1 - rounded.scale;
-    d.digits.fill('0');
-    const auto count = static_cast<std::size_t>(significant);
-    writeDigits(static_cast<std::uint64_t>(rounded.digits), count, d.digits.data() + count);
+    const auto value = static_cast<std::uint64_t>(rounded.digits);
+    // Sixteen digits with leading zeros, then zeros to copy the digits' tail from.
+    std::array<std::uint64_t, 3> words{eightDigits(static_cast<std::uint32_t>(value / 100000000)),
+                                       eightDigits(static_cast<std::uint32_t>(value % 100000000)),
+                                       0x3030303030303030};
+    std::memcpy(d.digits.data(), reinterpret_cast<const char*>(words.data()) + (16 - significant),
+                16);
+    std::memset(d.digits.data() + 16, '0', RoundedDecimal::kRoom - 16);
     // The last digit that is no zero, found eight at a time: in a word read from memory, the
     // last character is the highest byte, and a zero digit is a zero byte once '0' is taken off.
-    static_assert(std::endian::native == std::endian::little);
     constexpr std::uint64_t kZeros = 0x3030303030303030;
     std::uint64_t high;
     std::uint64_t low;
@@ -295,23 +293,29 @@ void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSi
     out.append(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())));
 }
 
-// Fixed-point text of an already rounded decimal, `decimals` places, optional grouping.
+// Fixed-point text of an already rounded decimal, `decimals` places, optional grouping. Its
+// length is known first, so the characters are set in place.
 std::string fixedFromDecimal(const Decimal& d, int decimals, char separator, char group) {
-    std::string out;
-    if (d.negative && !isZero(d)) {
-        out.push_back('-');
-    }
+    const bool minus = d.negative && !isZero(d);
     const int topPlace = std::max(d.exponent, 0);
+    const int groups = group != '\0' ? topPlace / 3 : 0;
+    std::string out(
+        static_cast<std::size_t>(minus + topPlace + 1 + groups + (decimals > 0 ? 1 + decimals : 0)),
+        '\0');
+    std::size_t at = 0;
+    if (minus) {
+        out[at++] = '-';
+    }
     for (int place = topPlace; place >= 0; --place) {
-        out.push_back(digitAt(d, place));
+        out[at++] = digitAt(d, place);
         if (group != '\0' && place > 0 && place % 3 == 0) {
-            out.push_back(group);
+            out[at++] = group;
         }
     }
     if (decimals > 0) {
-        out.push_back(separator);
+        out[at++] = separator;
         for (int place = -1; place >= -decimals; --place) {
-            out.push_back(digitAt(d, place));
+            out[at++] = digitAt(d, place);
         }
     }
     return out;
