@@ -333,8 +333,8 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
 
 // The value of a text of `digits` significant digits written for `value`, read back: the
 // correctly rounded digits divided by their exact power of ten, which rounds once, as reading
-// the text does.
-double roundedToDigits(double value, int digits) {
+// the text does. Inline: each of its two callers gets a copy made for its number of digits.
+inline double roundedToDigits(double value, int digits) {
     if (value == 0.0) {
         return 0.0; // negative zero is written "0"
     }
