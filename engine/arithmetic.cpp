@@ -103,6 +103,11 @@ class OperatorKinds {
 public:
     void add(char op) { m_bits |= bit(op); }
     bool contains(char op) const { return (m_bits & bit(op)) != 0; }
+    // True when no kind is left.
+    bool remove(char op) {
+        m_bits &= ~bit(op);
+        return m_bits == 0;
+    }
 
 private:
     // The five operators differ in their low five bits.
@@ -193,6 +198,9 @@ public:
         for (char op : kReductionOrder) {
             if (m_kinds.contains(op)) {
                 reduceKind(op);
+                if (m_kinds.remove(op)) {
+                    break; // no kind left
+                }
             }
         }
         return m_operands.front();
@@ -294,10 +302,13 @@ private:
     // A function or factorial operand is worth its value written as number text, as a
     // reduction's value is; its message ends the evaluation.
     void prepare(Operand& operand) {
-        if (operand.computed || operand.read || !isFunctionOperand(operand.text)) {
-            return;
+        if (!operand.computed && !operand.read && isFunctionOperand(operand.text)) {
+            operand = {{}, functionValue(operand.text), true, false};
         }
-        FunctionValue value = evaluateFunction(m_state, operand.text);
+    }
+
+    double functionValue(std::string_view text) {
+        FunctionValue value = evaluateFunction(m_state, text);
         if (std::string* message = std::get_if<std::string>(&value)) {
             throw Stop{std::move(*message)};
         }
@@ -305,7 +316,7 @@ private:
         if (!std::isfinite(number)) {
             throw EngineFault{fault::NotANumber}; // its text would be a fault text
         }
-        operand = {{}, number, true, false};
+        return number;
     }
 
     double valueOf(const Operand& operand) const {
