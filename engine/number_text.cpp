@@ -169,7 +169,7 @@ struct RoundedDecimal {
 // the first in its lowest byte (the machine is little-endian, asserted below). All are found at
 // once: each multiplication divides several parts of the word together (by 100, then by 10,
 // exactly for parts this small), instead of a dependent division per pair of digits.
-std::uint64_t eightDigits(std::uint32_t n) {
+inline std::uint64_t eightDigits(std::uint32_t n) {
     const std::uint64_t fours = (n / 10000) | (std::uint64_t{n % 10000} << 32);
     const std::uint64_t hundreds = ((fours * 5243) >> 19) & 0x0000007F0000007F;
     const std::uint64_t pairs = hundreds | ((fours - hundreds * 100) << 16);

@@ -181,6 +181,14 @@ const FormatRow kFormats[] = {
     {"OverflowPasses", "1E999", 1, "00", false, 10, '.', "1E999"},
     {"DotTextIsNoNumberInComma", "1.5", 2, "00", false, 10, ',', "1.5"},
     {"UnknownModeIsGeneral", "2.500000000000e000", 7, "00", false, 10, '.', "2.5"},
+    // A text already in the general form is kept; any other is written again.
+    {"GeneralKeepsItsOwnForm", "-0.0125", 0, "00", false, 10, '.', "-0.0125"},
+    {"GeneralDropsTrailingZeros", "2,50", 0, "00", false, 10, ',', "2,5"},
+    {"GeneralDropsLeadingZeros", "007", 0, "00", false, 10, '.', "7"},
+    {"GeneralWritesNegativeZeroAsZero", "-0", 0, "00", false, 10, '.', "0"},
+    {"GeneralAddsZeroBeforeSeparator", ".5", 3, "00", false, 10, '.', "0.5"},
+    {"GeneralDropsLoneSeparator", "5.", 0, "00", false, 10, '.', "5"},
+    {"GeneralRoundsSixteenDigits", "0.1000000000000001", 0, "00", false, 10, '.', "0.1"},
 };
 INSTANTIATE_TEST_SUITE_P(Modes, FormatNumberTest, testing::ValuesIn(kFormats), test::kRowName);
 
