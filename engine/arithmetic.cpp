@@ -169,7 +169,7 @@ private:
 };
 
 // One operand of a bracket's contents: as written, or the value of a reduction.
-// No member initializers: the reducer's lists hold room for many, which need no writing.
+// Every field is set wherever an operand is made.
 struct Operand {
     std::string_view text; // as written; empty once computed
     double result;         // a reduction's value, before it is written as number text
