@@ -10,8 +10,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <memory_resource>
+#include <new>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,67 @@ struct Stop {
     throw Stop{std::string(message)};
 }
 
+// A list whose first N items live in the list itself, on the stack with the evaluator, and move
+// to the heap only when a line needs more: an ordinary line allocates nothing, and no memory
+// resource stands between the list and its items.
+template <typename T, std::size_t N> class SmallList {
+    static_assert(std::is_trivially_copyable_v<T>);
+
+public:
+    SmallList() = default;
+    SmallList(const SmallList&) = delete; // m_data may point into the list itself
+    SmallList& operator=(const SmallList&) = delete;
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    T* data() { return m_data; }
+    const T* data() const { return m_data; }
+    T& operator[](std::size_t i) { return m_data[i]; }
+    const T& operator[](std::size_t i) const { return m_data[i]; }
+    T& front() { return m_data[0]; }
+    T& back() { return m_data[m_size - 1]; }
+    const T& back() const { return m_data[m_size - 1]; }
+
+    void clear() { m_size = 0; }
+    void shrink(std::size_t size) { m_size = size; } // size <= size()
+    void pop_back() { --m_size; }
+    T& emplace_back() {
+        if (m_size == m_capacity) [[unlikely]] {
+            grow(m_size + 1);
+        }
+        return m_data[m_size++];
+    }
+    void push_back(const T& item) { emplace_back() = item; }
+    void append(const T* items, std::size_t count) {
+        if (m_size + count > m_capacity) [[unlikely]] {
+            grow(m_size + count);
+        }
+        std::copy_n(items, count, m_data + m_size);
+        m_size += count;
+    }
+    void erase(std::size_t at) {
+        std::copy(m_data + at + 1, m_data + m_size, m_data + at);
+        --m_size;
+    }
+
+private:
+    [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
+        std::vector<T> bigger(std::max(needed, 2 * m_capacity));
+        std::copy_n(m_data, m_size, bigger.data());
+        m_heap = std::move(bigger);
+        m_data = m_heap.data();
+        m_capacity = m_heap.size();
+    }
+
+    // Raw bytes, which cost nothing to make (the items are trivially copyable, so writing one
+    // there begins its life); only the first m_size are read while m_data points here.
+    alignas(T) std::array<std::byte, N * sizeof(T)> m_local;
+    std::vector<T> m_heap;
+    T* m_data = std::launder(reinterpret_cast<T*>(m_local.data()));
+    std::size_t m_size = 0;
+    std::size_t m_capacity = N;
+};
+
 // Operators in the order their kinds are reduced.
 constexpr std::array<char, 5> kReductionOrder{'^', '/', '*', '%', '+'};
 
@@ -41,12 +103,24 @@ class OperatorKinds {
 public:
     void add(char op) { m_bits |= bit(op); }
     bool contains(char op) const { return (m_bits & bit(op)) != 0; }
+    // True when no kind is left.
+    bool remove(char op) {
+        m_bits &= ~bit(op);
+        return m_bits == 0;
+    }
 
 private:
     // The five operators differ in their low five bits.
     static unsigned bit(char op) { return 1u << (static_cast<unsigned char>(op) & 31u); }
     unsigned m_bits = 0;
 };
+
+// The line being reduced, brackets resolved so far.
+using WorkLine = SmallList<char, 256>;
+
+std::string_view viewOf(const WorkLine& work) {
+    return {work.data(), work.size()};
+}
 
 // Holds the place of a bracket value in the line; any character that is no operator would do.
 constexpr char kValueMarker = '#';
@@ -70,8 +144,6 @@ public:
         bool computed; // a bracket's value
     };
 
-    explicit PlacedValues(std::pmr::memory_resource* room) : m_values(room) {}
-
     // A value placed at `position`; what was kept at or after it belonged to the brackets just
     // reduced.
     void place(const Placed& placed) {
@@ -84,24 +156,25 @@ public:
         }
     }
     const Placed* at(std::size_t position) const {
-        for (auto k = m_values.rbegin(); k != m_values.rend() && k->position >= position; ++k) {
-            if (k->position == position) {
-                return &*k;
+        for (std::size_t k = m_values.size(); k > 0 && m_values[k - 1].position >= position; --k) {
+            if (m_values[k - 1].position == position) {
+                return &m_values[k - 1];
             }
         }
         return nullptr;
     }
 
 private:
-    std::pmr::vector<Placed> m_values;
+    SmallList<Placed, 16> m_values;
 };
 
 // One operand of a bracket's contents: as written, or the value of a reduction.
+// Every field is set wherever an operand is made.
 struct Operand {
     std::string_view text; // as written; empty once computed
-    double result = 0.0;   // a reduction's value, before it is written as number text
-    bool computed = false;
-    bool read = false; // `text` is one number, whose value is `result`
+    double result;         // a reduction's value, before it is written as number text
+    bool computed;
+    bool read; // `text` is one number, whose value is `result`
 };
 
 // Reduces bracket contents. The contents are split at their operators once; each reduction
@@ -109,20 +182,12 @@ struct Operand {
 // number text would: a reduction's value is worth what its 15-digit text reads back as
 // (numberTextValue), and its text is written only when the bracket's value goes back into the
 // line. Written operands are read, and functions evaluated, when their reduction comes. The
-// lists are kept between brackets of one line, in room on the stack while the line is short, so
-// that an ordinary line allocates nothing for them.
+// lists are kept between brackets of one line, on the stack while the line is short.
 class Reducer {
 public:
     explicit Reducer(EngineState& state)
         : m_state(state), m_separator(state.DecimalSeparator),
-          m_grouping(state.ThousandsSeparator), m_syntax{.grouping = m_grouping} {
-        m_operands.reserve(16);
-        m_operators.reserve(16);
-    }
-    Reducer(const Reducer&) = delete; // the lists live in the reducer's own room
-    Reducer& operator=(const Reducer&) = delete;
-
-    std::pmr::memory_resource* room() { return &m_room; }
+          m_grouping(state.ThousandsSeparator), m_syntax{.grouping = m_grouping} {}
 
     // Every operator of `inner` reduced, leftmost first within each kind: the last operand.
     // `leadingOne` puts "1*" in front, as a bracket that begins with a function has. `at` is
@@ -133,6 +198,9 @@ public:
         for (char op : kReductionOrder) {
             if (m_kinds.contains(op)) {
                 reduceKind(op);
+                if (m_kinds.remove(op)) {
+                    break; // no kind left
+                }
             }
         }
         return m_operands.front();
@@ -188,6 +256,13 @@ private:
             }
         }
         const std::string_view rest = inner.substr(start);
+        if (const PlainDecimal plain = readPlainDecimal(rest, m_separator); plain.length != 0) {
+            const std::size_t end = start + plain.length;
+            if (end == inner.size() || isOperatorAt(inner, end)) {
+                addOperand(rest.substr(0, plain.length), plain.value, false, true);
+                return end;
+            }
+        }
         // An operator here ends an empty operand; it is no sign of a number.
         const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
                                     ? NumberScan{}
@@ -220,17 +295,20 @@ private:
                 m_operands[++kept] = m_operands[i + 1];
             }
         }
-        m_operators.resize(kept);
-        m_operands.resize(kept + 1);
+        m_operators.shrink(kept);
+        m_operands.shrink(kept + 1);
     }
 
     // A function or factorial operand is worth its value written as number text, as a
     // reduction's value is; its message ends the evaluation.
-    Operand prepared(const Operand& operand) {
-        if (operand.computed || !isFunctionOperand(operand.text)) {
-            return operand;
+    void prepare(Operand& operand) {
+        if (!operand.computed && !operand.read && isFunctionOperand(operand.text)) {
+            operand = {{}, functionValue(operand.text), true, false};
         }
-        FunctionValue value = evaluateFunction(m_state, operand.text);
+    }
+
+    double functionValue(std::string_view text) {
+        FunctionValue value = evaluateFunction(m_state, text);
         if (std::string* message = std::get_if<std::string>(&value)) {
             throw Stop{std::move(*message)};
         }
@@ -238,7 +316,7 @@ private:
         if (!std::isfinite(number)) {
             throw EngineFault{fault::NotANumber}; // its text would be a fault text
         }
-        return {{}, number, true};
+        return number;
     }
 
     double valueOf(const Operand& operand) const {
@@ -263,15 +341,16 @@ private:
         return operand.text.find(m_separator) != std::string_view::npos;
     }
 
-    Operand combine(char op, const Operand& leftOperand, const Operand& rightOperand) {
-        const Operand left = prepared(leftOperand);
-        const Operand right = prepared(rightOperand);
+    // Both operands are used up: they are prepared where they are.
+    Operand combine(char op, Operand& left, Operand& right) {
+        prepare(left);
+        prepare(right);
         if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
             stopWith(msg::SyntaxError);
         }
         const double a = valueOf(left);
         const double b = valueOf(right);
-        return {{}, finiteOrFault(apply(op, a, b, right)), true};
+        return {{}, finiteOrFault(apply(op, a, b, right)), true, false};
     }
 
     double apply(char op, double a, double b, const Operand& right) const {
@@ -301,12 +380,10 @@ private:
     // Made once: a syntax built for each call is written to the stack in bytes and read back as
     // one word, which waits for the writes.
     NumberSyntax m_syntax;
-    std::array<std::byte, 4096> m_roomBytes;
-    std::pmr::monotonic_buffer_resource m_room{m_roomBytes.data(), m_roomBytes.size()};
-    std::pmr::vector<Operand> m_operands{&m_room};
-    std::pmr::vector<char> m_operators{&m_room};
+    SmallList<Operand, 32> m_operands;
+    SmallList<char, 32> m_operators;
     OperatorKinds m_kinds;
-    PlacedValues m_placed{&m_room};
+    PlacedValues m_placed;
     std::size_t m_at = 0;
 };
 
@@ -326,21 +403,22 @@ bool standsAlone(std::string_view work, std::size_t open, char next) {
 // Replaces the bracket pair that starts at `open` in `work` (and runs to its end) by its
 // reduced contents: its value (see PlacedValues) or the number text of it, or the contents as
 // they were when they hold no operator (then only the "(" goes). `next` follows the ")".
-void reduceBracket(Reducer& reducer, std::pmr::string& work, std::size_t open, char next) {
-    const std::string_view inner = std::string_view(work).substr(open + 1);
+void reduceBracket(Reducer& reducer, WorkLine& work, std::size_t open, char next) {
+    const std::string_view inner = viewOf(work).substr(open + 1);
     const Operand reduced = reducer.reduce(inner, open + 1, !inner.empty() && inner.front() == ':');
     if (!reduced.computed) {
         reducer.placedValues().forgetFrom(open); // the contents move
-        work.erase(open, 1);
+        work.erase(open);
         return;
     }
-    work.resize(open);
-    if (standsAlone(work, open, next)) {
+    work.shrink(open);
+    if (standsAlone(viewOf(work), open, next)) {
         reducer.placedValues().place({open, 1, reduced.result, true});
-        work += kValueMarker;
+        work.push_back(kValueMarker);
     } else {
         reducer.placedValues().forgetFrom(open);
-        work += numberText(reduced.result, reducer.separator());
+        const std::string written = numberText(reduced.result, reducer.separator());
+        work.append(written.data(), written.size());
     }
 }
 
@@ -385,17 +463,15 @@ std::span<const KnownNumber> placeKnownNumbers(PlacedValues& placed,
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
 // of the whole text and the last "(" before it, but walks the text once.
-std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text,
-                                 std::span<const KnownNumber> known) {
-    std::pmr::string work(reducer.room());
-    work.reserve(text.size());
-    std::pmr::vector<std::size_t> opens(reducer.room());
+void resolveBrackets(Reducer& reducer, std::string_view text, std::span<const KnownNumber> known,
+                     WorkLine& work) {
+    SmallList<std::size_t, 32> opens;
     BracketFinder brackets(text);
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t bracket = brackets.next(i);
         known = placeKnownNumbers(reducer.placedValues(), known, i, bracket, work.size());
-        work.append(text.substr(i, bracket - i));
+        work.append(text.data() + i, bracket - i);
         if (bracket == text.size()) {
             break;
         }
@@ -416,15 +492,15 @@ std::pmr::string resolveBrackets(Reducer& reducer, std::string_view text,
     if (!opens.empty()) {
         stopWith(msg::MissingRightBracket);
     }
-    return work;
 }
 
 // The line's value as its number text reads back, or nullopt when it reads as no finite number.
 std::optional<double> lineValue(EngineState& state, std::string_view text,
                                 std::span<const KnownNumber> known) {
     Reducer reducer(state);
-    const std::pmr::string work = resolveBrackets(reducer, text, known);
-    const Operand reduced = reducer.reduce(work, 0, true); // the line is read behind "1*"
+    WorkLine work;
+    resolveBrackets(reducer, text, known, work);
+    const Operand reduced = reducer.reduce(viewOf(work), 0, true); // the line is read behind "1*"
     const std::optional<double> value =
         reduced.computed ? numberTextValue(reduced.result)
         : reduced.read   ? reduced.result

@@ -69,7 +69,8 @@ constexpr std::array<NamedFunction, 29> kFunctionTable{{
 
 std::optional<Function> findFunction(std::string_view name) {
     for (const NamedFunction& entry : kFunctionTable) {
-        if (entry.name == name) {
+        // The letter after ":" first: many names share a length.
+        if (entry.name.size() == name.size() && entry.name[1] == name[1] && entry.name == name) {
             return entry.function;
         }
     }
@@ -105,7 +106,19 @@ Outcome numberOrFault(std::optional<double> value) {
     return *value;
 }
 
-// The product 1 * 2 * ... * floor(x), accumulated in rising order.
+// n! for n up to 170 (the largest a double holds), each the product 1 * 2 * ... * n accumulated
+// in rising order, computed by the compiler with the same roundings as at run time.
+constexpr auto kFactorials = [] {
+    std::array<double, 171> products{};
+    double product = 1.0;
+    for (std::size_t n = 0; n < products.size(); ++n) {
+        product *= n > 1 ? static_cast<double>(n) : 1.0;
+        products[n] = product;
+    }
+    return products;
+}();
+
+// The product 1 * 2 * ... * floor(x).
 Outcome factorial(double x) {
     if (x > 170.0) {
         return msg::ResultTooLarge;
@@ -116,12 +129,7 @@ Outcome factorial(double x) {
     if (x < 0.0) {
         return msg::NegativeFactorial;
     }
-    const int n = static_cast<int>(std::floor(x));
-    double product = 1.0;
-    for (int k = 2; k <= n; ++k) {
-        product *= k;
-    }
-    return product;
+    return kFactorials[static_cast<std::size_t>(std::floor(x))];
 }
 
 // Nearest integer, a half going to the even neighbour.
@@ -401,20 +409,28 @@ std::optional<std::string> namedValue(const EngineState& state, std::string_view
     return std::nullopt;
 }
 
+FunctionValue valueOf(const Outcome& outcome) {
+    if (const double* value = std::get_if<double>(&outcome)) {
+        return *value;
+    }
+    return std::string(std::get<std::string_view>(outcome));
+}
+
 } // namespace
 
 FunctionValue evaluateFunction(EngineState& state, std::string_view operand) {
     // Tokens apply right to left: the last token (from the second character on) is applied,
-    // its result written back as text, until a single application is left.
+    // its result written back as text, until a single application is left. Most operands are
+    // one token, which needs no copy to write back into.
+    const std::size_t lastColon = operand.rfind(':');
+    if (lastColon == std::string_view::npos || lastColon == 0) {
+        return valueOf(applyOnce(state, operand));
+    }
     std::string text(operand);
     for (;;) {
         const std::size_t colon = text.rfind(':');
         if (colon == std::string::npos || colon == 0) {
-            const Outcome result = applyOnce(state, text);
-            if (const double* value = std::get_if<double>(&result)) {
-                return *value;
-            }
-            return std::string(std::get<std::string_view>(result));
+            return valueOf(applyOnce(state, text));
         }
         const std::string_view tail = std::string_view(text).substr(colon);
         std::string replacement;

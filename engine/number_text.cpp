@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -54,55 +55,12 @@ private:
     std::size_t m_size = 0;
 };
 
-// A number text built in place: it is at most a few dozen characters, and building it here
-// instead of in a std::string spares a capacity check for every character.
-class ShortText {
-public:
-    void push_back(char c) { m_text[m_size++] = c; }
-    void append(std::string_view text) {
-        std::copy(text.begin(), text.end(), m_text.begin() + m_size);
-        m_size += text.size();
-    }
-    void append(std::size_t count, char c) {
-        std::fill_n(m_text.begin() + m_size, count, c);
-        m_size += count;
-    }
-    std::string str() const { return {m_text.data(), m_size}; }
-    std::string_view view() const { return {m_text.data(), m_size}; }
-
-private:
-    std::array<char, 48> m_text; // only the first m_size are written and read
-    std::size_t m_size = 0;
-};
-
 // A finite value as decimal digits: value = 0.d1d2d3... * 10^(exponent + 1), first digit nonzero.
 struct Decimal {
     Digits digits;    // empty for zero
     int exponent = 0; // place value of the first digit is 10^exponent
     bool negative = false;
 };
-
-// Digits and exponent out of a "d.ddde+XX" text written by to_chars.
-void parseScientific(const char* p, const char* end, Decimal& d) {
-    for (; p != end && *p != 'e'; ++p) {
-        if (isDigit(*p)) {
-            d.digits.push_back(*p);
-        }
-    }
-    if (p == end) {
-        return;
-    }
-    ++p; // 'e'
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '-' || *p == '+')) {
-        ++p;
-    }
-    int exponent = 0;
-    for (; p != end; ++p) {
-        exponent = exponent * 10 + (*p - '0');
-    }
-    d.exponent = negative ? -exponent : exponent;
-}
 
 constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -131,8 +89,9 @@ struct ScaledDigits {
 // an integer without error; nullopt for magnitudes outside that range and for the rare few
 // within a rounding error of a power of ten. This is the common case of every number text, and
 // far cheaper than the general conversion. It is written without branches on the digits, which
-// a processor could not predict.
-std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
+// a processor could not predict. Inline: in the caller the result stays in registers instead of
+// going through memory, and the number of significant digits is a constant.
+inline std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
     const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
     // The binary exponent e gives the decimal one as floor(e * log10(2)) or one more:
@@ -169,67 +128,117 @@ std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     return ScaledDigits{digits, scale};
 }
 
-// The value rounded to `significant` digits, correctly rounded. The exact scaling above serves
-// most magnitudes; otherwise the shortest text that reads back as the same double is tried
-// first: when it has no more digits than asked for, it is exactly the rounded value.
-// The decimal of rounded digits. Trailing zeros are left out, as the shortest text leaves them;
-// most values have many (a weight of five digits), so they are dropped in blocks before the
-// digits are written.
-Decimal decimalOf(const ScaledDigits& rounded, int significant, bool negative) {
-    Decimal d;
-    d.negative = negative;
-    d.exponent = significant - 1 - rounded.scale;
-    auto rest = static_cast<std::uint64_t>(rounded.digits);
-    auto count = static_cast<std::size_t>(significant);
-    constexpr std::array<std::pair<std::uint64_t, std::size_t>, 4> kZeroBlocks{
-        {{100000000, 8}, {10000, 4}, {100, 2}, {10, 1}}};
-    for (const auto& [block, zeros] : kZeroBlocks) {
-        if (rest % block == 0) {
-            rest /= block;
-            count -= zeros;
+// The digits of a "d.ddde+XX" text that to_chars wrote, as `significant` digits; nullopt when
+// it has more.
+std::optional<ScaledDigits> scaledFromText(const char* p, const char* end, int significant) {
+    std::int64_t digits = 0;
+    int count = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            digits = digits * 10 + (*p - '0');
+            ++count;
         }
     }
-    d.digits.resize(count, '\0'); // every digit is written below
-    // Two digits per division: each division waits for the one before it.
-    std::size_t i = count;
-    for (; i >= 2; i -= 2, rest /= 100) {
-        const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
-        d.digits[i - 2] = kDigitPairs[pair];
-        d.digits[i - 1] = kDigitPairs[pair + 1];
+    if (count > significant) {
+        return std::nullopt;
     }
-    if (i == 1) {
-        d.digits[0] = static_cast<char>('0' + rest);
+    const bool negative = p + 1 < end && p[1] == '-';
+    int exponent = 0;
+    for (p += 2; p < end; ++p) { // after the mark and the sign
+        exponent = exponent * 10 + (*p - '0');
     }
+    for (; count < significant; ++count) {
+        digits *= 10;
+    }
+    return ScaledDigits{digits, significant - 1 - (negative ? -exponent : exponent)};
+}
+
+// A nonzero finite magnitude rounded to at most 15 significant digits, as text: `digits` holds
+// them followed by zeros (a whole number's trailing zeros are copied from there), `count` is
+// how many there are without their trailing zeros, and the first has the place value
+// 10^exponent. Texts are built from it by copies of fixed length, which compile to a few wide
+// moves instead of library calls.
+struct RoundedDecimal {
+    static constexpr std::size_t kRoom = 32;
+    std::array<char, kRoom> digits;
+    std::size_t count;
+    int exponent;
+};
+
+// The eight digits of n (below 10^8, leading zeros included) as the eight characters of a word,
+// the first in its lowest byte (the machine is little-endian, asserted below). All are found at
+// once: each multiplication divides several parts of the word together (by 100, then by 10,
+// exactly for parts this small), instead of a dependent division per pair of digits.
+inline std::uint64_t eightDigits(std::uint32_t n) {
+    const std::uint64_t fours = (n / 10000) | (std::uint64_t{n % 10000} << 32);
+    const std::uint64_t hundreds = ((fours * 5243) >> 19) & 0x0000007F0000007F;
+    const std::uint64_t pairs = hundreds | ((fours - hundreds * 100) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;
+    const std::uint64_t digits = tens | ((pairs - tens * 10) << 8);
+    return digits + 0x3030303030303030;
+}
+
+// The digits of rounded values (at most 15, below 10^16) as text.
+RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
+    static_assert(std::endian::native == std::endian::little);
+    RoundedDecimal d;
+    d.exponent = significant - 1 - rounded.scale;
+    const auto value = static_cast<std::uint64_t>(rounded.digits);
+    // Sixteen digits with leading zeros, then zeros to copy the digits' tail from.
+    std::array<std::uint64_t, 3> words{eightDigits(static_cast<std::uint32_t>(value / 100000000)),
+                                       eightDigits(static_cast<std::uint32_t>(value % 100000000)),
+                                       0x3030303030303030};
+    std::memcpy(d.digits.data(), reinterpret_cast<const char*>(words.data()) + (16 - significant),
+                16);
+    std::memset(d.digits.data() + 16, '0', RoundedDecimal::kRoom - 16);
+    // The last digit that is no zero, found eight at a time: in a word read from memory, the
+    // last character is the highest byte, and a zero digit is a zero byte once '0' is taken off.
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    std::uint64_t high;
+    std::uint64_t low;
+    std::memcpy(&high, d.digits.data() + 8, 8);
+    std::memcpy(&low, d.digits.data(), 8);
+    high ^= kZeros;
+    low ^= kZeros; // the first digit is no zero, so this is never 0
+    d.count = high != 0 ? 16 - static_cast<std::size_t>(std::countl_zero(high)) / 8
+                        : 8 - static_cast<std::size_t>(std::countl_zero(low)) / 8;
     return d;
 }
 
+// The exact scaling serves most magnitudes; the others are rounded by to_chars.
+RoundedDecimal roundedDecimal(double magnitude, int significant) {
+    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
+        return decimalOf(*scaled, significant);
+    }
+    // The shortest text that reads back as the same double, when it has no more digits than
+    // asked for, is exactly the rounded value (it differs from the binary value's own digits for
+    // the few digits of a subnormal).
+    std::array<char, 64> buf;
+    const char* end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::scientific)
+            .ptr;
+    std::optional<ScaledDigits> scaled = scaledFromText(buf.data(), end, significant);
+    if (!scaled) {
+        end = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                            std::chars_format::scientific, significant - 1)
+                  .ptr;
+        scaled = scaledFromText(buf.data(), end, significant);
+    }
+    return decimalOf(*scaled, significant);
+}
+
+// The value rounded to `significant` digits, correctly rounded, as a decimal.
 Decimal toDecimal(double value, int significant) {
     Decimal d;
     d.negative = std::signbit(value);
     if (value == 0.0) {
         return d;
     }
-    if (const auto rounded = roundedDigits(std::fabs(value), significant)) {
-        return decimalOf(*rounded, significant, d.negative);
-    }
-    std::array<char, 64> buf;
-    const double magnitude = std::fabs(value);
-    const auto shortest = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                        std::chars_format::scientific);
-    parseScientific(buf.data(), shortest.ptr, d);
-    if (static_cast<int>(d.digits.size()) > significant) {
-        d.digits.clear();
-        const auto rounded = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                           std::chars_format::scientific, significant - 1);
-        parseScientific(buf.data(), rounded.ptr, d);
-    }
+    const RoundedDecimal rounded = roundedDecimal(std::fabs(value), significant);
+    d.exponent = rounded.exponent;
+    d.digits.resize(rounded.count, '\0');
+    std::copy_n(rounded.digits.data(), rounded.count, &d.digits[0]);
     return d;
-}
-
-void stripTrailingZeros(Decimal& d) {
-    while (!d.digits.empty() && d.digits.back() == '0') {
-        d.digits.pop_back();
-    }
 }
 
 // Keeps `keep` leading digits, rounding half away from zero on the decimal digits.
@@ -271,8 +280,7 @@ bool isZero(const Decimal& d) {
     return d.digits.allZero();
 }
 
-template <typename Text>
-void appendExponent(Text& out, int exponent, int minDigits, bool alwaysSign) {
+void appendExponent(std::string& out, int exponent, int minDigits, bool alwaysSign) {
     if (exponent < 0) {
         out.push_back('-');
     } else if (alwaysSign) {
@@ -285,23 +293,29 @@ void appendExponent(Text& out, int exponent, int minDigits, bool alwaysSign) {
     out.append(std::string_view(buf.data(), static_cast<std::size_t>(end - buf.data())));
 }
 
-// Fixed-point text of an already rounded decimal, `decimals` places, optional grouping.
+// Fixed-point text of an already rounded decimal, `decimals` places, optional grouping. Its
+// length is known first, so the characters are set in place.
 std::string fixedFromDecimal(const Decimal& d, int decimals, char separator, char group) {
-    std::string out;
-    if (d.negative && !isZero(d)) {
-        out.push_back('-');
-    }
+    const bool minus = d.negative && !isZero(d);
     const int topPlace = std::max(d.exponent, 0);
+    const int groups = group != '\0' ? topPlace / 3 : 0;
+    std::string out(
+        static_cast<std::size_t>(minus + topPlace + 1 + groups + (decimals > 0 ? 1 + decimals : 0)),
+        '\0');
+    std::size_t at = 0;
+    if (minus) {
+        out[at++] = '-';
+    }
     for (int place = topPlace; place >= 0; --place) {
-        out.push_back(digitAt(d, place));
+        out[at++] = digitAt(d, place);
         if (group != '\0' && place > 0 && place % 3 == 0) {
-            out.push_back(group);
+            out[at++] = group;
         }
     }
     if (decimals > 0) {
-        out.push_back(separator);
+        out[at++] = separator;
         for (int place = -1; place >= -decimals; --place) {
-            out.push_back(digitAt(d, place));
+            out[at++] = digitAt(d, place);
         }
     }
     return out;
@@ -319,8 +333,8 @@ std::string fixedTextImpl(double value, int decimals, char separator, char group
 
 // The value of a text of `digits` significant digits written for `value`, read back: the
 // correctly rounded digits divided by their exact power of ten, which rounds once, as reading
-// the text does.
-double roundedToDigits(double value, int digits) {
+// the text does. Inline: each of its two callers gets a copy made for its number of digits.
+inline double roundedToDigits(double value, int digits) {
     if (value == 0.0) {
         return 0.0; // negative zero is written "0"
     }
@@ -349,6 +363,50 @@ double roundedToDigits(double value, int digits) {
     return rounded;
 }
 
+// The exponent form "d.ddde+XX" (at least two exponent digits, always a sign, the separator and
+// the mark given) written at `at`; returns its end.
+char* writeScientific(const RoundedDecimal& rounded, char separator, char mark, char* at) {
+    at[0] = rounded.digits[0];
+    at[1] = separator;
+    std::memcpy(at + 2, rounded.digits.data() + 1, 16);
+    char* end = at + (rounded.count > 1 ? rounded.count + 1 : 1);
+    *end++ = mark;
+    *end++ = rounded.exponent < 0 ? '-' : '+';
+    auto magnitude = static_cast<std::size_t>(std::abs(rounded.exponent));
+    if (magnitude >= 100) {
+        *end++ = static_cast<char>('0' + magnitude / 100);
+        magnitude %= 100;
+    }
+    std::memcpy(end, &kDigitPairs[2 * magnitude], 2);
+    return end + 2;
+}
+
+// The plain form (12.5, 0.0025, 1200) written at `at`, at most two characters into a buffer of
+// kTextRoom; returns its end. It has at most 15 zeros after the separator before the digits,
+// and at most 21 digits and zeros before the separator.
+constexpr std::size_t kTextRoom = 64;
+char* writeFixed(const RoundedDecimal& rounded, char separator, char* at) {
+    const std::size_t count = rounded.count;
+    const int exponent = rounded.exponent;
+    if (exponent < 0) {
+        at[0] = '0';
+        at[1] = separator;
+        std::memset(at + 2, '0', 16);
+        char* digits = at + 2 + (-exponent - 1);
+        std::memcpy(digits, rounded.digits.data(), 16);
+        return digits + count;
+    }
+    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    std::memcpy(at, rounded.digits.data(), 16);
+    if (count <= integerDigits) {
+        std::memcpy(at, rounded.digits.data(), RoundedDecimal::kRoom); // the zeros too
+        return at + integerDigits;
+    }
+    at[integerDigits] = separator;
+    std::memcpy(at + integerDigits + 1, rounded.digits.data() + integerDigits, 16);
+    return at + count + 1;
+}
+
 } // namespace
 
 void appendShortestText(std::string& out, double value) {
@@ -363,38 +421,21 @@ void appendShortestText(std::string& out, double value) {
     // The value is its own 15-digit decimal, which no shorter decimal reads back as (a double
     // tells decimals of 15 digits apart): those digits without their trailing zeros are the
     // shortest text.
-    const Decimal d = decimalOf(*rounded, 15, value < 0.0);
-    const int digits = static_cast<int>(d.digits.size());
-    const int exponent = d.exponent;
+    const RoundedDecimal decimal = decimalOf(*rounded, 15);
+    const auto digits = static_cast<int>(decimal.count);
+    const int exponent = decimal.exponent;
     const int fixedLength = exponent >= 0 ? std::max(digits, exponent + 1) + (digits > exponent + 1)
                                           : digits + 1 - exponent;
     const int scientificLength =
         digits + (digits > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
-    ShortText text;
-    if (d.negative) {
-        text.push_back('-');
+    std::array<char, kTextRoom> text;
+    char* at = text.data();
+    if (value < 0.0) {
+        *at++ = '-';
     }
-    if (fixedLength > scientificLength) {
-        text.push_back(d.digits[0]);
-        if (digits > 1) {
-            text.push_back('.');
-            text.append(d.digits.view(1));
-        }
-        text.push_back('e');
-        appendExponent(text, exponent, 2, true);
-    } else if (exponent < 0) {
-        text.append("0.");
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(d.digits.view());
-    } else if (digits <= exponent + 1) {
-        text.append(d.digits.view());
-        text.append(static_cast<std::size_t>(exponent + 1 - digits), '0');
-    } else {
-        text.append(d.digits.view().substr(0, static_cast<std::size_t>(exponent + 1)));
-        text.push_back('.');
-        text.append(d.digits.view(static_cast<std::size_t>(exponent + 1)));
-    }
-    out += text.view();
+    const char* end = fixedLength > scientificLength ? writeScientific(decimal, '.', 'e', at)
+                                                     : writeFixed(decimal, '.', at);
+    out.append(text.data(), static_cast<std::size_t>(end - text.data()));
 }
 
 double numberTextValue(double value) {
@@ -420,36 +461,17 @@ std::string numberText(double value, char decimalSeparator) {
                 .ptr;
         return {buf.data(), end};
     }
-    Decimal d = toDecimal(value, 15);
-    stripTrailingZeros(d);
-    const int significant = static_cast<int>(d.digits.size());
-    ShortText out;
-    if (d.negative) {
-        out.push_back('-');
+    const RoundedDecimal rounded = roundedDecimal(std::fabs(value), 15);
+    const auto significant = static_cast<int>(rounded.count);
+    std::array<char, kTextRoom> text;
+    char* at = text.data();
+    if (value < 0.0) {
+        *at++ = '-';
     }
-    if (d.exponent >= 15 || significant - 1 - d.exponent > 15) {
-        out.push_back(d.digits[0]);
-        if (significant > 1) {
-            out.push_back(decimalSeparator);
-            out.append(d.digits.view(1));
-        }
-        out.push_back('E');
-        appendExponent(out, d.exponent, 2, true);
-    } else if (d.exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(d.exponent + 1);
-        out.append(d.digits.view().substr(0, integerDigits));
-        out.append(integerDigits - std::min(integerDigits, d.digits.size()), '0');
-        if (d.digits.size() > integerDigits) {
-            out.push_back(decimalSeparator);
-            out.append(d.digits.view(integerDigits));
-        }
-    } else {
-        out.push_back('0');
-        out.push_back(decimalSeparator);
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out.append(d.digits.view());
-    }
-    return out.str();
+    const bool exponentForm = rounded.exponent >= 15 || significant - 1 - rounded.exponent > 15;
+    const char* end = exponentForm ? writeScientific(rounded, decimalSeparator, 'E', at)
+                                   : writeFixed(rounded, decimalSeparator, at);
+    return {text.data(), static_cast<std::size_t>(end - text.data())};
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {

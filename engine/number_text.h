@@ -42,6 +42,16 @@ NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax
 std::optional<double> scannedValue(std::string_view text, const NumberScan& scan,
                                    char decimalSeparator);
 
+// A plain decimal at the start of a text: an optional "-", then at most 15 digits with at most
+// one decimal separator among them (at least one digit). `length` is 0 when the text starts with
+// no such number or with a longer one; otherwise `value` is what scannedValue gives for it. Most
+// numbers a line holds are of this form, and reading them needs no scan of their parts.
+struct PlainDecimal {
+    std::size_t length = 0;
+    double value = 0.0;
+};
+PlainDecimal readPlainDecimal(std::string_view text, char decimalSeparator);
+
 // Reads a whole text as a number: optional blanks around it, an optional sign, digits with at
 // most one decimal separator (at least one digit in all), an optional exponent "E"/"e" with an
 // optional sign and digits ("2.5E-07", "1E+20", "5.000000000000e000"). With allowGrouping the

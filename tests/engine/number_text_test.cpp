@@ -39,6 +39,10 @@ const TextRow kTexts[] = {
     {"HalfRoundsToEvenDown", 100000000000000.5, '.', "100000000000000", "1.000000000000e014"},
     {"HalfRoundsToEvenUp", 100000000000001.5, '.', "100000000000002", "1.000000000000e014"},
     {"SumNoiseIsRoundedAway", 0.1 + 0.2, ',', "0,3", "3,000000000000e-001"},
+    // Beyond the exact scaling: a subnormal is written with its shortest digits, not the
+    // binary value's own (4.49599737715534E-322).
+    {"SubnormalShortest", 4.5e-322, '.', "4.5E-322", "4.500000000000e-322"},
+    {"HugeRounded", 7.257415615307994e306, '.', "7.25741561530799E+306", "7.257415615308e306"},
 };
 INSTANTIATE_TEST_SUITE_P(Values, NumberTextTest, testing::ValuesIn(kTexts), test::kRowName);
 
@@ -177,6 +181,14 @@ const FormatRow kFormats[] = {
     {"OverflowPasses", "1E999", 1, "00", false, 10, '.', "1E999"},
     {"DotTextIsNoNumberInComma", "1.5", 2, "00", false, 10, ',', "1.5"},
     {"UnknownModeIsGeneral", "2.500000000000e000", 7, "00", false, 10, '.', "2.5"},
+    // A text already in the general form is kept; any other is written again.
+    {"GeneralKeepsItsOwnForm", "-0.0125", 0, "00", false, 10, '.', "-0.0125"},
+    {"GeneralDropsTrailingZeros", "2,50", 0, "00", false, 10, ',', "2,5"},
+    {"GeneralDropsLeadingZeros", "007", 0, "00", false, 10, '.', "7"},
+    {"GeneralWritesNegativeZeroAsZero", "-0", 0, "00", false, 10, '.', "0"},
+    {"GeneralAddsZeroBeforeSeparator", ".5", 3, "00", false, 10, '.', "0.5"},
+    {"GeneralDropsLoneSeparator", "5.", 0, "00", false, 10, '.', "5"},
+    {"GeneralRoundsSixteenDigits", "0.1000000000000001", 0, "00", false, 10, '.', "0.1"},
 };
 INSTANTIATE_TEST_SUITE_P(Modes, FormatNumberTest, testing::ValuesIn(kFormats), test::kRowName);
 
