@@ -294,6 +294,11 @@ void Workspace::runCalculation(LineReport& report) {
         report.hints = hints;
     }
     reportCalculation(report, m_resultBefore);
+    // The engine wrote this line's value (a solver without data leaves the last line's result).
+    const bool ordinary = report.kind == 0 && engine.CalcKind != 1 && engine.CalcKind != 2;
+    if (ordinary && !engine.ElementPrecision) {
+        noteGeneralText(engine.ResultText);
+    }
 
     arrangeDisplay(report.historyInput, report.historyResult);
     echoInputs();
@@ -332,6 +337,7 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         lblOznaka[2].caption = statistics ? "s =" : "";
         lblOznaka[3].caption = statistics ? "Mean =" : "x2 =";
         engine.AnsText = resultRow(0);
+        noteGeneralText(engine.AnsText); // shown in the previous-result row by the next line
         engine.PrevNormalizedLine = engine.NormalizedLine;
         engine.NormalizedLine.clear();
         engine.ResultText = resultRow(1);

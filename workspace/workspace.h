@@ -189,8 +189,8 @@ public:
     std::optional<double> readUserNumber(std::string_view text) const;
     // A double written as text in the user's number format.
     std::string userNumberText(double value) const;
-    // The display formatting of one value with the current settings.
-    std::string formatForDisplay(std::string_view value) const;
+    // The display formatting of one value with the current settings, written into `shown`.
+    void formatForDisplay(std::string_view value, std::string& shown);
     // Inserts one history pair at the top of cmbLista and lstRezultat, when the display is shown.
     void recordHistory(std::string_view input, std::string_view result);
     // The result recorded with history entry `index`; empty when there is none.
@@ -213,6 +213,29 @@ private:
     HistoryBrowser m_historyBrowser;
     // The result text before a line ran, kept in one buffer from line to line.
     std::string m_resultBefore;
+    // The settings a display text depends on.
+    struct DisplaySettings {
+        std::int16_t mode = -1;
+        std::size_t decimals = 0;
+        bool thousands = false;
+        char separator = '\0';
+        friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
+    };
+    DisplaySettings displaySettings() const;
+    // The value formatted last and its display text: the previous-result row shows the value
+    // that the current row showed one line before.
+    struct ShownValue {
+        std::string value;
+        std::string shown;
+        DisplaySettings settings;
+    };
+    ShownValue m_shown;
+    // Texts the engine writes as values (an ordinary line's result without element precision,
+    // the solvers' rows) are in the General Number form, or messages: the automatic mode shows
+    // them as they are. The first writes such a text into `shown`; the second remembers one as
+    // the value formatted last.
+    void showGeneralText(std::string_view text, std::string& shown);
+    void noteGeneralText(std::string_view text);
     // The compositions worked out last, with the canonical texts (and separator) they belong
     // to: a task file names the same few formulas again and again, and a formula's composition
     // and exact masses never change. The oldest gives way to a new one.
