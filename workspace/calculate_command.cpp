@@ -239,7 +239,7 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     }
     // Formula material evaluates to a number, or to an overflow fault.
     report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
-                      isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
+                      isFormulaLine(engine.NormalizedLine);
     if (report.composed) {
         compositionLine.assign(engine.NormalizedLine);
         molarMassLine.assign(engine.NormalizedLine);
@@ -249,19 +249,51 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     ++linesCalculated;
 }
 
-Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
-    if (line.empty()) {
-        return nullptr;
-    }
+Workspace::ComposedLine* Workspace::knownLine(std::string_view line) const {
     for (ComposedLine& known : m_composed) {
         if (known.line == line && known.separator == engine.DecimalSeparator) {
             return &known;
         }
     }
+    return nullptr;
+}
+
+Workspace::ComposedLine& Workspace::addLine(std::string_view line, bool material) const {
     ComposedLine& entry = m_composed[m_oldestComposed];
     m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
-    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator), {}};
-    return &entry;
+    entry.line.assign(line);
+    entry.separator = engine.DecimalSeparator;
+    entry.material = material;
+    entry.composed = false;
+    entry.composition.reset();
+    entry.exactMass.reset();
+    return entry;
+}
+
+bool Workspace::isFormulaLine(std::string_view line) const {
+    if (const ComposedLine* known = knownLine(line)) {
+        return known->material;
+    }
+    const bool material = isFormulaMaterial(line, engine.DecimalSeparator);
+    if (material) {
+        addLine(line, true);
+    }
+    return material;
+}
+
+Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
+    if (line.empty()) {
+        return nullptr;
+    }
+    ComposedLine* entry = knownLine(line);
+    if (entry == nullptr) {
+        entry = &addLine(line, isFormulaMaterial(line, engine.DecimalSeparator));
+    }
+    if (!entry->composed) {
+        entry->composition = compositionOf(line, engine.DecimalSeparator);
+        entry->composed = true;
+    }
+    return entry;
 }
 
 const Composition* Workspace::composition() const {

@@ -115,9 +115,10 @@ void Workspace::formatForDisplay(std::string_view value, std::string& shown) {
         m_shown.value.assign(value);
         m_shown.shown = formatNumber(value, DisplayMode, DecimalDigits, engine.ThousandsSeparator,
                                      engine.ElementDecimals, engine.DecimalSeparator);
+        m_shown.asWritten = false;
         m_shown.settings = settings;
     }
-    shown.assign(m_shown.shown);
+    shown.assign(m_shown.asWritten ? m_shown.value : m_shown.shown);
 }
 
 // A text in the General Number form reads back to a value whose General Number form is the same
@@ -133,7 +134,7 @@ void Workspace::showGeneralText(std::string_view text, std::string& shown) {
 void Workspace::noteGeneralText(std::string_view text) {
     if (DisplayMode == 0) {
         m_shown.value.assign(text);
-        m_shown.shown.assign(text);
+        m_shown.asWritten = true;
         m_shown.settings = displaySettings();
     }
 }
