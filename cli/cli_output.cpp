@@ -235,6 +235,27 @@ std::optional<Written> appendComposition(std::string& out, const Composition* co
     return members;
 }
 
+// The members "composition", "monoisotopic", "nominal" and "ions" (twice: inside the composition
+// and beside it). A formula's are written once and kept with its composition in `known`.
+void appendCompositionMembers(std::string& out, std::string* known, const Workspace& workspace) {
+    static const ExactMass kNoExactMass;
+    if (known == nullptr) {
+        appendComposition(out, nullptr, kNoExactMass);
+        appendExactMass(out, kNoExactMass);
+        return;
+    }
+    if (known->empty()) {
+        const std::size_t start = out.size();
+        const std::optional<Written> members =
+            appendComposition(out, workspace.composition(), *workspace.exactMass());
+        out.push_back(',');
+        out.append(out, members->start, members->length); // the same members once more
+        known->assign(out, start);
+        return;
+    }
+    out += *known;
+}
+
 void appendEngineFields(std::string& out, const LineReport& report) {
     if (report.commandLine) {
         for (const auto* key : {"canonical", "arithmetic", "result", "kind", "rows"}) {
@@ -309,16 +330,8 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendKey<"ok">(out);
     out += report.error ? "false" : "true";
     appendOptionalString<"error">(out, report.error);
-    const Composition* composition = report.composed ? workspace.composition() : nullptr;
-    static const ExactMass kNoExactMass;
-    const ExactMass* known = composition ? workspace.exactMass() : nullptr;
-    const ExactMass& exact = known ? *known : kNoExactMass;
-    if (const std::optional<Written> members = appendComposition(out, composition, exact)) {
-        out.push_back(',');
-        out.append(out, members->start, members->length); // the same members once more
-    } else {
-        appendExactMass(out, exact);
-    }
+    appendCompositionMembers(out, report.composed ? workspace.compositionJson() : nullptr,
+                             workspace);
     appendKey<"history">(out);
     out.push_back('[');
     appendJsonString(out, report.historyInput);

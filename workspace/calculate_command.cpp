@@ -267,6 +267,7 @@ Workspace::ComposedLine& Workspace::addLine(std::string_view line, bool material
     entry.composed = false;
     entry.composition.reset();
     entry.exactMass.reset();
+    entry.json.clear();
     return entry;
 }
 
@@ -315,6 +316,11 @@ const ExactMass* Workspace::exactMass() const {
         entry->exactMass = exactMassOf(*entry->composition);
     }
     return &*entry->exactMass;
+}
+
+std::string* Workspace::compositionJson() const {
+    ComposedLine* entry = composedFor(compositionLine);
+    return entry && entry->composition ? &entry->json : nullptr;
 }
 
 void Workspace::runCalculation(LineReport& report) {

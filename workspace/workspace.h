@@ -117,6 +117,10 @@ public:
     // The exact masses of composition(), also worked out when first asked for; nullptr when
     // there is no composition.
     const ExactMass* exactMass() const;
+    // The JSON text that zolvan-cli writes from composition() and exactMass(), kept with them
+    // since neither ever changes: empty until first written; nullptr when there is no
+    // composition.
+    std::string* compositionJson() const;
 
     // Start-up.
     void Form_Load();
@@ -248,6 +252,7 @@ private:
         bool composed = false; // the composition has been worked out
         std::optional<Composition> composition;
         std::optional<ExactMass> exactMass; // worked out when first asked for
+        std::string json;                   // see compositionJson()
     };
     // The entry of a canonical text, or nullptr when none is kept.
     ComposedLine* knownLine(std::string_view line) const;
