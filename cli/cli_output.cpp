@@ -83,22 +83,34 @@ void appendJsonEscape(std::string& out, char32_t c) {
     }
 }
 
-// A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
-// is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
-void appendJsonString(std::string& out, std::string_view s) {
-    // The usual text, printable ASCII without a quote or backslash, needs no decoding.
-    const bool plain = std::all_of(s.begin(), s.end(), [](char ch) {
-        const auto byte = static_cast<unsigned char>(ch);
-        return byte >= 0x20 && byte < 0x7F && ch != '"' && ch != '\\';
-    });
-    if (plain) {
-        out += '"';
-        out += s;
-        out += '"';
-        return;
+// Bytes that a JSON string holds as they are: printable ASCII but the quote and the backslash.
+constexpr auto kPlainInJson = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) {
+        plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
     }
+    return plain;
+}();
+
+std::size_t plainPrefix(std::string_view s) {
+    std::size_t length = 0;
+    while (length < s.size() && kPlainInJson[static_cast<unsigned char>(s[length])]) {
+        ++length;
+    }
+    return length;
+}
+
+// A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
+// is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD. Runs of
+// bytes that need nothing go out in one append, the whole text when it is all plain.
+void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
-    while (!s.empty()) {
+    for (std::size_t plain = plainPrefix(s);; plain = plainPrefix(s)) {
+        out.append(s.data(), plain);
+        s.remove_prefix(plain);
+        if (s.empty()) {
+            break;
+        }
         const Utf8Step step = decodeUtf8(s);
         const char32_t c = step.codePoint;
         if (!step.valid) {
