@@ -581,6 +581,14 @@ bool mayHint(std::string_view line) {
     if (line.size() == 2) {
         return true;
     }
+    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
+    std::uint8_t present = 0;
+    for (const char c : line) {
+        present |= kByteClasses[static_cast<unsigned char>(c)];
+    }
+    if ((present & (kUpperByte | kDecodedByte | kStarByte | kPointByte)) == 0) {
+        return false;
+    }
     bool letterSeen = false;
     bool productAfterLetter = false;
     std::size_t wordStart = 0;
