@@ -125,6 +125,11 @@ void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
 }
 
+void appendInteger(std::string& out, int value) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
 void appendJsonNumber(std::string& out, double value) {
     if (!std::isfinite(value)) {
         out += "null";
@@ -287,7 +292,7 @@ void appendEngineFields(std::string& out, const LineReport& report) {
     appendKey<"result">(out);
     appendJsonString(out, report.result);
     appendKey<"kind">(out);
-    out += std::to_string(report.kind);
+    appendInteger(out, report.kind);
     appendKey<"rows">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
@@ -353,7 +358,7 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendKey<"memory">(out);
     appendJsonNumber(out, workspace.engine.MemoryValue);
     appendKey<"data_count">(out);
-    out += std::to_string(workspace.engine.DataCount);
+    appendInteger(out, workspace.engine.DataCount);
     appendKey<"hints">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.hints.size(); ++i) {

@@ -329,7 +329,9 @@ void Workspace::runCalculation(LineReport& report) {
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
-        report.hints = hints;
+        if (!hints.empty()) {
+            report.hints = hints;
+        }
     }
     reportCalculation(report, m_resultBefore);
     // The engine wrote this line's value (a solver without data leaves the last line's result).
