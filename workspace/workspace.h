@@ -217,7 +217,8 @@ private:
     HistoryBrowser m_historyBrowser;
     // The result text before a line ran, kept in one buffer from line to line.
     std::string m_resultBefore;
-    // The settings a display text depends on.
+    // The settings a display text depends on (the element decimals count only in the
+    // molecular-weight mode, which no display setting selects).
     struct DisplaySettings {
         std::int16_t mode = -1;
         std::size_t decimals = 0;
