@@ -83,22 +83,34 @@ void appendJsonEscape(std::string& out, char32_t c) {
     }
 }
 
-// A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
-// is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD.
-void appendJsonString(std::string& out, std::string_view s) {
-    // The usual text, printable ASCII without a quote or backslash, needs no decoding.
-    const bool plain = std::all_of(s.begin(), s.end(), [](char ch) {
-        const auto byte = static_cast<unsigned char>(ch);
-        return byte >= 0x20 && byte < 0x7F && ch != '"' && ch != '\\';
-    });
-    if (plain) {
-        out += '"';
-        out += s;
-        out += '"';
-        return;
+// Bytes that a JSON string holds as they are: printable ASCII but the quote and the backslash.
+constexpr auto kPlainInJson = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) {
+        plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
     }
+    return plain;
+}();
+
+std::size_t plainPrefix(std::string_view s) {
+    std::size_t length = 0;
+    while (length < s.size() && kPlainInJson[static_cast<unsigned char>(s[length])]) {
+        ++length;
+    }
+    return length;
+}
+
+// A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
+// is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD. Runs of
+// bytes that need nothing go out in one append, the whole text when it is all plain.
+void appendJsonString(std::string& out, std::string_view s) {
     out.push_back('"');
-    while (!s.empty()) {
+    for (std::size_t plain = plainPrefix(s);; plain = plainPrefix(s)) {
+        out.append(s.data(), plain);
+        s.remove_prefix(plain);
+        if (s.empty()) {
+            break;
+        }
         const Utf8Step step = decodeUtf8(s);
         const char32_t c = step.codePoint;
         if (!step.valid) {
@@ -111,6 +123,11 @@ void appendJsonString(std::string& out, std::string_view s) {
         s.remove_prefix(step.length);
     }
     out.push_back('"');
+}
+
+void appendInteger(std::string& out, int value) {
+    char digits[12];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 void appendJsonNumber(std::string& out, double value) {
@@ -235,6 +252,27 @@ std::optional<Written> appendComposition(std::string& out, const Composition* co
     return members;
 }
 
+// The members "composition", "monoisotopic", "nominal" and "ions" (twice: inside the composition
+// and beside it). A formula's are written once and kept with its composition in `known`.
+void appendCompositionMembers(std::string& out, std::string* known, const Workspace& workspace) {
+    static const ExactMass kNoExactMass;
+    if (known == nullptr) {
+        appendComposition(out, nullptr, kNoExactMass);
+        appendExactMass(out, kNoExactMass);
+        return;
+    }
+    if (known->empty()) {
+        const std::size_t start = out.size();
+        const std::optional<Written> members =
+            appendComposition(out, workspace.composition(), *workspace.exactMass());
+        out.push_back(',');
+        out.append(out, members->start, members->length); // the same members once more
+        known->assign(out, start);
+        return;
+    }
+    out += *known;
+}
+
 void appendEngineFields(std::string& out, const LineReport& report) {
     if (report.commandLine) {
         for (const auto* key : {"canonical", "arithmetic", "result", "kind", "rows"}) {
@@ -254,7 +292,7 @@ void appendEngineFields(std::string& out, const LineReport& report) {
     appendKey<"result">(out);
     appendJsonString(out, report.result);
     appendKey<"kind">(out);
-    out += std::to_string(report.kind);
+    appendInteger(out, report.kind);
     appendKey<"rows">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
@@ -309,16 +347,8 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendKey<"ok">(out);
     out += report.error ? "false" : "true";
     appendOptionalString<"error">(out, report.error);
-    const Composition* composition = report.composed ? workspace.composition() : nullptr;
-    static const ExactMass kNoExactMass;
-    const ExactMass* known = composition ? workspace.exactMass() : nullptr;
-    const ExactMass& exact = known ? *known : kNoExactMass;
-    if (const std::optional<Written> members = appendComposition(out, composition, exact)) {
-        out.push_back(',');
-        out.append(out, members->start, members->length); // the same members once more
-    } else {
-        appendExactMass(out, exact);
-    }
+    appendCompositionMembers(out, report.composed ? workspace.compositionJson() : nullptr,
+                             workspace);
     appendKey<"history">(out);
     out.push_back('[');
     appendJsonString(out, report.historyInput);
@@ -328,7 +358,7 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendKey<"memory">(out);
     appendJsonNumber(out, workspace.engine.MemoryValue);
     appendKey<"data_count">(out);
-    out += std::to_string(workspace.engine.DataCount);
+    appendInteger(out, workspace.engine.DataCount);
     appendKey<"hints">(out);
     out.push_back('[');
     for (std::size_t i = 0; i < report.hints.size(); ++i) {

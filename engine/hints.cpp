@@ -8,7 +8,9 @@
 #include "engine/typed_characters.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace zolvan {
@@ -502,51 +504,120 @@ private:
     int m_readingsLeft = kReadingsPerLine;
 };
 
-// A word of capitals that spells a function name: the bytes from..to are ASCII letters.
-bool isCapitalNameText(std::string_view word) {
-    if (word.size() < 2 || word.size() > 6 ||
-        !std::all_of(word.begin(), word.end(), [](char c) { return isUpper(c); })) {
+// A word of capitals that spells a function name in lower case.
+bool isCapitalName(std::string_view capitals) {
+    constexpr std::size_t kLongestName = 6;
+    if (capitals.size() < 2 || capitals.size() > kLongestName) {
         return false;
     }
-    char lower[6];
-    std::transform(word.begin(), word.end(), lower, toLower);
-    return isFunctionName(std::string_view(lower, word.size()));
+    char lower[kLongestName];
+    std::transform(capitals.begin(), capitals.end(), lower, toLower);
+    return isFunctionName(std::string_view(lower, capitals.size()));
 }
+
+// True when `rest` begins with a name that the reading makes a ":" token: a function or a named
+// value, spelled in lower-case letters.
+bool startsWithTokenName(std::string_view rest) {
+    constexpr std::size_t kLongestName = 6;
+    std::size_t letters = 0;
+    while (letters < rest.size() && letters < kLongestName && isLower(rest[letters])) {
+        ++letters;
+    }
+    for (std::size_t length = 2; length <= letters; ++length) {
+        const std::string_view name = rest.substr(0, length);
+        if (name == "pi" || name == "ans" || name == "mem" || isFunctionName(name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A decimal point at `at` between the count after a symbol or bracket and digits that go on to a
+// symbol or bracket (CuSO4.5H2O): the count a point may have cut.
+bool cutsCount(std::string_view line, std::size_t at) {
+    std::size_t start = at;
+    while (start > 0 && isDigit(line[start - 1])) {
+        --start;
+    }
+    std::size_t end = at + 1;
+    while (end < line.size() && isDigit(line[end])) {
+        ++end;
+    }
+    return start < at && start > 0 && (isLetter(line[start - 1]) || isClosing(line[start - 1])) &&
+           end > at + 1 && end < line.size() && (isLetter(line[end]) || isOpening(line[end]));
+}
+
+// What the first pass over a line's bytes looks at.
+enum ByteClass : std::uint8_t {
+    kLetterByte = 1,
+    kUpperByte = 2,
+    kDecodedByte = 4, // a blank or a byte beyond ASCII: the line is decoded and its places tried
+    kStarByte = 8,
+    kPointByte = 16,
+};
+
+constexpr auto kByteClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    for (int c = 'a'; c <= 'z'; ++c) {
+        classes[static_cast<std::size_t>(c)] = kLetterByte;
+        classes[static_cast<std::size_t>(toUpper(static_cast<char>(c)))] = kLetterByte | kUpperByte;
+    }
+    for (std::size_t c = 0x80; c < classes.size(); ++c) {
+        classes[c] = kDecodedByte;
+    }
+    classes[' '] = classes['\t'] = kDecodedByte;
+    classes['*'] = kStarByte;
+    classes['.'] = classes[','] = kPointByte;
+    return classes;
+}();
 
 // Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
 // before the line is decoded: a character beyond ASCII, a blank, a "*" with letters on both
-// sides (a product of two formulas), a decimal point with a letter or bracket after it (a count
-// cut by a point), two letters alone, or a function name in capitals.
+// sides (a product of two formulas; not when a function or named value follows it, since no
+// formula unit takes a token), a decimal point that may cut a count, two letters alone, or a
+// function name in capitals.
 bool mayHint(std::string_view line) {
     line = line.substr(0, line.find('='));
     if (line.size() == 2) {
         return true;
     }
+    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
+    std::uint8_t present = 0;
+    for (const char c : line) {
+        present |= kByteClasses[static_cast<unsigned char>(c)];
+    }
+    if ((present & (kUpperByte | kDecodedByte | kStarByte | kPointByte)) == 0) {
+        return false;
+    }
     bool letterSeen = false;
     bool productAfterLetter = false;
-    bool pointSeen = false;
     std::size_t wordStart = 0;
+    bool capitals = true; // the word from wordStart is all capitals
     for (std::size_t k = 0; k <= line.size(); ++k) {
-        const char c = k < line.size() ? line[k] : '\0';
-        if (static_cast<unsigned char>(c) >= 0x80 || c == ' ' || c == '\t') {
-            return true;
-        }
-        productAfterLetter = productAfterLetter || (c == '*' && letterSeen);
-        pointSeen = pointSeen || c == '.' || c == ',';
-        if (isLetter(c)) {
-            if (productAfterLetter || pointSeen) {
+        const std::uint8_t byteClass =
+            k < line.size() ? kByteClasses[static_cast<unsigned char>(line[k])] : 0;
+        if (byteClass & kLetterByte) {
+            if (productAfterLetter) {
                 return true;
             }
             letterSeen = true;
+            capitals = capitals && (byteClass & kUpperByte);
             continue;
         }
-        if (pointSeen && isOpening(c)) {
-            return true;
-        }
-        if (isCapitalNameText(line.substr(wordStart, k - wordStart))) {
+        if (capitals && isCapitalName(line.substr(wordStart, k - wordStart))) {
             return true;
         }
         wordStart = k + 1;
+        capitals = true;
+        if (byteClass & kDecodedByte) {
+            return true;
+        }
+        if ((byteClass & kStarByte) && letterSeen && !startsWithTokenName(line.substr(k + 1))) {
+            productAfterLetter = true;
+        }
+        if ((byteClass & kPointByte) && cutsCount(line, k)) {
+            return true;
+        }
     }
     return false;
 }

@@ -239,7 +239,7 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     }
     // Formula material evaluates to a number, or to an overflow fault.
     report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
-                      isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
+                      isFormulaLine(engine.NormalizedLine);
     if (report.composed) {
         compositionLine.assign(engine.NormalizedLine);
         molarMassLine.assign(engine.NormalizedLine);
@@ -249,19 +249,52 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     ++linesCalculated;
 }
 
-Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
-    if (line.empty()) {
-        return nullptr;
-    }
+Workspace::ComposedLine* Workspace::knownLine(std::string_view line) const {
     for (ComposedLine& known : m_composed) {
         if (known.line == line && known.separator == engine.DecimalSeparator) {
             return &known;
         }
     }
+    return nullptr;
+}
+
+Workspace::ComposedLine& Workspace::addLine(std::string_view line, bool material) const {
     ComposedLine& entry = m_composed[m_oldestComposed];
     m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
-    entry = {line, engine.DecimalSeparator, compositionOf(line, engine.DecimalSeparator), {}};
-    return &entry;
+    entry.line.assign(line);
+    entry.separator = engine.DecimalSeparator;
+    entry.material = material;
+    entry.composed = false;
+    entry.composition.reset();
+    entry.exactMass.reset();
+    entry.json.clear();
+    return entry;
+}
+
+bool Workspace::isFormulaLine(std::string_view line) const {
+    if (const ComposedLine* known = knownLine(line)) {
+        return known->material;
+    }
+    const bool material = isFormulaMaterial(line, engine.DecimalSeparator);
+    if (material) {
+        addLine(line, true);
+    }
+    return material;
+}
+
+Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
+    if (line.empty()) {
+        return nullptr;
+    }
+    ComposedLine* entry = knownLine(line);
+    if (entry == nullptr) {
+        entry = &addLine(line, isFormulaMaterial(line, engine.DecimalSeparator));
+    }
+    if (!entry->composed) {
+        entry->composition = compositionOf(line, engine.DecimalSeparator);
+        entry->composed = true;
+    }
+    return entry;
 }
 
 const Composition* Workspace::composition() const {
@@ -285,15 +318,27 @@ const ExactMass* Workspace::exactMass() const {
     return &*entry->exactMass;
 }
 
+std::string* Workspace::compositionJson() const {
+    ComposedLine* entry = composedFor(compositionLine);
+    return entry && entry->composition ? &entry->json : nullptr;
+}
+
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
     m_resultBefore.assign(engine.ResultText);
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
-        report.hints = hints;
+        if (!hints.empty()) {
+            report.hints = hints;
+        }
     }
     reportCalculation(report, m_resultBefore);
+    // The engine wrote this line's value (a solver without data leaves the last line's result).
+    const bool ordinary = report.kind == 0 && engine.CalcKind != 1 && engine.CalcKind != 2;
+    if (ordinary && !engine.ElementPrecision) {
+        noteGeneralText(engine.ResultText);
+    }
 
     arrangeDisplay(report.historyInput, report.historyResult);
     echoInputs();
@@ -332,6 +377,7 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         lblOznaka[2].caption = statistics ? "s =" : "";
         lblOznaka[3].caption = statistics ? "Mean =" : "x2 =";
         engine.AnsText = resultRow(0);
+        noteGeneralText(engine.AnsText); // shown in the previous-result row by the next line
         engine.PrevNormalizedLine = engine.NormalizedLine;
         engine.NormalizedLine.clear();
         engine.ResultText = resultRow(1);

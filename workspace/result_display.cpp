@@ -24,22 +24,24 @@ template <std::size_t N> bool inRange(const std::array<Label, N>&, int index) {
 void Workspace::PokaziRezultat() {
     switch (std::abs(engine.CalcKind)) {
     case 1: // statistics: mean in row 4, sum in row 2, deviation in row 3
-        lblRezultat[0].caption = formatForDisplay(resultRow(1));
-        lblRezultat[1].caption = formatForDisplay(resultRow(0));
-        lblRezultat[2].caption = formatForDisplay(resultRow(2));
+        showGeneralText(resultRow(1), lblRezultat[0].caption);
+        showGeneralText(resultRow(0), lblRezultat[1].caption);
+        showGeneralText(resultRow(2), lblRezultat[2].caption);
         break;
     case 2: // square equation: x1 in row 2, x2 in row 4
-        lblRezultat[1].caption = formatForDisplay(resultRow(0));
-        lblRezultat[0].caption = formatForDisplay(resultRow(1));
+        showGeneralText(resultRow(0), lblRezultat[1].caption);
+        showGeneralText(resultRow(1), lblRezultat[0].caption);
         break;
     default:
         if (displayShown) {
-            lblRezultat[1].caption = formatForDisplay(engine.AnsText);
+            formatForDisplay(engine.AnsText, lblRezultat[1].caption);
         }
         // A molecular weight keeps the decimals of its atomic weights in automatic mode.
-        lblRezultat[0].caption = DisplayMode == 0 && engine.ElementPrecision
-                                     ? engine.ResultText
-                                     : formatForDisplay(engine.ResultText);
+        if (DisplayMode == 0 && engine.ElementPrecision) {
+            lblRezultat[0].caption.assign(engine.ResultText);
+        } else {
+            formatForDisplay(engine.ResultText, lblRezultat[0].caption);
+        }
         break;
     }
 }

@@ -105,9 +105,38 @@ std::string Workspace::userNumberText(double value) const {
     return numberText(value, engine.DecimalSeparator);
 }
 
-std::string Workspace::formatForDisplay(std::string_view value) const {
-    return formatNumber(value, DisplayMode, DecimalDigits, engine.ThousandsSeparator,
-                        engine.ElementDecimals, engine.DecimalSeparator);
+Workspace::DisplaySettings Workspace::displaySettings() const {
+    return {DisplayMode, DecimalDigits.size(), engine.ThousandsSeparator, engine.DecimalSeparator};
+}
+
+void Workspace::formatForDisplay(std::string_view value, std::string& shown) {
+    const DisplaySettings settings = displaySettings();
+    if (m_shown.settings != settings || m_shown.value != value) {
+        m_shown.value.assign(value);
+        m_shown.shown = formatNumber(value, DisplayMode, DecimalDigits, engine.ThousandsSeparator,
+                                     engine.ElementDecimals, engine.DecimalSeparator);
+        m_shown.asWritten = false;
+        m_shown.settings = settings;
+    }
+    shown.assign(m_shown.asWritten ? m_shown.value : m_shown.shown);
+}
+
+// A text in the General Number form reads back to a value whose General Number form is the same
+// text, and a message is no number: the automatic mode shows either without reading it again.
+void Workspace::showGeneralText(std::string_view text, std::string& shown) {
+    if (DisplayMode == 0) {
+        shown.assign(text);
+    } else {
+        formatForDisplay(text, shown);
+    }
+}
+
+void Workspace::noteGeneralText(std::string_view text) {
+    if (DisplayMode == 0) {
+        m_shown.value.assign(text);
+        m_shown.asWritten = true;
+        m_shown.settings = displaySettings();
+    }
 }
 
 const std::string& Workspace::resultRow(std::size_t index) const {

@@ -117,6 +117,10 @@ public:
     // The exact masses of composition(), also worked out when first asked for; nullptr when
     // there is no composition.
     const ExactMass* exactMass() const;
+    // The JSON text that zolvan-cli writes from composition() and exactMass(), kept with them
+    // since neither ever changes: empty until first written; nullptr when there is no
+    // composition.
+    std::string* compositionJson() const;
 
     // Start-up.
     void Form_Load();
@@ -189,8 +193,8 @@ public:
     std::optional<double> readUserNumber(std::string_view text) const;
     // A double written as text in the user's number format.
     std::string userNumberText(double value) const;
-    // The display formatting of one value with the current settings.
-    std::string formatForDisplay(std::string_view value) const;
+    // The display formatting of one value with the current settings, written into `shown`.
+    void formatForDisplay(std::string_view value, std::string& shown);
     // Inserts one history pair at the top of cmbLista and lstRezultat, when the display is shown.
     void recordHistory(std::string_view input, std::string_view result);
     // The result recorded with history entry `index`; empty when there is none.
@@ -213,16 +217,51 @@ private:
     HistoryBrowser m_historyBrowser;
     // The result text before a line ran, kept in one buffer from line to line.
     std::string m_resultBefore;
-    // The compositions worked out last, with the canonical texts (and separator) they belong
-    // to: a task file names the same few formulas again and again, and a formula's composition
-    // and exact masses never change. The oldest gives way to a new one.
+    // The settings a display text depends on (the element decimals count only in the
+    // molecular-weight mode, which no display setting selects).
+    struct DisplaySettings {
+        std::int16_t mode = -1;
+        std::size_t decimals = 0;
+        bool thousands = false;
+        char separator = '\0';
+        friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
+    };
+    DisplaySettings displaySettings() const;
+    // The value formatted last and its display text: the previous-result row shows the value
+    // that the current row showed one line before.
+    struct ShownValue {
+        std::string value;
+        std::string shown;
+        bool asWritten = false; // shown is the value itself (and not written)
+        DisplaySettings settings;
+    };
+    ShownValue m_shown;
+    // Texts the engine writes as values (an ordinary line's result without element precision,
+    // the solvers' rows) are in the General Number form, or messages: the automatic mode shows
+    // them as they are. The first writes such a text into `shown`; the second remembers one as
+    // the value formatted last.
+    void showGeneralText(std::string_view text, std::string& shown);
+    void noteGeneralText(std::string_view text);
+    // The formula material calculated last, with the canonical texts (and separator) it belongs
+    // to: a task file names the same few formulas again and again, and whether a text is formula
+    // material, its composition and its exact masses never change. The oldest gives way to a new
+    // one.
     struct ComposedLine {
         std::string line;
         char separator = '\0';
+        bool material = false; // isFormulaMaterial
+        bool composed = false; // the composition has been worked out
         std::optional<Composition> composition;
         std::optional<ExactMass> exactMass; // worked out when first asked for
+        std::string json;                   // see compositionJson()
     };
-    // The entry of a canonical text, worked out when it has none; nullptr for an empty text.
+    // The entry of a canonical text, or nullptr when none is kept.
+    ComposedLine* knownLine(std::string_view line) const;
+    // A new entry for a canonical text, in place of the oldest.
+    ComposedLine& addLine(std::string_view line, bool material) const;
+    // Whether a canonical text is formula material, kept for the texts that are.
+    bool isFormulaLine(std::string_view line) const;
+    // The entry of a canonical text with its composition worked out; nullptr for an empty text.
     ComposedLine* composedFor(const std::string& line) const;
     mutable std::array<ComposedLine, 8> m_composed;
     mutable std::size_t m_oldestComposed = 0;
