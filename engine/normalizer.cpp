@@ -65,6 +65,20 @@ public:
         return {};
     }
 
+    // True when `word` is one of the names, spelled in lower-case letters.
+    bool contains(std::string_view word) const {
+        if (word.size() < 2 || !isLower(word[0]) || !isLower(word[1])) {
+            return false;
+        }
+        const std::size_t pair = pairOf(word[0], word[1]);
+        for (std::size_t k = m_first[pair]; k < m_first[pair + 1]; ++k) {
+            if (word == kNames[m_order[k]]) {
+                return true;
+            }
+        }
+        return false;
+    }
+
 private:
     static constexpr std::size_t kPairs = 26 * 26;
     static constexpr std::size_t pairOf(char first, char second) {
@@ -523,7 +537,7 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
 }
 
 bool isFunctionName(std::string_view name) {
-    return !isValueToken(name) && std::find(kNames.begin(), kNames.end(), name) != kNames.end();
+    return kNameIndex.contains(name) && !isValueToken(name);
 }
 
 std::string normalizeInput(EngineState& state, std::string text) {
