@@ -160,20 +160,46 @@ private:
     std::size_t m_asked; // the room asked for so far
 };
 
-// Writes what the typed characters read as: never more characters than bytes typed. ASCII,
-// nearly every byte typed, is read with one look-up; the rest goes through the decoder. A typed
-// "*", "/", "^" or "%" ends element precision; the multiplication and division signs and the
-// dots that join a formula unit, which read as some of these, do not.
-void filterLine(std::string_view typed, LineWriter& out, EngineState& state, Marks& marks) {
-    bool operatorTyped = false;
-    for (std::size_t pos = 0; pos < typed.size();) {
+// What the filter notes of an ASCII byte that reads as itself (0 for one it drops, for "=",
+// which ends the line, and for the bytes beyond ASCII).
+enum PlainByte : std::uint8_t { kKept = 1, kOperator = 2, kBracket = 4 };
+
+constexpr auto kPlainBytes = [] {
+    std::array<std::uint8_t, 256> plain{};
+    for (std::size_t c = 0; c < kAsciiReadings.size(); ++c) {
+        const char read = kAsciiReadings[c];
+        if (read != '\0' && read != '=') {
+            plain[c] = kKept | (isOneOf<"*/^%">(read) ? kOperator : 0) |
+                       (isOneOf<"({[">(read) ? kBracket : 0);
+        }
+    }
+    return plain;
+}();
+
+// Notes what the plain bytes at the start of `typed` say; returns the first that is not plain.
+std::size_t plainPrefix(std::string_view typed, std::uint8_t& seen) {
+    std::size_t pos = 0;
+    while (pos < typed.size()) {
+        const std::uint8_t plain = kPlainBytes[static_cast<unsigned char>(typed[pos])];
+        if (plain == 0) {
+            break;
+        }
+        seen |= plain;
+        ++pos;
+    }
+    return pos;
+}
+
+// The rest of the line from pos, which is not plain: dropped bytes, "=" and UTF-8 sequences.
+void filterRest(std::string_view typed, std::size_t pos, LineWriter& out, std::uint8_t& seen,
+                Marks& marks) {
+    while (pos < typed.size()) {
         const auto byte = static_cast<unsigned char>(typed[pos]);
         char c = '\0';
         if (byte < 0x80) {
             ++pos;
             c = readAsciiCharacter(byte);
-            operatorTyped = operatorTyped || isOneOf<"*/^%">(c);
-            marks.bracketSeen = marks.bracketSeen || isOneOf<"({[">(c);
+            seen |= kPlainBytes[byte];
         } else {
             const CodePoint code = decodeAt(typed, pos);
             pos += code.length;
@@ -187,9 +213,28 @@ void filterLine(std::string_view typed, LineWriter& out, EngineState& state, Mar
             out.put(c);
         }
     }
-    if (operatorTyped) {
+}
+
+// Returns what the typed characters read as: never more characters than bytes typed. A line of
+// bytes that each read as themselves (nearly every line) is its own reading and is not copied;
+// otherwise the reading is written to `out`. A typed "*", "/", "^" or "%" ends element
+// precision; the multiplication and division signs and the dots that join a formula unit, which
+// read as some of these, do not.
+std::string_view filterLine(std::string_view typed, LineWriter& out, EngineState& state,
+                            Marks& marks) {
+    std::uint8_t seen = 0;
+    const std::size_t plain = plainPrefix(typed, seen);
+    std::string_view filtered = typed;
+    if (plain < typed.size()) {
+        out.put(typed.substr(0, plain));
+        filterRest(typed, plain, out, seen, marks);
+        filtered = out.view();
+    }
+    marks.bracketSeen = (seen & kBracket) != 0;
+    if ((seen & kOperator) != 0) {
         state.ElementPrecision = false;
     }
+    return filtered;
 }
 
 // A filtered character makes at most this many of the rewritten line ("-" after "-" writes
@@ -509,9 +554,9 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
     }
     Marks marks;
     LineWriter filtered(typed.size());
-    filterLine(typed, filtered, state, marks);
-    LineWriter writer(filtered.size() * kMostPerCharacter);
-    Rewriter{filtered.view(), state, marks, writer}.run();
+    const std::string_view reading = filterLine(typed, filtered, state, marks);
+    LineWriter writer(reading.size() * kMostPerCharacter);
+    Rewriter{reading, state, marks, writer}.run();
     std::string out = writer.text();
     const std::size_t units = marks.unitJoinSeen ? joinFormulaUnits(out) : 0;
     if (units > 0 && out.size() >= kMaxLineLength) {

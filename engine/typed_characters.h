@@ -33,19 +33,22 @@ inline constexpr char kUnitJoin = '\x01';
 // "×" and "÷" as "*" and "/". Blanks, controls, ":;@$<>_`" and all other characters are dropped.
 char readCharacter(char32_t code);
 
+// What each ASCII character reads as: itself, or '\0' when the reading drops it (blanks,
+// controls and ":;@$<>_`").
+inline constexpr auto kAsciiReadings = [] {
+    std::array<char, 128> readings{};
+    for (int c = 33; c <= 126; ++c) {
+        readings[static_cast<std::size_t>(c)] = static_cast<char>(c);
+    }
+    for (const char dropped : std::string_view(":;@$<>_`")) {
+        readings[static_cast<std::size_t>(dropped)] = '\0';
+    }
+    return readings;
+}();
+
 // readCharacter for the ASCII range, which nearly every typed character is in: one look-up.
 inline char readAsciiCharacter(unsigned char code) {
-    static constexpr auto kReadings = [] {
-        std::array<char, 128> readings{};
-        for (int c = 33; c <= 126; ++c) {
-            readings[static_cast<std::size_t>(c)] = static_cast<char>(c);
-        }
-        for (const char dropped : std::string_view(":;@$<>_`")) {
-            readings[static_cast<std::size_t>(dropped)] = '\0';
-        }
-        return readings;
-    }();
-    return kReadings[code & 0x7F];
+    return kAsciiReadings[code & 0x7F];
 }
 
 // True for the characters that separate words as a blank does, which a reading drops silently.
