@@ -14,6 +14,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace zolvan {
 
@@ -297,12 +298,12 @@ RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
 
 // The exact scaling serves most magnitudes, the extended one nearly all others; the rest are
 // rounded by to_chars.
-RoundedDecimal roundedDecimal(double magnitude, int significant) {
+ScaledDigits scaledDigits(double magnitude, int significant) {
     if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
-        return decimalOf(*scaled, significant);
+        return *scaled;
     }
     if (const std::optional<ScaledDigits> scaled = roundedDigitsWide(magnitude, significant)) {
-        return decimalOf(*scaled, significant);
+        return *scaled;
     }
     // The shortest text that reads back as the same double, when it has no more digits than
     // asked for, is exactly the rounded value (it differs from the binary value's own digits for
@@ -318,7 +319,11 @@ RoundedDecimal roundedDecimal(double magnitude, int significant) {
                   .ptr;
         scaled = scaledFromText(buf.data(), end, significant);
     }
-    return decimalOf(*scaled, significant);
+    return *scaled;
+}
+
+RoundedDecimal roundedDecimal(double magnitude, int significant) {
+    return decimalOf(scaledDigits(magnitude, significant), significant);
 }
 
 // The value rounded to `significant` digits, correctly rounded, as a decimal.
@@ -415,11 +420,63 @@ std::string fixedFromDecimal(const Decimal& d, int decimals, char separator, cha
     return out;
 }
 
+constexpr auto kWholePowersOfTen = [] { // 10^0 to 10^19
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t n = 1; n < powers.size(); ++n) {
+        powers[n] = powers[n - 1] * 10;
+    }
+    return powers;
+}();
+
+// The fixed text without grouping, from the 15 rounded digits as one integer: rounding them at
+// `decimals` places (halves away from zero, as roundToDigits does on the digits) is a division
+// by a power of ten. nullopt when that integer would not fit in 64 bits; the general path then
+// writes the text.
+std::optional<std::string> wholeFixedText(double value, int decimals, char separator) {
+    const ScaledDigits rounded =
+        value == 0.0 ? ScaledDigits{0, decimals} : scaledDigits(std::fabs(value), 15);
+    const int drop = rounded.scale - decimals; // digits rounded away
+    if (drop < -4 || decimals > 19) {
+        return std::nullopt;
+    }
+    auto kept = static_cast<std::uint64_t>(rounded.digits);
+    if (drop > 15) {
+        kept = 0; // below half a unit of the last place
+    } else if (drop > 0) {
+        const std::uint64_t unit = kWholePowersOfTen[static_cast<std::size_t>(drop)];
+        kept = kept / unit + static_cast<std::uint64_t>(kept % unit >= unit / 2);
+    } else {
+        kept *= kWholePowersOfTen[static_cast<std::size_t>(-drop)];
+    }
+    const std::uint64_t places = kWholePowersOfTen[static_cast<std::size_t>(decimals)];
+    std::array<char, 48> text;
+    char* at = text.data();
+    if (std::signbit(value) && kept != 0) {
+        *at++ = '-';
+    }
+    at = std::to_chars(at, text.data() + text.size(), kept / places).ptr;
+    if (decimals > 0) {
+        *at = separator;
+        std::uint64_t fraction = kept % places;
+        for (int place = decimals; place > 0; --place, fraction /= 10) {
+            at[place] = static_cast<char>('0' + fraction % 10);
+        }
+        at += decimals + 1;
+    }
+    return std::string(text.data(), at);
+}
+
 std::string fixedTextImpl(double value, int decimals, char separator, char group) {
     if (!std::isfinite(value)) {
         return std::string(fault::Overflow);
     }
     decimals = std::clamp(decimals, 0, 30);
+    if (group == '\0') {
+        if (std::optional<std::string> text = wholeFixedText(value, decimals, separator)) {
+            return std::move(*text);
+        }
+    }
     Decimal d = toDecimal(value, 15);
     roundToDigits(d, d.exponent + 1 + decimals);
     return fixedFromDecimal(d, decimals, separator, group);
