@@ -609,15 +609,18 @@ std::string numberText(double value, char decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
-    if (std::fabs(value) < kPowersOfTen[15] && std::trunc(value) == value) {
-        // A whole number of at most 15 digits is written as it is: many values are.
+    const double magnitude = std::fabs(value);
+    if (magnitude < kPowersOfTen[15] &&
+        static_cast<double>(static_cast<std::int64_t>(magnitude)) == magnitude) {
+        // A whole number of at most 15 digits is written as it is: many values are. (The
+        // two conversions are cheaper than trunc on the baseline x86-64 target.)
         std::array<char, 24> buf;
         const auto end =
             std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::int64_t>(value))
                 .ptr;
         return {buf.data(), end};
     }
-    const RoundedDecimal rounded = roundedDecimal(std::fabs(value), 15);
+    const RoundedDecimal rounded = roundedDecimal(magnitude, 15);
     const auto significant = static_cast<int>(rounded.count);
     std::array<char, kTextRoom> text;
     char* at = text.data();
