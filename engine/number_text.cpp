@@ -156,6 +156,18 @@ constexpr auto kWideBigPowers = [] { // 10^(27 k): k roundings each
     return powers;
 }();
 
+// Whether extended arithmetic keeps its 64 bits when the program runs: an emulator (valgrind,
+// for one) may carry it out in double precision, and the error bounds below would not hold.
+// Asked once, with operands the compiler cannot fold.
+bool wideIsExact() {
+    static const bool exact = [] {
+        volatile Wide one = 1.0L;
+        volatile Wide lastBit = 0x1p-63L;
+        return one + lastBit != one;
+    }();
+    return exact;
+}
+
 // x * 10^scale for a scale of -350 to 350, within 14 roundings of a 64-bit significand.
 inline Wide wideScaled(Wide x, int scale) {
     const auto n = static_cast<std::size_t>(std::abs(scale));
@@ -164,9 +176,10 @@ inline Wide wideScaled(Wide x, int scale) {
 }
 
 // The correctly rounded digits of a normal magnitude whatever its scale (see roundedDigits);
-// nullopt within the error margin of a half, and for subnormals, whose texts to_chars writes.
+// nullopt within the error margin of a half, for subnormals, whose texts to_chars writes, and
+// where the extended arithmetic is not what it says.
 std::optional<ScaledDigits> roundedDigitsWide(double magnitude, int significant) {
-    if (!kWideIsExtended || !(magnitude >= std::numeric_limits<double>::min())) {
+    if (!kWideIsExtended || !(magnitude >= std::numeric_limits<double>::min()) || !wideIsExact()) {
         return std::nullopt;
     }
     const Wide low = kWidePowers[static_cast<std::size_t>(significant - 1)];
