@@ -5,6 +5,7 @@
 #include "engine/number_text.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,24 +22,14 @@ struct Coefficients {
     double c = 0.0;
 };
 
+// The texts of a, b and c as cut from the line, before an implied 1 and a leading mark are
+// dealt with (see coefficientValue).
 struct CoefficientTexts {
-    std::string a;
-    std::string b;
-    std::string c;
+    std::string_view a;
+    std::string_view b;
+    std::string_view c;
+    bool hasB = false; // an "X" follows "X^2"
 };
-
-bool readsInState(std::string_view text, const EngineState& state) {
-    return readsAsNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
-}
-
-// A coefficient written as nothing or as a bare sign stands for 1 ("-X" is -1*X).
-std::string withImpliedOne(std::string_view text, const EngineState& state) {
-    std::string out(text);
-    if (!readsInState(text, state)) {
-        out += '1';
-    }
-    return out;
-}
 
 void dropLeading(std::string& text, std::string_view characters) {
     if (!text.empty() && characters.find(text.front()) != npos) {
@@ -47,8 +38,7 @@ void dropLeading(std::string& text, std::string_view characters) {
 }
 
 // Cuts the canonical text into the texts of a, b and c around "X^2" and the first "X" after it.
-CoefficientTexts coefficientTexts(std::string_view line, std::size_t squareAt,
-                                  const EngineState& state) {
+CoefficientTexts coefficientTexts(std::string_view line, std::size_t squareAt) {
     std::size_t start = 0;
     if (const std::size_t open = line.find('('); open != npos) {
         // The a text lies between the first "(" and "X^2"; a "(" behind "X^2" leaves no
@@ -59,11 +49,12 @@ CoefficientTexts coefficientTexts(std::string_view line, std::size_t squareAt,
         start = open + 1;
     }
     CoefficientTexts texts;
-    texts.a = withImpliedOne(line.substr(start, squareAt - start), state);
+    texts.a = line.substr(start, squareAt - start);
 
     std::string_view rest = line.substr(squareAt + kSquareMark.size());
     if (const std::size_t x = rest.find('X'); x != npos) {
-        texts.b = withImpliedOne(rest.substr(0, x), state);
+        texts.b = rest.substr(0, x);
+        texts.hasB = true;
         rest.remove_prefix(x + 1);
     }
     if (const std::size_t equals = rest.find('='); equals != npos) {
@@ -73,18 +64,10 @@ CoefficientTexts coefficientTexts(std::string_view line, std::size_t squareAt,
     } else {
         texts.c = rest;
     }
-
-    dropLeading(texts.a, ":+");
-    dropLeading(texts.b, "+");
-    dropLeading(texts.c, "+");
     return texts;
 }
 
-double coefficient(std::string_view text, const EngineState& state) {
-    if (text.empty()) {
-        return 0.0;
-    }
-    const auto value = readNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
+double finiteNumber(const std::optional<double>& value) {
     if (!value) {
         throw EngineFault{fault::NotANumber};
     }
@@ -92,6 +75,27 @@ double coefficient(std::string_view text, const EngineState& state) {
         throw EngineFault{fault::Overflow};
     }
     return *value;
+}
+
+// The value of a coefficient's text. A coefficient of an x term written as nothing or as a bare
+// sign stands for 1 ("-X" is -1*X): a "1" is put after any text that is no finite number. Then
+// one leading character of `marks` is dropped, and nothing left is 0. A text that is a finite
+// number as it stands is read once: a mark it can begin with is a "+", which changes nothing.
+double coefficientValue(std::string_view text, bool impliedOne, std::string_view marks,
+                        const EngineState& state) {
+    const auto value = readNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
+    if (value && std::isfinite(*value)) {
+        return *value;
+    }
+    std::string written(text);
+    if (impliedOne) {
+        written += '1';
+    }
+    dropLeading(written, marks);
+    if (written.empty()) {
+        return 0.0;
+    }
+    return finiteNumber(readNumber(written, state.DecimalSeparator, state.ThousandsSeparator));
 }
 
 // Appends " + 3x", " - x", " + 2" and so on; a zero term is left out. A unit coefficient of
@@ -163,9 +167,10 @@ void solve(EngineState& state) {
         state.ResultRows[0] = msg::SquareErrorNoA;
         return;
     }
-    const CoefficientTexts texts = coefficientTexts(line, squareAt, state);
-    const Coefficients k{coefficient(texts.a, state), coefficient(texts.b, state),
-                         coefficient(texts.c, state)};
+    const CoefficientTexts texts = coefficientTexts(line, squareAt);
+    const Coefficients k{coefficientValue(texts.a, true, ":+", state),
+                         coefficientValue(texts.b, texts.hasB, "+", state),
+                         coefficientValue(texts.c, false, "+", state)};
     state.NormalizedLine = equationText(k, state.DecimalSeparator);
     writeRoots(state, k);
 }
