@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -130,108 +129,6 @@ inline std::optional<ScaledDigits> roundedDigits(double magnitude, int significa
     return ScaledDigits{digits, scale};
 }
 
-// Magnitudes beyond the exact doubles are scaled in extended precision (a 64-bit significand):
-// 10^0 to 10^27 are exact there, a larger power is a product of them, and each product errs by
-// at most half a unit of the 64th bit. The error of a scaling is then far below what could
-// change a rounding, except within a small margin of a half, where the general conversion
-// decides.
-using Wide = long double;
-constexpr bool kWideIsExtended = std::numeric_limits<Wide>::digits == 64;
-
-constexpr auto kWidePowers = [] { // 10^0 to 10^27, exact
-    std::array<Wide, 28> powers{};
-    powers[0] = 1;
-    for (std::size_t n = 1; n < powers.size(); ++n) {
-        powers[n] = powers[n - 1] * 10;
-    }
-    return powers;
-}();
-
-constexpr auto kWideBigPowers = [] { // 10^(27 k): k roundings each
-    std::array<Wide, 13> powers{};
-    powers[0] = 1;
-    for (std::size_t k = 1; k < powers.size(); ++k) {
-        powers[k] = powers[k - 1] * kWidePowers[27];
-    }
-    return powers;
-}();
-
-// Whether extended arithmetic keeps its 64 bits when the program runs: an emulator (valgrind,
-// for one) may carry it out in double precision, and the error bounds below would not hold.
-// Asked once, with operands the compiler cannot fold.
-bool wideIsExact() {
-    static const bool exact = [] {
-        volatile Wide one = 1.0L;
-        volatile Wide lastBit = 0x1p-63L;
-        return one + lastBit != one;
-    }();
-    return exact;
-}
-
-// x * 10^scale for a scale of -350 to 350, within 14 roundings of a 64-bit significand.
-inline Wide wideScaled(Wide x, int scale) {
-    const auto n = static_cast<std::size_t>(std::abs(scale));
-    const Wide power = kWideBigPowers[n / 27] * kWidePowers[n % 27];
-    return scale >= 0 ? x * power : x / power;
-}
-
-// The correctly rounded digits of a normal magnitude whatever its scale (see roundedDigits);
-// nullopt within the error margin of a half, for subnormals, whose texts to_chars writes, and
-// where the extended arithmetic is not what it says.
-std::optional<ScaledDigits> roundedDigitsWide(double magnitude, int significant) {
-    if (!kWideIsExtended || !(magnitude >= std::numeric_limits<double>::min()) || !wideIsExact()) {
-        return std::nullopt;
-    }
-    const Wide low = kWidePowers[static_cast<std::size_t>(significant - 1)];
-    const Wide high = kWidePowers[static_cast<std::size_t>(significant)];
-    const int binaryExponent =
-        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
-    int scale = significant - 1 - ((binaryExponent * 78913) >> 18);
-    Wide y = wideScaled(magnitude, scale);
-    if (y >= high) {
-        y = wideScaled(magnitude, --scale);
-    }
-    if (!(y >= low && y < high)) {
-        return std::nullopt;
-    }
-    // y is below 2^50, so its error is below 2^-10 and its fraction is exact.
-    auto digits = static_cast<std::int64_t>(y);
-    const Wide fraction = y - static_cast<Wide>(digits);
-    if (fraction > 0.5L - 1.0L / 128 && fraction < 0.5L + 1.0L / 128) {
-        return std::nullopt;
-    }
-    digits += static_cast<std::int64_t>(fraction > 0.5L);
-    if (digits == static_cast<std::int64_t>(high)) {
-        digits /= 10;
-        --scale;
-    }
-    return ScaledDigits{digits, scale};
-}
-
-// The double nearest to digits * 10^-scale, as reading its text gives it, when the extended
-// product is far enough from a half of the double's last unit to round the same way; nullopt
-// otherwise and outside the normal doubles.
-std::optional<double> wideValue(const ScaledDigits& rounded) {
-    if constexpr (kWideIsExtended) {
-        const Wide product = wideScaled(static_cast<Wide>(rounded.digits), -rounded.scale);
-        const auto value = static_cast<double>(product);
-        if (!(value >= std::numeric_limits<double>::min() &&
-              value <= std::numeric_limits<double>::max())) {
-            return std::nullopt;
-        }
-        // The 11 bits of the significand that the double drops; 0x400 is a half of its unit,
-        // and the product's error is below 16 units of the last bit.
-        std::uint64_t significand; // the first eight bytes of the extended format
-        std::memcpy(&significand, &product, sizeof significand);
-        const auto dropped = significand & 0x7FF;
-        if (dropped > 0x400 - 64 && dropped < 0x400 + 64) {
-            return std::nullopt;
-        }
-        return value;
-    }
-    return std::nullopt;
-}
-
 // The digits of a "d.ddde+XX" text that to_chars wrote, as `significant` digits; nullopt when
 // it has more.
 std::optional<ScaledDigits> scaledFromText(const char* p, const char* end, int significant) {
@@ -309,13 +206,9 @@ RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
     return d;
 }
 
-// The exact scaling serves most magnitudes, the extended one nearly all others; the rest are
-// rounded by to_chars.
+// The exact scaling serves most magnitudes; the others are rounded by to_chars.
 ScaledDigits scaledDigits(double magnitude, int significant) {
     if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
-        return *scaled;
-    }
-    if (const std::optional<ScaledDigits> scaled = roundedDigitsWide(magnitude, significant)) {
         return *scaled;
     }
     // The shortest text that reads back as the same double, when it has no more digits than
@@ -512,11 +405,6 @@ inline double roundedToDigits(double value, int digits) {
         const double roundedMagnitude = static_cast<double>(rounded->digits) /
                                         kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
         return value < 0.0 ? -roundedMagnitude : roundedMagnitude;
-    }
-    if (const auto rounded = roundedDigitsWide(magnitude, digits)) {
-        if (const std::optional<double> roundedMagnitude = wideValue(*rounded)) {
-            return value < 0.0 ? -*roundedMagnitude : *roundedMagnitude;
-        }
     }
     // The rounded text read straight back: to_chars wrote the "C" form that from_chars reads.
     std::array<char, 64> buf;
