@@ -181,6 +181,21 @@ template <MemberStart Key> void appendKey(std::string& out) {
     out += out.back() == '{' ? member.substr(1) : member;
 }
 
+// `,"key":"text"` after another member; a text that needs no escape goes out with its key and
+// quotes in one growth of the line.
+template <MemberStart Key> void appendStringMember(std::string& out, std::string_view s) {
+    constexpr std::string_view member(Key.text, sizeof(Key.text));
+    if (plainPrefix(s) != s.size()) {
+        out += member;
+        appendJsonString(out, s);
+        return;
+    }
+    const std::size_t at = out.size();
+    out.append(member.size() + s.size() + 2, '"');
+    member.copy(out.data() + at, member.size());
+    s.copy(out.data() + at + member.size() + 1, s.size());
+}
+
 template <MemberStart Key>
 void appendOptionalString(std::string& out, const std::optional<std::string>& value) {
     appendKey<Key>(out);
@@ -289,12 +304,9 @@ void appendEngineFields(std::string& out, const LineReport& report) {
         }
         return;
     }
-    appendKey<"canonical">(out);
-    appendJsonString(out, report.canonical);
-    appendKey<"arithmetic">(out);
-    appendJsonString(out, report.arithmetic);
-    appendKey<"result">(out);
-    appendJsonString(out, report.result);
+    appendStringMember<"canonical">(out, report.canonical);
+    appendStringMember<"arithmetic">(out, report.arithmetic);
+    appendStringMember<"result">(out, report.result);
     appendKey<"kind">(out);
     appendInteger(out, report.kind);
     out += ",\"rows\":[";
