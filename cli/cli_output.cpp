@@ -102,10 +102,18 @@ std::size_t plainPrefix(std::string_view s) {
 
 // A JSON string: every control character (and U+2028, U+2029, which end lines in some readers)
 // is escaped, so the line stays one line; an ill-formed UTF-8 piece becomes U+FFFD. Runs of
-// bytes that need nothing go out in one append, the whole text when it is all plain.
+// bytes that need nothing go out in one append; a text that is all plain goes out with its quotes
+// in one growth of `out` (a call per quote costs as much as the copy of a short text).
 void appendJsonString(std::string& out, std::string_view s) {
+    std::size_t plain = plainPrefix(s);
+    if (plain == s.size()) {
+        const std::size_t at = out.size();
+        out.append(s.size() + 2, '"');
+        s.copy(out.data() + at + 1, s.size());
+        return;
+    }
     out.push_back('"');
-    for (std::size_t plain = plainPrefix(s);; plain = plainPrefix(s)) {
+    for (;; plain = plainPrefix(s)) {
         out.append(s.data(), plain);
         s.remove_prefix(plain);
         if (s.empty()) {
@@ -126,6 +134,10 @@ void appendJsonString(std::string& out, std::string_view s) {
 }
 
 void appendInteger(std::string& out, int value) {
+    if (value >= 0 && value <= 9) { // a line's kind, a short data list
+        out.push_back(static_cast<char>('0' + value));
+        return;
+    }
     char digits[12];
     out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
@@ -167,6 +179,21 @@ template <std::size_t N> struct MemberStart {
 template <MemberStart Key> void appendKey(std::string& out) {
     constexpr std::string_view member(Key.text, sizeof(Key.text));
     out += out.back() == '{' ? member.substr(1) : member;
+}
+
+// `,"key":"text"` after another member; a text that needs no escape goes out with its key and
+// quotes in one growth of the line.
+template <MemberStart Key> void appendStringMember(std::string& out, std::string_view s) {
+    constexpr std::string_view member(Key.text, sizeof(Key.text));
+    if (plainPrefix(s) != s.size()) {
+        out += member;
+        appendJsonString(out, s);
+        return;
+    }
+    const std::size_t at = out.size();
+    out.append(member.size() + s.size() + 2, '"');
+    member.copy(out.data() + at, member.size());
+    s.copy(out.data() + at + member.size() + 1, s.size());
 }
 
 template <MemberStart Key>
@@ -226,23 +253,17 @@ struct Written {
 };
 
 // The member "composition", whose object holds the exact masses too. Returns where they were
-// written (without the comma before them), so that the line can repeat them; nullopt when there
-// is no composition.
-std::optional<Written> appendComposition(std::string& out, const Composition* composition,
-                                         const ExactMass& exact) {
-    appendKey<"composition">(out);
-    if (!composition) {
-        out += "null";
-        return std::nullopt;
-    }
-    out.push_back('{');
+// written (without the comma before them), so that the line can repeat them.
+Written appendComposition(std::string& out, const Composition& composition,
+                          const ExactMass& exact) {
+    out += R"(,"composition":{)";
     appendKey<"formula">(out);
-    appendJsonString(out, composition->formula);
+    appendJsonString(out, composition.formula);
     appendKey<"empirical">(out);
-    appendJsonString(out, composition->empirical);
+    appendJsonString(out, composition.empirical);
     appendKey<"mass">(out);
-    appendMass(out, composition->mass);
-    appendElements(out, *composition);
+    appendMass(out, composition.mass);
+    appendElements(out, composition);
     const std::size_t start = out.size() + 1; // after the comma
     appendExactMass(out, exact);
     const Written members{start, out.size() - start};
@@ -255,18 +276,16 @@ std::optional<Written> appendComposition(std::string& out, const Composition* co
 // The members "composition", "monoisotopic", "nominal" and "ions" (twice: inside the composition
 // and beside it). A formula's are written once and kept with its composition in `known`.
 void appendCompositionMembers(std::string& out, std::string* known, const Workspace& workspace) {
-    static const ExactMass kNoExactMass;
-    if (known == nullptr) {
-        appendComposition(out, nullptr, kNoExactMass);
-        appendExactMass(out, kNoExactMass);
+    if (known == nullptr) { // no formula: the same members every time
+        out += R"(,"composition":null,"monoisotopic":null,"nominal":null,"ions":null)";
         return;
     }
     if (known->empty()) {
         const std::size_t start = out.size();
-        const std::optional<Written> members =
-            appendComposition(out, workspace.composition(), *workspace.exactMass());
+        const Written members =
+            appendComposition(out, *workspace.composition(), *workspace.exactMass());
         out.push_back(',');
-        out.append(out, members->start, members->length); // the same members once more
+        out.append(out, members.start, members.length); // the same members once more
         known->assign(out, start);
         return;
     }
@@ -285,16 +304,12 @@ void appendEngineFields(std::string& out, const LineReport& report) {
         }
         return;
     }
-    appendKey<"canonical">(out);
-    appendJsonString(out, report.canonical);
-    appendKey<"arithmetic">(out);
-    appendJsonString(out, report.arithmetic);
-    appendKey<"result">(out);
-    appendJsonString(out, report.result);
+    appendStringMember<"canonical">(out, report.canonical);
+    appendStringMember<"arithmetic">(out, report.arithmetic);
+    appendStringMember<"result">(out, report.result);
     appendKey<"kind">(out);
     appendInteger(out, report.kind);
-    appendKey<"rows">(out);
-    out.push_back('[');
+    out += ",\"rows\":[";
     for (std::size_t i = 0; i < report.rows.size(); ++i) {
         if (i > 0) {
             out.push_back(',');
@@ -338,9 +353,9 @@ void appendCompositionBlock(std::string& out, const LineReport& report,
     }
 }
 
+// Where a bracket goes beside a key, both go out in one append of a literal.
 void appendJsonLine(std::string& out, const LineReport& report, const Workspace& workspace) {
-    out.push_back('{');
-    appendKey<"input">(out);
+    out += "{\"input\":";
     appendJsonString(out, workspace.engine.InputLine);
     appendEngineFields(out, report);
     appendOptionalString<"unknown">(out, report.unknown);
@@ -349,26 +364,22 @@ void appendJsonLine(std::string& out, const LineReport& report, const Workspace&
     appendOptionalString<"error">(out, report.error);
     appendCompositionMembers(out, report.composed ? workspace.compositionJson() : nullptr,
                              workspace);
-    appendKey<"history">(out);
-    out.push_back('[');
+    out += ",\"history\":[";
     appendJsonString(out, report.historyInput);
     out.push_back(',');
     appendJsonString(out, report.historyResult);
-    out.push_back(']');
-    appendKey<"memory">(out);
+    out += "],\"memory\":";
     appendJsonNumber(out, workspace.engine.MemoryValue);
     appendKey<"data_count">(out);
     appendInteger(out, workspace.engine.DataCount);
-    appendKey<"hints">(out);
-    out.push_back('[');
+    out += ",\"hints\":[";
     for (std::size_t i = 0; i < report.hints.size(); ++i) {
         if (i > 0) {
             out.push_back(',');
         }
         appendJsonString(out, report.hints[i]);
     }
-    out.push_back(']');
-    out.push_back('}');
+    out += "]}";
 }
 
 } // namespace zolvan::cli

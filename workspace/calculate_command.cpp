@@ -239,7 +239,7 @@ void Workspace::reportCalculation(LineReport& report, const std::string& resultB
     }
     // Formula material evaluates to a number, or to an overflow fault.
     report.composed = report.kind == 0 && !report.error && !engine.ResultText.empty() &&
-                      isFormulaLine(engine.NormalizedLine);
+                      isFormulaMaterial(engine.NormalizedLine, engine.DecimalSeparator);
     if (report.composed) {
         compositionLine.assign(engine.NormalizedLine);
         molarMassLine.assign(engine.NormalizedLine);
@@ -258,28 +258,15 @@ Workspace::ComposedLine* Workspace::knownLine(std::string_view line) const {
     return nullptr;
 }
 
-Workspace::ComposedLine& Workspace::addLine(std::string_view line, bool material) const {
+Workspace::ComposedLine& Workspace::addLine(std::string_view line) const {
     ComposedLine& entry = m_composed[m_oldestComposed];
     m_oldestComposed = (m_oldestComposed + 1) % m_composed.size();
     entry.line.assign(line);
     entry.separator = engine.DecimalSeparator;
-    entry.material = material;
-    entry.composed = false;
-    entry.composition.reset();
+    entry.composition = compositionOf(line, engine.DecimalSeparator);
     entry.exactMass.reset();
     entry.json.clear();
     return entry;
-}
-
-bool Workspace::isFormulaLine(std::string_view line) const {
-    if (const ComposedLine* known = knownLine(line)) {
-        return known->material;
-    }
-    const bool material = isFormulaMaterial(line, engine.DecimalSeparator);
-    if (material) {
-        addLine(line, true);
-    }
-    return material;
 }
 
 Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
@@ -287,14 +274,7 @@ Workspace::ComposedLine* Workspace::composedFor(const std::string& line) const {
         return nullptr;
     }
     ComposedLine* entry = knownLine(line);
-    if (entry == nullptr) {
-        entry = &addLine(line, isFormulaMaterial(line, engine.DecimalSeparator));
-    }
-    if (!entry->composed) {
-        entry->composition = compositionOf(line, engine.DecimalSeparator);
-        entry->composed = true;
-    }
-    return entry;
+    return entry != nullptr ? entry : &addLine(line);
 }
 
 const Composition* Workspace::composition() const {

@@ -243,25 +243,21 @@ private:
     void showGeneralText(std::string_view text, std::string& shown);
     void noteGeneralText(std::string_view text);
     // The formula material calculated last, with the canonical texts (and separator) it belongs
-    // to: a task file names the same few formulas again and again, and whether a text is formula
-    // material, its composition and its exact masses never change. The oldest gives way to a new
+    // to: a task file names the same few formulas again and again, and a formula's composition,
+    // its exact masses and what is written from them never change. The oldest gives way to a new
     // one.
     struct ComposedLine {
         std::string line;
         char separator = '\0';
-        bool material = false; // isFormulaMaterial
-        bool composed = false; // the composition has been worked out
         std::optional<Composition> composition;
         std::optional<ExactMass> exactMass; // worked out when first asked for
         std::string json;                   // see compositionJson()
     };
     // The entry of a canonical text, or nullptr when none is kept.
     ComposedLine* knownLine(std::string_view line) const;
-    // A new entry for a canonical text, in place of the oldest.
-    ComposedLine& addLine(std::string_view line, bool material) const;
-    // Whether a canonical text is formula material, kept for the texts that are.
-    bool isFormulaLine(std::string_view line) const;
-    // The entry of a canonical text with its composition worked out; nullptr for an empty text.
+    // A new entry for a canonical text with its composition, in place of the oldest.
+    ComposedLine& addLine(std::string_view line) const;
+    // The entry of a canonical text, added when it is not kept; nullptr for an empty text.
     ComposedLine* composedFor(const std::string& line) const;
     mutable std::array<ComposedLine, 8> m_composed;
     mutable std::size_t m_oldestComposed = 0;
