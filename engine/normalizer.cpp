@@ -109,31 +109,31 @@ bool isTooLong(std::string_view text) {
     return false;
 }
 
-// A line's text as it is written, in room made once: on the stack for an ordinary line, on the
-// heap for a long one. A character costs one store instead of a string's capacity check; the
-// writer's user makes room for what it writes beyond the room it asked for at the start.
+// A line's text as it is written: on the stack for an ordinary line, on the heap for a long one.
+// Room for the whole line is made at the start, so the check before each store is one compare
+// that never fails on the way; it only keeps a store beyond the room impossible.
 class LineWriter {
 public:
-    explicit LineWriter(std::size_t room) : m_asked(room) {
-        if (m_asked > m_room) {
-            grow();
+    explicit LineWriter(std::size_t room) {
+        if (room > m_room) {
+            grow(room);
         }
     }
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
-    void put(char c) { m_text[m_size++] = c; }
+    void put(char c) {
+        if (m_size == m_room) [[unlikely]] {
+            grow(m_size + 1);
+        }
+        m_text[m_size++] = c;
+    }
     void put(std::string_view s) {
+        if (s.size() > m_room - m_size) [[unlikely]] {
+            grow(m_size + s.size());
+        }
         std::copy_n(s.data(), s.size(), m_text + m_size);
         m_size += s.size();
-    }
-    // Text beyond the room asked for at the start.
-    void putExtra(std::string_view s) {
-        m_asked += s.size();
-        if (m_asked > m_room) {
-            grow();
-        }
-        put(s);
     }
 
     std::size_t size() const { return m_size; }
@@ -144,8 +144,8 @@ public:
     std::string text() const { return std::string(m_text, m_size); }
 
 private:
-    void grow() {
-        std::string grown(std::max(m_asked, 2 * m_room), '\0');
+    [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
+        std::string grown(std::max(needed, 2 * m_room), '\0');
         std::copy_n(m_text, m_size, grown.data());
         m_heap = std::move(grown);
         m_text = m_heap.data();
@@ -157,7 +157,6 @@ private:
     char* m_text = m_local.data();
     std::size_t m_size = 0;
     std::size_t m_room = m_local.size();
-    std::size_t m_asked; // the room asked for so far
 };
 
 // What the filter notes of an ASCII byte that reads as itself (0 for one it drops, for "=",
@@ -238,7 +237,7 @@ std::string_view filterLine(std::string_view typed, LineWriter& out, EngineState
 }
 
 // A filtered character makes at most this many of the rewritten line ("-" after "-" writes
-// "1*-"); only the last answer, which a token brings in, makes more, and it makes room for itself.
+// "1*-"); only the last answer, which a token brings in, makes more.
 constexpr std::size_t kMostPerCharacter = 3;
 
 // Walks the filtered line once: tokens, letter case, operator pairs and the flags.
@@ -378,7 +377,7 @@ struct Rewriter {
     // The last answer, which may bring in what no typed character did.
     void putAnswer() {
         const std::string_view answer = state.AnsText;
-        out.putExtra(answer);
+        out.put(answer);
         marks.capitalXSeen = marks.capitalXSeen || answer.find('X') != std::string_view::npos;
         marks.unitJoinSeen = marks.unitJoinSeen || answer.find(kUnitJoin) != std::string_view::npos;
     }
