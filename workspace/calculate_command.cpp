@@ -64,7 +64,7 @@ void Workspace::txtUnosFormule_KeyPress(int keyAscii) {
     }
 }
 
-LineReport Workspace::calculateLine(std::string line) {
+const LineReport& Workspace::calculateLine(std::string line) {
     txtUnosFormule.setText(std::move(line));
     return convertChem2Text();
 }
@@ -85,10 +85,9 @@ void LineReport::clear() {
     hints.clear();
 }
 
-LineReport Workspace::convertChem2Text() {
-    LineReport report;
-    convertChem2Text(report);
-    return report;
+const LineReport& Workspace::convertChem2Text() {
+    convertChem2Text(m_report);
+    return m_report;
 }
 
 void Workspace::convertChem2Text(LineReport& report) {

@@ -109,16 +109,32 @@ Workspace::DisplaySettings Workspace::displaySettings() const {
     return {DisplayMode, DecimalDigits.size(), engine.ThousandsSeparator, engine.DecimalSeparator};
 }
 
+// The slot that holds `value` formatted with `settings`, or the older one, emptied for it.
+Workspace::ShownValue& Workspace::shownSlot(std::string_view value,
+                                            const DisplaySettings& settings) {
+    for (std::size_t i : {m_newerShown, 1 - m_newerShown}) {
+        if (m_shown[i].settings == settings && m_shown[i].value == value) {
+            m_newerShown = i;
+            return m_shown[i];
+        }
+    }
+    m_newerShown = 1 - m_newerShown;
+    ShownValue& slot = m_shown[m_newerShown];
+    slot.value.assign(value);
+    slot.shown.clear();
+    slot.asWritten = false;
+    slot.settings = settings;
+    return slot;
+}
+
 void Workspace::formatForDisplay(std::string_view value, std::string& shown) {
     const DisplaySettings settings = displaySettings();
-    if (m_shown.settings != settings || m_shown.value != value) {
-        m_shown.value.assign(value);
-        m_shown.shown = formatNumber(value, DisplayMode, DecimalDigits, engine.ThousandsSeparator,
-                                     engine.ElementDecimals, engine.DecimalSeparator);
-        m_shown.asWritten = false;
-        m_shown.settings = settings;
+    ShownValue& slot = shownSlot(value, settings);
+    if (!slot.asWritten && slot.shown.empty()) {
+        slot.shown = formatNumber(value, DisplayMode, DecimalDigits, engine.ThousandsSeparator,
+                                  engine.ElementDecimals, engine.DecimalSeparator);
     }
-    shown.assign(m_shown.asWritten ? m_shown.value : m_shown.shown);
+    shown.assign(slot.asWritten ? slot.value : slot.shown);
 }
 
 // A text in the General Number form reads back to a value whose General Number form is the same
@@ -133,9 +149,7 @@ void Workspace::showGeneralText(std::string_view text, std::string& shown) {
 
 void Workspace::noteGeneralText(std::string_view text) {
     if (DisplayMode == 0) {
-        m_shown.value.assign(text);
-        m_shown.asWritten = true;
-        m_shown.settings = displaySettings();
+        shownSlot(text, displaySettings()).asWritten = true;
     }
 }
 

@@ -133,17 +133,17 @@ public:
     // Puts the hover mask over image button `index`, `left` twips into the bar.
     void showHoverMask(int index, int left);
 
-    // Calculate command (Enter, the "=" button).
-    LineReport convertChem2Text();
-    // The same, written into `report`: a caller that runs many lines reuses one report, whose
-    // texts keep their memory from line to line.
+    // Calculate command (Enter, the "=" button). The report is the workspace's own and holds
+    // this line until the next one: its texts keep their memory from line to line.
+    const LineReport& convertChem2Text();
+    // The same, written into `report`: a caller that keeps its own report.
     void convertChem2Text(LineReport& report);
     void cmdEnter_Click() { convertChem2Text(); }
     // Runs the calculate command for Enter (keys::Enter).
     void txtUnosFormule_KeyPress(int keyAscii);
     // Puts `line` into the input line and runs the calculate command on it, as typing it and
     // pressing Enter does.
-    LineReport calculateLine(std::string line);
+    const LineReport& calculateLine(std::string line);
 
     // Result display and history.
     void PokaziRezultat();
@@ -217,6 +217,7 @@ private:
     HistoryBrowser m_historyBrowser;
     // The result text before a line ran, kept in one buffer from line to line.
     std::string m_resultBefore;
+    LineReport m_report; // of the last line calculated by Enter
     // The settings a display text depends on (the element decimals count only in the
     // molecular-weight mode, which no display setting selects).
     struct DisplaySettings {
@@ -227,15 +228,17 @@ private:
         friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
     };
     DisplaySettings displaySettings() const;
-    // The value formatted last and its display text: the previous-result row shows the value
-    // that the current row showed one line before.
+    // The two values formatted last and their display texts: the previous-result row shows the
+    // value that the current row showed one line before, so a line formats at most its own.
     struct ShownValue {
         std::string value;
         std::string shown;
         bool asWritten = false; // shown is the value itself (and not written)
         DisplaySettings settings;
     };
-    ShownValue m_shown;
+    std::array<ShownValue, 2> m_shown;
+    std::size_t m_newerShown = 0; // the slot written last; the other is replaced next
+    ShownValue& shownSlot(std::string_view value, const DisplaySettings& settings);
     // Texts the engine writes as values (an ordinary line's result without element precision,
     // the solvers' rows) are in the General Number form, or messages: the automatic mode shows
     // them as they are. The first writes such a text into `shown`; the second remembers one as

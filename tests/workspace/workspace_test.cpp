@@ -1,5 +1,6 @@
 // Start-up, the display rows formatted for the settings, and clicks on the display.
 
+#include "engine/format_number.h"
 #include "tests/workspace/fake_services.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,41 @@ TEST(OrdinaryRows, AreFormattedAgainWithEveryNewSetting) {
     s.w.numberSettings.chkTisuca.setChecked(true);
     EXPECT_EQ(w.lblRezultat[1].caption, "1.234,57");
     EXPECT_EQ(w.lstRezultat.items()[0], "94,4730") << "history keeps the text it was recorded with";
+}
+
+// The display remembers the texts it formatted last; whatever it remembers, each row must show
+// what formatting its value afresh gives, line after line and across setting changes.
+TEST(OrdinaryRows, ShowWhatFormattingTheirValuesAfreshGives) {
+    const std::string_view lines[] = {"H2SO4",   "2+3",         "2+3",         "2h2o+nacl",
+                                      "1/3",     "ans",         "170!/3",      "0.1+0.2",
+                                      "C6H12O6", "C6H12O6",     "1e300*1e300", "2H2O+NaCl",
+                                      "ans*2",   "1234567.891", "ans"};
+    const struct {
+        int mode;
+        bool thousands;
+    } settings[] = {{0, false}, {1, false}, {2, false}, {2, true}, {0, false}, {1, false}};
+    for (const char separator : {'.', ','}) {
+        StartedWorkspace s(separator);
+        Workspace& w = s.w;
+        const auto fresh = [&w](const std::string& value) {
+            return formatNumber(value, w.DisplayMode, w.DecimalDigits, w.engine.ThousandsSeparator,
+                                w.engine.ElementDecimals, w.engine.DecimalSeparator);
+        };
+        for (const auto& setting : settings) {
+            w.numberSettings.optNumber.select(setting.mode);
+            w.numberSettings.chkTisuca.setChecked(setting.thousands);
+            for (std::string_view line : lines) {
+                SCOPED_TRACE(::testing::Message() << line << " in mode " << setting.mode
+                                                  << (setting.thousands ? " with thousands" : "")
+                                                  << ", separator " << separator);
+                s.enter(std::string(line));
+                EXPECT_EQ(w.lblRezultat[1].caption, fresh(w.engine.AnsText));
+                const bool asWritten = w.DisplayMode == 0 && w.engine.ElementPrecision;
+                EXPECT_EQ(w.lblRezultat[0].caption,
+                          asWritten ? w.engine.ResultText : fresh(w.engine.ResultText));
+            }
+        }
+    }
 }
 
 TEST(TableRows, ModeSwitchReformatsTheValuesAndKeepsDesignations) {
