@@ -194,21 +194,46 @@ namespace {
 
 // " text ": written into the tooltip's own memory, which a concatenation would replace.
 void setPaddedToolTip(Label& label, std::string_view text) {
-    label.toolTip.assign(" ");
-    label.toolTip += text;
-    label.toolTip += ' ';
+    label.toolTip.clear();
+    label.toolTip.push_back(' ');
+    label.toolTip.append(text);
+    label.toolTip.push_back(' ');
+}
+
+// Writes the parts one after the other into `text`'s own memory.
+void joinInto(std::string& text, std::initializer_list<std::string_view> parts) {
+    text.clear();
+    for (std::string_view part : parts) {
+        text.append(part);
+    }
+}
+
+bool isPaddedToolTip(const Label& label, std::string_view text) {
+    const std::string_view tip = label.toolTip;
+    return tip.size() == text.size() + 2 && tip.front() == ' ' && tip.back() == ' ' &&
+           tip.substr(1, text.size()) == text;
 }
 
 } // namespace
 
+// After an ordinary line the previous row shows what the current row showed, so the rows trade
+// their texts and only what differs is written.
 void Workspace::echoInputs() {
     if (!displayShown) {
         return;
     }
-    lblUnosFormule[1].caption = engine.PrevNormalizedLine;
-    setPaddedToolTip(lblUnosFormule[1], engine.PrevExpandedLine);
-    lblUnosFormule[0].caption = engine.NormalizedLine;
-    setPaddedToolTip(lblUnosFormule[0], engine.ExpandedLine);
+    Label& previous = lblUnosFormule[1];
+    Label& current = lblUnosFormule[0];
+    std::swap(previous.caption, current.caption);
+    std::swap(previous.toolTip, current.toolTip);
+    if (previous.caption != engine.PrevNormalizedLine) {
+        previous.caption.assign(engine.PrevNormalizedLine);
+    }
+    if (!isPaddedToolTip(previous, engine.PrevExpandedLine)) {
+        setPaddedToolTip(previous, engine.PrevExpandedLine);
+    }
+    current.caption.assign(engine.NormalizedLine);
+    setPaddedToolTip(current, engine.ExpandedLine);
 }
 
 // The engine's texts of this line only: a solver's rows and kind, an ordinary line's result and
@@ -352,23 +377,27 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         const bool statistics = kind == 1;
         engine.CalcKind = statistics ? -1 : -2;
         const std::string count = std::to_string(engine.DataCount);
-        lblOznaka[1].caption = statistics ? "n = " + count : "x1 =";
-        lblOznaka[2].caption = statistics ? "s =" : "";
-        lblOznaka[3].caption = statistics ? "Mean =" : "x2 =";
-        engine.AnsText = resultRow(0);
-        noteGeneralText(engine.AnsText); // shown in the previous-result row by the next line
-        engine.PrevNormalizedLine = engine.NormalizedLine;
-        engine.NormalizedLine.clear();
-        engine.ResultText = resultRow(1);
-        lblRezultat[2].caption = statistics ? resultRow(2) : "";
-        PokaziRezultat();
-        historyInput = engine.PrevNormalizedLine;
         if (statistics) {
-            historyResult = lblRezultat[1].caption + "; n = " + count +
-                            "; s = " + lblRezultat[2].caption +
-                            "; Mean = " + lblRezultat[0].caption;
+            joinInto(lblOznaka[1].caption, {"n = ", count});
         } else {
-            historyResult = "x1 = " + lblRezultat[1].caption + "; x2 = " + lblRezultat[0].caption;
+            lblOznaka[1].caption.assign("x1 =");
+        }
+        lblOznaka[2].caption.assign(statistics ? "s =" : "");
+        lblOznaka[3].caption.assign(statistics ? "Mean =" : "x2 =");
+        engine.AnsText.assign(resultRow(0));
+        noteGeneralText(engine.AnsText); // shown in the previous-result row by the next line
+        std::swap(engine.PrevNormalizedLine, engine.NormalizedLine);
+        engine.NormalizedLine.clear();
+        engine.ResultText.assign(resultRow(1));
+        lblRezultat[2].caption.assign(statistics ? resultRow(2) : "");
+        PokaziRezultat();
+        historyInput.assign(engine.PrevNormalizedLine);
+        if (statistics) {
+            joinInto(historyResult, {lblRezultat[1].caption, "; n = ", count, "; s = ",
+                                     lblRezultat[2].caption, "; Mean = ", lblRezultat[0].caption});
+        } else {
+            joinInto(historyResult,
+                     {"x1 = ", lblRezultat[1].caption, "; x2 = ", lblRezultat[0].caption});
         }
         engine.PrevExpandedLine.clear();
         engine.ExpandedLine.clear();

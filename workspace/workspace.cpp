@@ -112,18 +112,20 @@ Workspace::DisplaySettings Workspace::displaySettings() const {
 // The slot that holds `value` formatted with `settings`, or the older one, emptied for it.
 Workspace::ShownValue& Workspace::shownSlot(std::string_view value,
                                             const DisplaySettings& settings) {
-    for (std::size_t i : {m_newerShown, 1 - m_newerShown}) {
-        if (m_shown[i].settings == settings && m_shown[i].value == value) {
-            m_newerShown = i;
-            return m_shown[i];
-        }
+    const auto holds = [&](const ShownValue& slot) {
+        return slot.value == value && slot.settings == settings;
+    };
+    if (holds(m_shown[m_newerShown])) {
+        return m_shown[m_newerShown];
     }
-    m_newerShown = 1 - m_newerShown;
+    m_newerShown ^= 1;
     ShownValue& slot = m_shown[m_newerShown];
-    slot.value.assign(value);
-    slot.shown.clear();
-    slot.asWritten = false;
-    slot.settings = settings;
+    if (!holds(slot)) {
+        slot.value.assign(value);
+        slot.shown.clear();
+        slot.asWritten = false;
+        slot.settings = settings;
+    }
     return slot;
 }
 
