@@ -571,55 +571,77 @@ constexpr auto kByteClasses = [] {
     return classes;
 }();
 
+// A "*" after a letter with a letter somewhere after it, and no function or named value right
+// behind it (no formula unit takes a token): possibly a product of two formulas.
+bool multipliesLetters(std::string_view line) {
+    bool letterSeen = false;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const std::uint8_t byteClass = kByteClasses[static_cast<unsigned char>(line[k])];
+        if (byteClass & kLetterByte) {
+            letterSeen = true;
+        } else if ((byteClass & kStarByte) && letterSeen &&
+                   !startsWithTokenName(line.substr(k + 1))) {
+            const std::string_view rest = line.substr(k + 1);
+            return std::any_of(rest.begin(), rest.end(), isLetter);
+        }
+    }
+    return false;
+}
+
+// A word of letters, all capitals, that is a function name in lower case.
+bool holdsCapitalWord(std::string_view line) {
+    std::size_t k = 0;
+    while (k < line.size()) {
+        const std::size_t start = k;
+        bool capitals = true;
+        for (; k < line.size() && isLetter(line[k]); ++k) {
+            capitals = capitals && isUpper(line[k]);
+        }
+        if (capitals && isCapitalName(line.substr(start, k - start))) {
+            return true;
+        }
+        k += k == start ? 1 : 0;
+    }
+    return false;
+}
+
+bool cutsAnyCount(std::string_view line) {
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        if ((kByteClasses[static_cast<unsigned char>(line[k])] & kPointByte) &&
+            cutsCount(line, k)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
 // before the line is decoded: a character beyond ASCII, a blank, a "*" with letters on both
 // sides (a product of two formulas; not when a function or named value follows it, since no
 // formula unit takes a token), a decimal point that may cut a count, two letters alone, or a
-// function name in capitals.
+// function name in capitals. Only the signs the pass saw are looked for again.
 bool mayHint(std::string_view line) {
     line = line.substr(0, line.find('='));
     if (line.size() == 2) {
         return true;
     }
-    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
+    // Most lines hold nothing but lower-case letters, digits, operators and brackets, and a
+    // formula's capitals seldom stand two together as a function name's must.
     std::uint8_t present = 0;
+    std::uint8_t previous = 0;
+    bool capitalPair = false;
     for (const char c : line) {
-        present |= kByteClasses[static_cast<unsigned char>(c)];
+        const std::uint8_t byteClass = kByteClasses[static_cast<unsigned char>(c)];
+        present |= byteClass;
+        capitalPair |= (previous & byteClass & kUpperByte) != 0;
+        previous = byteClass;
     }
-    if ((present & (kUpperByte | kDecodedByte | kStarByte | kPointByte)) == 0) {
-        return false;
+    if (present & kDecodedByte) {
+        return true;
     }
-    bool letterSeen = false;
-    bool productAfterLetter = false;
-    std::size_t wordStart = 0;
-    bool capitals = true; // the word from wordStart is all capitals
-    for (std::size_t k = 0; k <= line.size(); ++k) {
-        const std::uint8_t byteClass =
-            k < line.size() ? kByteClasses[static_cast<unsigned char>(line[k])] : 0;
-        if (byteClass & kLetterByte) {
-            if (productAfterLetter) {
-                return true;
-            }
-            letterSeen = true;
-            capitals = capitals && (byteClass & kUpperByte);
-            continue;
-        }
-        if (capitals && isCapitalName(line.substr(wordStart, k - wordStart))) {
-            return true;
-        }
-        wordStart = k + 1;
-        capitals = true;
-        if (byteClass & kDecodedByte) {
-            return true;
-        }
-        if ((byteClass & kStarByte) && letterSeen && !startsWithTokenName(line.substr(k + 1))) {
-            productAfterLetter = true;
-        }
-        if ((byteClass & kPointByte) && cutsCount(line, k)) {
-            return true;
-        }
-    }
-    return false;
+    return ((present & kPointByte) && cutsAnyCount(line)) ||
+           ((present & kStarByte) && (present & kLetterByte) && multipliesLetters(line)) ||
+           (capitalPair && holdsCapitalWord(line));
 }
 
 } // namespace
