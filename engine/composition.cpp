@@ -139,7 +139,7 @@ private:
         if (!material) {
             return false; // a bare number added to a mass
         }
-        for (std::size_t i = first; i < m_atoms.size(); ++i) {
+        for (std::size_t i = first; m_collect && i < m_atoms.size(); ++i) {
             m_atoms[i].count *= multiplier;
         }
         return true;
@@ -150,13 +150,15 @@ private:
         if (isLower(peek())) {
             ++m_at;
         }
-        const std::optional<std::size_t> index = elementIndex(m_text.substr(start, m_at - start));
+        const std::string_view name = m_text.substr(start, m_at - start);
+        if (!m_collect) {
+            return findElement(name) != nullptr; // only whether it is an element matters
+        }
+        const std::optional<std::size_t> index = elementIndex(name);
         if (!index) {
             return false;
         }
-        if (m_collect) {
-            m_atoms.push_back({*index, 1.0});
-        }
+        m_atoms.push_back({*index, 1.0});
         return true;
     }
 
