@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolvan {
@@ -13,25 +14,29 @@ bool isGeneralMode(std::int16_t mode, std::int16_t elementDecimals) {
     return mode != 1 && mode != 2 && !(mode == 3 && elementDecimals < 10);
 }
 
-// True when `text` is already what numberText writes for the value it reads as: a plain decimal
-// of at most 15 digits, no "-0", no leading zero before other integer digits, no separator
-// first or last and no trailing zero after it. Most results reach the display in this form.
-bool isGeneralText(std::string_view text, char decimalSeparator) {
+} // namespace
+
+std::optional<double> generalTextValue(std::string_view text, char decimalSeparator) {
     const PlainDecimal plain = readPlainDecimal(text, decimalSeparator);
     if (plain.length == 0 || plain.length != text.size()) {
-        return false;
+        return std::nullopt;
     }
     const std::string_view body = text.front() == '-' ? text.substr(1) : text;
-    const bool fraction = body.find(decimalSeparator) != std::string_view::npos;
+    const bool fraction = std::find(body.begin(), body.end(), decimalSeparator) != body.end();
+    bool general = false;
     if (body.front() == '0') {
-        return fraction ? body.size() > 2 && body[1] == decimalSeparator && body.back() != '0'
-                        : body.size() == 1 && body.size() == text.size();
+        general = fraction ? body.size() > 2 && body[1] == decimalSeparator && body.back() != '0'
+                           : body.size() == 1 && body.size() == text.size();
+    } else {
+        general = !fraction || (body.front() != decimalSeparator && body.back() != '0' &&
+                                body.back() != decimalSeparator);
     }
-    return !fraction || (body.front() != decimalSeparator && body.back() != '0' &&
-                         body.back() != decimalSeparator);
+    return general ? std::optional(plain.value) : std::nullopt;
 }
 
-} // namespace
+bool isGeneralText(std::string_view text, char decimalSeparator) {
+    return generalTextValue(text, decimalSeparator).has_value();
+}
 
 std::string formatNumber(std::string_view value, std::int16_t mode, std::string_view digits,
                          bool thousands, std::int16_t elementDecimals, char decimalSeparator) {
