@@ -14,36 +14,41 @@ bool isGeneralMode(std::int16_t mode, std::int16_t elementDecimals) {
     return mode != 1 && mode != 2 && !(mode == 3 && elementDecimals < 10);
 }
 
+// The rest of the general-form test for a text that readPlainDecimal read whole.
+bool isGeneralForm(std::string_view text, char decimalSeparator) {
+    const std::string_view body = text.front() == '-' ? text.substr(1) : text;
+    const bool fraction = std::find(body.begin(), body.end(), decimalSeparator) != body.end();
+    if (body.front() == '0') {
+        return fraction ? body.size() > 2 && body[1] == decimalSeparator && body.back() != '0'
+                        : body.size() == 1 && body.size() == text.size();
+    }
+    return !fraction || (body.front() != decimalSeparator && body.back() != '0' &&
+                         body.back() != decimalSeparator);
+}
+
+bool readsWhole(const PlainDecimal& plain, std::string_view text) {
+    return plain.length != 0 && plain.length == text.size();
+}
+
 } // namespace
 
 std::optional<double> generalTextValue(std::string_view text, char decimalSeparator) {
     const PlainDecimal plain = readPlainDecimal(text, decimalSeparator);
-    if (plain.length == 0 || plain.length != text.size()) {
+    if (!readsWhole(plain, text) || !isGeneralForm(text, decimalSeparator)) {
         return std::nullopt;
     }
-    const std::string_view body = text.front() == '-' ? text.substr(1) : text;
-    const bool fraction = std::find(body.begin(), body.end(), decimalSeparator) != body.end();
-    bool general = false;
-    if (body.front() == '0') {
-        general = fraction ? body.size() > 2 && body[1] == decimalSeparator && body.back() != '0'
-                           : body.size() == 1 && body.size() == text.size();
-    } else {
-        general = !fraction || (body.front() != decimalSeparator && body.back() != '0' &&
-                                body.back() != decimalSeparator);
-    }
-    return general ? std::optional(plain.value) : std::nullopt;
-}
-
-bool isGeneralText(std::string_view text, char decimalSeparator) {
-    return generalTextValue(text, decimalSeparator).has_value();
+    return plain.value;
 }
 
 std::string formatNumber(std::string_view value, std::int16_t mode, std::string_view digits,
                          bool thousands, std::int16_t elementDecimals, char decimalSeparator) {
-    if (isGeneralMode(mode, elementDecimals) && isGeneralText(value, decimalSeparator)) {
+    // A plain decimal, as most values are, is read once for both questions.
+    const PlainDecimal plain = readPlainDecimal(value, decimalSeparator);
+    const bool whole = readsWhole(plain, value);
+    if (whole && isGeneralMode(mode, elementDecimals) && isGeneralForm(value, decimalSeparator)) {
         return std::string(value); // reading and writing it again gives the same text
     }
-    const auto number = readNumber(value, decimalSeparator);
+    const auto number = whole ? std::optional(plain.value) : readNumber(value, decimalSeparator);
     if (!number || !std::isfinite(*number)) {
         return std::string(value);
     }

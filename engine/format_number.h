@@ -18,12 +18,10 @@ std::string formatNumber(std::string_view value, std::int16_t mode, std::string_
 std::string formatValue(double value, std::int16_t mode, std::string_view digits, bool thousands,
                         std::int16_t elementDecimals, char decimalSeparator);
 
-// True when `text` is already what numberText writes for the value it reads as: a plain decimal
-// of at most 15 digits, no "-0", no leading zero before other integer digits, no separator
-// first or last and no trailing zero after it. Most typed values are in this form.
-bool isGeneralText(std::string_view text, char decimalSeparator);
-
-// The value of `text` when isGeneralText holds for it (the value readNumber gives), else nullopt.
+// The value of `text` (what readNumber gives) when the text is already what numberText writes
+// for it: a plain decimal of at most 15 digits, no "-0", no leading zero before other integer
+// digits, no separator first or last and no trailing zero after it; else nullopt. Most typed
+// values are in this form.
 std::optional<double> generalTextValue(std::string_view text, char decimalSeparator);
 
 } // namespace zolvan
