@@ -554,6 +554,7 @@ enum ByteClass : std::uint8_t {
     kDecodedByte = 4, // a blank or a byte beyond ASCII: the line is decoded and its places tried
     kStarByte = 8,
     kPointByte = 16,
+    kEqualsByte = 32, // the first "=" ends the line
 };
 
 constexpr auto kByteClasses = [] {
@@ -568,6 +569,7 @@ constexpr auto kByteClasses = [] {
     classes[' '] = classes['\t'] = kDecodedByte;
     classes['*'] = kStarByte;
     classes['.'] = classes[','] = kPointByte;
+    classes['='] = kEqualsByte;
     return classes;
 }();
 
@@ -615,33 +617,43 @@ bool cutsAnyCount(std::string_view line) {
     return false;
 }
 
+// The classes of all bytes of a line together.
+std::uint8_t classesIn(std::string_view line) {
+    std::uint8_t present = 0;
+    for (const char c : line) {
+        present |= kByteClasses[static_cast<unsigned char>(c)];
+    }
+    return present;
+}
+
+// Two capitals side by side, as a function name in capitals has and most formulas do not.
+bool holdsCapitalPair(std::string_view line) {
+    for (std::size_t k = 1; k < line.size(); ++k) {
+        if (isUpper(line[k]) && isUpper(line[k - 1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
 // before the line is decoded: a character beyond ASCII, a blank, a "*" with letters on both
 // sides (a product of two formulas; not when a function or named value follows it, since no
 // formula unit takes a token), a decimal point that may cut a count, two letters alone, or a
 // function name in capitals. Only the signs the pass saw are looked for again.
 bool mayHint(std::string_view line) {
-    line = line.substr(0, line.find('='));
-    if (line.size() == 2) {
-        return true;
+    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
+    std::uint8_t present = classesIn(line);
+    if (present & kEqualsByte) {
+        line = line.substr(0, line.find('='));
+        present = classesIn(line);
     }
-    // Most lines hold nothing but lower-case letters, digits, operators and brackets, and a
-    // formula's capitals seldom stand two together as a function name's must.
-    std::uint8_t present = 0;
-    std::uint8_t previous = 0;
-    bool capitalPair = false;
-    for (const char c : line) {
-        const std::uint8_t byteClass = kByteClasses[static_cast<unsigned char>(c)];
-        present |= byteClass;
-        capitalPair |= (previous & byteClass & kUpperByte) != 0;
-        previous = byteClass;
-    }
-    if (present & kDecodedByte) {
+    if (line.size() == 2 || (present & kDecodedByte)) {
         return true;
     }
     return ((present & kPointByte) && cutsAnyCount(line)) ||
            ((present & kStarByte) && (present & kLetterByte) && multipliesLetters(line)) ||
-           (capitalPair && holdsCapitalWord(line));
+           ((present & kUpperByte) && holdsCapitalPair(line) && holdsCapitalWord(line));
 }
 
 } // namespace
