@@ -183,89 +183,102 @@ private:
     std::vector<Atom> m_atoms;
 };
 
-// The length of a count that the reader takes without its general reading: 1 to 9 digits, not
-// all zeros, followed by neither a digit nor the separator. 0 for anything else.
-std::size_t plainCountLength(std::string_view text, std::size_t at, char separator) {
-    std::size_t end = at;
-    bool nonzero = false;
-    for (; end < text.size() && isDigit(text[end]); ++end) {
-        nonzero = nonzero || text[end] != '0';
-    }
-    const bool separatorFollows = end < text.size() && text[end] == separator;
-    return end - at <= 9 && nonzero && !separatorFollows ? end - at : 0;
-}
-
 // One pass over the usual formula lines ("H2SO4", "2*(H2O)+(NaCl)", "K4[Fe(CN)6]") with the
-// Reader's grammar and no recursion. True only when the Reader accepts the text too; a text it
-// is unsure of (a decimal or long count, anything it would refuse) is left to the Reader.
-bool readsAsPlainFormula(std::string_view text, char separator) {
-    int depth = 0;
-    bool material = false;  // the product being read has its symbol or bracket
-    bool expectItem = true; // at the start of a product or after "*"
-    std::size_t at = 0;
-    const auto skipCount = [&] {
-        if (at < text.size() && (isDigit(text[at]) || text[at] == separator)) {
-            const std::size_t length = plainCountLength(text, at, separator);
-            at += length;
-            return length > 0;
-        }
-        return true;
-    };
-    while (at < text.size()) {
-        const char c = text[at];
-        if (isUpper(c) || isOpening(c)) {
-            if (expectItem ? material : !material) {
-                return false; // two masses multiplied, or a bare number before a mass
-            }
-            if (isOpening(c)) {
-                if (++depth > kMaxDepth) {
-                    return false;
-                }
-                ++at;
-                material = false; // the bracket's sum; the bracket is the outer product's mass
-                expectItem = true;
-                continue;
-            }
-            const std::size_t start = at++;
-            at += at < text.size() && isLower(text[at]) ? 1 : 0;
-            if (findElement(text.substr(start, at - start)) == nullptr) {
+// Reader's grammar and no recursion: a bracket is always its outer product's mass, so only the
+// depth needs keeping. It accepts a text only when the Reader does too; a text it is unsure of
+// (a decimal or long count, anything the Reader would refuse) is left to the Reader.
+class PlainFormulaScan {
+public:
+    PlainFormulaScan(std::string_view text, char separator)
+        : m_text(text), m_separator(separator) {}
+
+    bool accepts() {
+        while (m_at < m_text.size()) {
+            if (!step(m_text[m_at])) {
                 return false;
             }
-        } else if (isClosing(c)) {
-            if (depth == 0 || expectItem || !material) {
-                return false;
-            }
-            --depth;
-            ++at;
-        } else if (c == '*' && !expectItem) {
-            expectItem = true;
-            ++at;
-            continue;
-        } else if (c == '+' && !expectItem && material) {
-            material = false;
-            expectItem = true;
-            ++at;
-            continue;
-        } else if (isDigit(c) && expectItem) {
-            const std::size_t length = plainCountLength(text, at, separator);
-            if (length == 0) {
-                return false;
-            }
-            at += length;
-            expectItem = false;
-            continue;
-        } else {
-            return false;
         }
-        // A symbol or a closed bracket: the product's mass, and its count.
-        material = true;
-        expectItem = false;
-        if (!skipCount()) {
-            return false;
-        }
+        return m_depth == 0 && !m_expectItem && m_material;
     }
-    return depth == 0 && !expectItem && material;
-}
+
+private:
+    bool step(char c) {
+        if (isUpper(c) || isOpening(c)) {
+            return mass(c);
+        }
+        if (isClosing(c)) {
+            return closing();
+        }
+        if (c == '*' && !m_expectItem) {
+            m_expectItem = true;
+            ++m_at;
+            return true;
+        }
+        if (c == '+' && !m_expectItem && m_material) {
+            m_material = false;
+            m_expectItem = true;
+            ++m_at;
+            return true;
+        }
+        if (isDigit(c) && m_expectItem) {
+            m_expectItem = false;
+            return count();
+        }
+        return false;
+    }
+
+    // A symbol, or a bracket opening a sum of its own.
+    bool mass(char c) {
+        if (m_expectItem ? m_material : !m_material) {
+            return false; // two masses multiplied, or a bare number before a mass
+        }
+        if (isOpening(c)) {
+            ++m_at;
+            m_material = false;
+            m_expectItem = true;
+            return ++m_depth <= kMaxDepth;
+        }
+        const std::size_t start = m_at++;
+        m_at += m_at < m_text.size() && isLower(m_text[m_at]) ? 1 : 0;
+        return findElement(m_text.substr(start, m_at - start)) != nullptr && countAfterMass();
+    }
+
+    bool closing() {
+        if (m_depth == 0 || m_expectItem || !m_material) {
+            return false;
+        }
+        --m_depth;
+        ++m_at;
+        return countAfterMass();
+    }
+
+    bool countAfterMass() {
+        m_material = true;
+        m_expectItem = false;
+        const bool counted =
+            m_at < m_text.size() && (isDigit(m_text[m_at]) || m_text[m_at] == m_separator);
+        return !counted || count();
+    }
+
+    // A count the Reader takes without its general reading: 1 to 9 digits, not all zeros,
+    // followed by neither a digit nor the separator.
+    bool count() {
+        const std::size_t start = m_at;
+        bool nonzero = false;
+        for (; m_at < m_text.size() && isDigit(m_text[m_at]); ++m_at) {
+            nonzero = nonzero || m_text[m_at] != '0';
+        }
+        const bool separatorFollows = m_at < m_text.size() && m_text[m_at] == m_separator;
+        return m_at - start <= 9 && nonzero && !separatorFollows;
+    }
+
+    std::string_view m_text;
+    char m_separator;
+    std::size_t m_at = 0;
+    int m_depth = 0;
+    bool m_material = false;  // the product being read has its symbol or bracket
+    bool m_expectItem = true; // at the start of a product or after "*"
+};
 
 // Carbon first and hydrogen second when there is carbon; every other symbol alphabetically.
 bool hillBefore(const ElementShare& a, const ElementShare& b, bool carbon) {
@@ -363,7 +376,7 @@ bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
     if (std::none_of(canonical.begin(), canonical.end(), isUpper)) {
         return false;
     }
-    if (readsAsPlainFormula(canonical, decimalSeparator)) {
+    if (PlainFormulaScan(canonical, decimalSeparator).accepts()) {
         return true;
     }
     Reader reader(canonical, decimalSeparator, false);
