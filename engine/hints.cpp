@@ -607,6 +607,7 @@ bool holdsCapitalWord(std::string_view line) {
     return false;
 }
 
+// A decimal point anywhere that may cut a count (see cutsCount).
 bool cutsAnyCount(std::string_view line) {
     for (std::size_t k = 0; k < line.size(); ++k) {
         if ((kByteClasses[static_cast<unsigned char>(line[k])] & kPointByte) &&
