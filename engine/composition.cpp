@@ -139,7 +139,7 @@ private:
         if (!material) {
             return false; // a bare number added to a mass
         }
-        for (std::size_t i = first; i < m_atoms.size(); ++i) {
+        for (std::size_t i = first; m_collect && i < m_atoms.size(); ++i) {
             m_atoms[i].count *= multiplier;
         }
         return true;
@@ -150,13 +150,15 @@ private:
         if (isLower(peek())) {
             ++m_at;
         }
-        const std::optional<std::size_t> index = elementIndex(m_text.substr(start, m_at - start));
+        const std::string_view name = m_text.substr(start, m_at - start);
+        if (!m_collect) {
+            return findElement(name) != nullptr; // only whether it is an element matters
+        }
+        const std::optional<std::size_t> index = elementIndex(name);
         if (!index) {
             return false;
         }
-        if (m_collect) {
-            m_atoms.push_back({*index, 1.0});
-        }
+        m_atoms.push_back({*index, 1.0});
         return true;
     }
 
@@ -179,6 +181,103 @@ private:
     std::size_t m_at = 0;
     int m_depth = 0;
     std::vector<Atom> m_atoms;
+};
+
+// One pass over the usual formula lines ("H2SO4", "2*(H2O)+(NaCl)", "K4[Fe(CN)6]") with the
+// Reader's grammar and no recursion: a bracket is always its outer product's mass, so only the
+// depth needs keeping. It accepts a text only when the Reader does too; a text it is unsure of
+// (a decimal or long count, anything the Reader would refuse) is left to the Reader.
+class PlainFormulaScan {
+public:
+    PlainFormulaScan(std::string_view text, char separator)
+        : m_text(text), m_separator(separator) {}
+
+    bool accepts() {
+        while (m_at < m_text.size()) {
+            if (!step(m_text[m_at])) {
+                return false;
+            }
+        }
+        return m_depth == 0 && !m_expectItem && m_material;
+    }
+
+private:
+    bool step(char c) {
+        if (isUpper(c) || isOpening(c)) {
+            return mass(c);
+        }
+        if (isClosing(c)) {
+            return closing();
+        }
+        if (c == '*' && !m_expectItem) {
+            m_expectItem = true;
+            ++m_at;
+            return true;
+        }
+        if (c == '+' && !m_expectItem && m_material) {
+            m_material = false;
+            m_expectItem = true;
+            ++m_at;
+            return true;
+        }
+        if (isDigit(c) && m_expectItem) {
+            m_expectItem = false;
+            return count();
+        }
+        return false;
+    }
+
+    // A symbol, or a bracket opening a sum of its own.
+    bool mass(char c) {
+        if (m_expectItem ? m_material : !m_material) {
+            return false; // two masses multiplied, or a bare number before a mass
+        }
+        if (isOpening(c)) {
+            ++m_at;
+            m_material = false;
+            m_expectItem = true;
+            return ++m_depth <= kMaxDepth;
+        }
+        const std::size_t start = m_at++;
+        m_at += m_at < m_text.size() && isLower(m_text[m_at]) ? 1 : 0;
+        return findElement(m_text.substr(start, m_at - start)) != nullptr && countAfterMass();
+    }
+
+    bool closing() {
+        if (m_depth == 0 || m_expectItem || !m_material) {
+            return false;
+        }
+        --m_depth;
+        ++m_at;
+        return countAfterMass();
+    }
+
+    bool countAfterMass() {
+        m_material = true;
+        m_expectItem = false;
+        const bool counted =
+            m_at < m_text.size() && (isDigit(m_text[m_at]) || m_text[m_at] == m_separator);
+        return !counted || count();
+    }
+
+    // A count the Reader takes without its general reading: 1 to 9 digits, not all zeros,
+    // followed by neither a digit nor the separator.
+    bool count() {
+        const std::size_t start = m_at;
+        bool nonzero = false;
+        for (; m_at < m_text.size() && isDigit(m_text[m_at]); ++m_at) {
+            nonzero = nonzero || m_text[m_at] != '0';
+        }
+        const bool separatorFollows = m_at < m_text.size() && m_text[m_at] == m_separator;
+        return m_at - start <= 9 && nonzero && !separatorFollows;
+    }
+
+    std::string_view m_text;
+    char m_separator;
+    std::size_t m_at = 0;
+    int m_depth = 0;
+    bool m_material = false;  // the product being read has its symbol or bracket
+    bool m_expectItem = true; // at the start of a product or after "*"
 };
 
 // Carbon first and hydrogen second when there is carbon; every other symbol alphabetically.
@@ -276,6 +375,9 @@ bool isFormulaMaterial(std::string_view canonical, char decimalSeparator) {
     // told apart by this one pass.
     if (std::none_of(canonical.begin(), canonical.end(), isUpper)) {
         return false;
+    }
+    if (PlainFormulaScan(canonical, decimalSeparator).accepts()) {
+        return true;
     }
     Reader reader(canonical, decimalSeparator, false);
     return reader.sum() && reader.atEnd();

@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolvan {
@@ -13,16 +14,10 @@ bool isGeneralMode(std::int16_t mode, std::int16_t elementDecimals) {
     return mode != 1 && mode != 2 && !(mode == 3 && elementDecimals < 10);
 }
 
-// True when `text` is already what numberText writes for the value it reads as: a plain decimal
-// of at most 15 digits, no "-0", no leading zero before other integer digits, no separator
-// first or last and no trailing zero after it. Most results reach the display in this form.
-bool isGeneralText(std::string_view text, char decimalSeparator) {
-    const PlainDecimal plain = readPlainDecimal(text, decimalSeparator);
-    if (plain.length == 0 || plain.length != text.size()) {
-        return false;
-    }
+// The rest of the general-form test for a text that readPlainDecimal read whole.
+bool isGeneralForm(std::string_view text, char decimalSeparator) {
     const std::string_view body = text.front() == '-' ? text.substr(1) : text;
-    const bool fraction = body.find(decimalSeparator) != std::string_view::npos;
+    const bool fraction = std::find(body.begin(), body.end(), decimalSeparator) != body.end();
     if (body.front() == '0') {
         return fraction ? body.size() > 2 && body[1] == decimalSeparator && body.back() != '0'
                         : body.size() == 1 && body.size() == text.size();
@@ -31,14 +26,29 @@ bool isGeneralText(std::string_view text, char decimalSeparator) {
                          body.back() != decimalSeparator);
 }
 
+bool readsWhole(const PlainDecimal& plain, std::string_view text) {
+    return plain.length != 0 && plain.length == text.size();
+}
+
 } // namespace
+
+std::optional<double> generalTextValue(std::string_view text, char decimalSeparator) {
+    const PlainDecimal plain = readPlainDecimal(text, decimalSeparator);
+    if (!readsWhole(plain, text) || !isGeneralForm(text, decimalSeparator)) {
+        return std::nullopt;
+    }
+    return plain.value;
+}
 
 std::string formatNumber(std::string_view value, std::int16_t mode, std::string_view digits,
                          bool thousands, std::int16_t elementDecimals, char decimalSeparator) {
-    if (isGeneralMode(mode, elementDecimals) && isGeneralText(value, decimalSeparator)) {
+    // A plain decimal, as most values are, is read once for both questions.
+    const PlainDecimal plain = readPlainDecimal(value, decimalSeparator);
+    const bool whole = readsWhole(plain, value);
+    if (whole && isGeneralMode(mode, elementDecimals) && isGeneralForm(value, decimalSeparator)) {
         return std::string(value); // reading and writing it again gives the same text
     }
-    const auto number = readNumber(value, decimalSeparator);
+    const auto number = whole ? std::optional(plain.value) : readNumber(value, decimalSeparator);
     if (!number || !std::isfinite(*number)) {
         return std::string(value);
     }

@@ -554,6 +554,7 @@ enum ByteClass : std::uint8_t {
     kDecodedByte = 4, // a blank or a byte beyond ASCII: the line is decoded and its places tried
     kStarByte = 8,
     kPointByte = 16,
+    kEqualsByte = 32, // the first "=" ends the line
 };
 
 constexpr auto kByteClasses = [] {
@@ -568,58 +569,92 @@ constexpr auto kByteClasses = [] {
     classes[' '] = classes['\t'] = kDecodedByte;
     classes['*'] = kStarByte;
     classes['.'] = classes[','] = kPointByte;
+    classes['='] = kEqualsByte;
     return classes;
 }();
+
+// A "*" after a letter with a letter somewhere after it, and no function or named value right
+// behind it (no formula unit takes a token): possibly a product of two formulas.
+bool multipliesLetters(std::string_view line) {
+    bool letterSeen = false;
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const std::uint8_t byteClass = kByteClasses[static_cast<unsigned char>(line[k])];
+        if (byteClass & kLetterByte) {
+            letterSeen = true;
+        } else if ((byteClass & kStarByte) && letterSeen &&
+                   !startsWithTokenName(line.substr(k + 1))) {
+            const std::string_view rest = line.substr(k + 1);
+            return std::any_of(rest.begin(), rest.end(), isLetter);
+        }
+    }
+    return false;
+}
+
+// A word of letters, all capitals, that is a function name in lower case.
+bool holdsCapitalWord(std::string_view line) {
+    std::size_t k = 0;
+    while (k < line.size()) {
+        const std::size_t start = k;
+        bool capitals = true;
+        for (; k < line.size() && isLetter(line[k]); ++k) {
+            capitals = capitals && isUpper(line[k]);
+        }
+        if (capitals && isCapitalName(line.substr(start, k - start))) {
+            return true;
+        }
+        k += k == start ? 1 : 0;
+    }
+    return false;
+}
+
+// A decimal point anywhere that may cut a count (see cutsCount).
+bool cutsAnyCount(std::string_view line) {
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        if ((kByteClasses[static_cast<unsigned char>(line[k])] & kPointByte) &&
+            cutsCount(line, k)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The classes of all bytes of a line together.
+std::uint8_t classesIn(std::string_view line) {
+    std::uint8_t present = 0;
+    for (const char c : line) {
+        present |= kByteClasses[static_cast<unsigned char>(c)];
+    }
+    return present;
+}
+
+// Two capitals side by side, as a function name in capitals has and most formulas do not.
+bool holdsCapitalPair(std::string_view line) {
+    for (std::size_t k = 1; k < line.size(); ++k) {
+        if (isUpper(line[k]) && isUpper(line[k - 1])) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // Most lines hold none of what any hint looks for; one pass over the bytes tells them apart
 // before the line is decoded: a character beyond ASCII, a blank, a "*" with letters on both
 // sides (a product of two formulas; not when a function or named value follows it, since no
 // formula unit takes a token), a decimal point that may cut a count, two letters alone, or a
-// function name in capitals.
+// function name in capitals. Only the signs the pass saw are looked for again.
 bool mayHint(std::string_view line) {
-    line = line.substr(0, line.find('='));
-    if (line.size() == 2) {
+    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
+    std::uint8_t present = classesIn(line);
+    if (present & kEqualsByte) {
+        line = line.substr(0, line.find('='));
+        present = classesIn(line);
+    }
+    if (line.size() == 2 || (present & kDecodedByte)) {
         return true;
     }
-    // Most lines hold nothing but lower-case letters, digits, operators and brackets.
-    std::uint8_t present = 0;
-    for (const char c : line) {
-        present |= kByteClasses[static_cast<unsigned char>(c)];
-    }
-    if ((present & (kUpperByte | kDecodedByte | kStarByte | kPointByte)) == 0) {
-        return false;
-    }
-    bool letterSeen = false;
-    bool productAfterLetter = false;
-    std::size_t wordStart = 0;
-    bool capitals = true; // the word from wordStart is all capitals
-    for (std::size_t k = 0; k <= line.size(); ++k) {
-        const std::uint8_t byteClass =
-            k < line.size() ? kByteClasses[static_cast<unsigned char>(line[k])] : 0;
-        if (byteClass & kLetterByte) {
-            if (productAfterLetter) {
-                return true;
-            }
-            letterSeen = true;
-            capitals = capitals && (byteClass & kUpperByte);
-            continue;
-        }
-        if (capitals && isCapitalName(line.substr(wordStart, k - wordStart))) {
-            return true;
-        }
-        wordStart = k + 1;
-        capitals = true;
-        if (byteClass & kDecodedByte) {
-            return true;
-        }
-        if ((byteClass & kStarByte) && letterSeen && !startsWithTokenName(line.substr(k + 1))) {
-            productAfterLetter = true;
-        }
-        if ((byteClass & kPointByte) && cutsCount(line, k)) {
-            return true;
-        }
-    }
-    return false;
+    return ((present & kPointByte) && cutsAnyCount(line)) ||
+           ((present & kStarByte) && (present & kLetterByte) && multipliesLetters(line)) ||
+           ((present & kUpperByte) && holdsCapitalPair(line) && holdsCapitalWord(line));
 }
 
 } // namespace

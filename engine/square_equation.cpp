@@ -83,6 +83,17 @@ double finiteNumber(const std::optional<double>& value) {
 // number as it stands is read once: a mark it can begin with is a "+", which changes nothing.
 double coefficientValue(std::string_view text, bool impliedOne, std::string_view marks,
                         const EngineState& state) {
+    if (text.empty()) {
+        return impliedOne ? 1.0 : 0.0; // "X^2" alone, or no constant term
+    }
+    // "+3": a plus and a plain decimal, as most coefficients after the first are written. The
+    // plus changes nothing, and the plain reading gives the value the general one would.
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
+        const PlainDecimal plain = readPlainDecimal(text.substr(1), state.DecimalSeparator);
+        if (plain.length != 0 && plain.length == text.size() - 1) {
+            return plain.value;
+        }
+    }
     const auto value = readNumber(text, state.DecimalSeparator, state.ThousandsSeparator);
     if (value && std::isfinite(*value)) {
         return *value;
@@ -112,19 +123,20 @@ void appendTerm(std::string& out, double value, std::string_view variable, char 
     out += variable;
 }
 
-std::string equationText(const Coefficients& k, char separator) {
-    std::string out;
+// Writes the equation as solved ("2x^2 - 3x + 1 = 0") into `out`, which it replaces.
+void writeEquation(std::string& out, const Coefficients& k, char separator) {
+    out.clear();
     if (k.a == 1.0) {
-        out = "x^2";
+        out += "x^2";
     } else if (k.a == -1.0) {
-        out = "-x^2";
+        out += "-x^2";
     } else {
-        out = numberText(k.a, separator) + "x^2";
+        out += numberText(k.a, separator);
+        out += "x^2";
     }
     appendTerm(out, k.b, "x", separator);
     appendTerm(out, k.c, "", separator);
     out += " = 0";
-    return out;
 }
 
 double finite(double value) {
@@ -171,7 +183,8 @@ void solve(EngineState& state) {
     const Coefficients k{coefficientValue(texts.a, true, ":+", state),
                          coefficientValue(texts.b, texts.hasB, "+", state),
                          coefficientValue(texts.c, false, "+", state)};
-    state.NormalizedLine = equationText(k, state.DecimalSeparator);
+    // The coefficients are read: the line is written again in its own memory.
+    writeEquation(state.NormalizedLine, k, state.DecimalSeparator);
     writeRoots(state, k);
 }
 

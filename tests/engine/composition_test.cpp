@@ -9,6 +9,7 @@
 #include "engine_test.h"
 
 #include <numeric>
+#include <random>
 
 namespace zolvan {
 namespace {
@@ -137,9 +138,33 @@ TEST_P(RefusedTest, HasNoComposition) {
     const RefusedRow& row = GetParam();
     const std::string text = row.typed ? calculate(row.text).canonical : row.text;
     EXPECT_FALSE(compositionOf(text, '.').has_value()) << text;
+    EXPECT_FALSE(isFormulaMaterial(text, '.')) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, RefusedTest, testing::ValuesIn(kRefused), kRowName);
+
+// The quick check agrees with the full reading on texts made of the pieces formulas are made
+// of, in every order: brackets of each kind, counts with and without separators, zeros, long
+// digit runs, sums and products.
+TEST(FormulaMaterialTest, AgreesWithTheComposition) {
+    constexpr std::string_view kPieces[] = {"H",  "O", "Na", "Cl", "Fe", "Xx",         "2", "0",
+                                            "10", "5", ".",  ",",  "(",  ")",          "[", "]",
+                                            "{",  "}", "+",  "*",  "-",  "1234567890", "e", ":"};
+    std::minstd_rand random(17);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+    std::uniform_int_distribution<int> length(1, 10);
+    for (int k = 0; k < 100000; ++k) {
+        std::string text;
+        for (int n = length(random); n > 0; --n) {
+            text += kPieces[piece(random)];
+        }
+        for (const char separator : {'.', ','}) {
+            EXPECT_EQ(isFormulaMaterial(text, separator),
+                      compositionOf(text, separator).has_value())
+                << text << " with " << separator;
+        }
+    }
+}
 
 TEST(CompositionTest, EmpiricalFormulaAndCommaCounts) {
     EXPECT_EQ(compositionOf("C6H12O6", '.')->empirical, "CH2O");

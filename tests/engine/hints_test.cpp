@@ -93,6 +93,13 @@ const HintRow kHints[] = {
     {"CapitalFunctionWithoutValue",
      "SUM(1+2)",
      {"SUM was read as element symbols; functions are typed in lower case: sum(1+2)"}},
+    // A "*" before a named value is no product of formulas, but a later one on the line may be.
+    {"ProductAfterANamedValue",
+     "ans*pi+CuSO4*5H2O",
+     {"CuSO4*5H2O multiplies two molar masses; the hydrate CuSO4\u00B75H2O is 249.69"}},
+    {"CapitalFunctionAfterFormula",
+     "H2SO4+SQRT(4)",
+     {"SQRT was read as element symbols; in lower case, H2SO4+sqrt(4) is 100.079"}},
     {"IgnoredCharacters", "5\u00B2\u2192+\u00B2", {"ignored: \u00B2, \u2192"}},
     {"IgnoredInvalidByte", "5\xFF", {"ignored: \uFFFD"}},
     {"TwoSignsInOneLine",

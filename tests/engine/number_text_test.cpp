@@ -189,6 +189,10 @@ const FormatRow kFormats[] = {
     {"GeneralAddsZeroBeforeSeparator", ".5", 3, "00", false, 10, '.', "0.5"},
     {"GeneralDropsLoneSeparator", "5.", 0, "00", false, 10, '.', "5"},
     {"GeneralRoundsSixteenDigits", "0.1000000000000001", 0, "00", false, 10, '.', "0.1"},
+    {"GeneralReadsBlanksAround", " 2.50 ", 0, "00", false, 10, '.', "2.5"},
+    {"FixedReadsBlanksAround", " -2.5", 2, "00", false, 10, '.', "-2.50"},
+    {"FixedPlainDecimal", "94.47303", 3, "0000", false, 4, '.', "94.4730"},
+    {"ScientificExponentForm", "2.5E-3", 1, "00", false, 10, '.', "2.50 E-03"},
 };
 INSTANTIATE_TEST_SUITE_P(Modes, FormatNumberTest, testing::ValuesIn(kFormats), test::kRowName);
 
