@@ -120,6 +120,20 @@ public:
         }
     }
 
+    // A text without letters: it may only end the symbol of a capital that waits.
+    void writeWithoutLetters(std::string_view text) {
+        if (m_replacing) {
+            if (m_failed) {
+                return;
+            }
+            if (m_capital != kNone) {
+                const char capital = std::exchange(m_capital, kNone);
+                writeWeight(std::string_view(&capital, 1));
+            }
+        }
+        m_out += text;
+    }
+
     // A whole text at once where no character of it can be or end a symbol: nothing is being
     // replaced, or no capital waits and the text holds none.
     void write(std::string_view text) {
@@ -208,8 +222,16 @@ private:
         }
     }
 
-    // Handles the character at i and returns the position of the next one to handle.
+    // Handles the character at i, or the run of characters from i that the rules write as they
+    // are, and returns the position of the next one to handle.
     std::size_t step(std::size_t i) {
+        if (const std::size_t end = verbatimEnd(i); end > i) {
+            m_afterToken = false;
+            m_last = m_text[end - 1];
+            m_written += end - i;
+            m_weights.writeWithoutLetters(m_text.substr(i, end - i));
+            return end;
+        }
         const char c = roundBracket(m_text[i]);
         const char p = m_last;
         trackModes(c);
@@ -229,6 +251,19 @@ private:
         }
         write(c);
         return i + 1;
+    }
+
+    // The end of the run from i that step() would copy one by one without a change: outside a
+    // formula, digits, separators, "!", ")" and the operators other than "-" (which only keep the
+    // formula mode off).
+    std::size_t verbatimEnd(std::size_t i) const {
+        std::size_t end = i;
+        if (!m_chemMode) {
+            while (end < m_text.size() && isOneOf<"0123456789.,!)^*/%+">(m_text[end])) {
+                ++end;
+            }
+        }
+        return end;
     }
 
     // The character after position i as the walk reads it; only a few rules look at it.
