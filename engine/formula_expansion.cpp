@@ -107,11 +107,10 @@ public:
         if (m_capital != kNone) {
             const char capital = std::exchange(m_capital, kNone);
             if (isLower(c)) {
-                const char symbol[2] = {capital, c};
-                writeWeight(std::string_view(symbol, 2));
+                writeWeight(capital, c);
                 return;
             }
-            writeWeight(std::string_view(&capital, 1));
+            writeWeight(capital, kNone);
         }
         if (isUpper(c)) {
             m_capital = c;
@@ -127,8 +126,7 @@ public:
                 return;
             }
             if (m_capital != kNone) {
-                const char capital = std::exchange(m_capital, kNone);
-                writeWeight(std::string_view(&capital, 1));
+                writeWeight(std::exchange(m_capital, kNone), kNone);
             }
         }
         m_out += text;
@@ -150,22 +148,23 @@ public:
     // The capital left at the end. Returns the symbol that is no element, if one was met.
     std::optional<std::string> finish() {
         if (m_capital != kNone && !m_failed) {
-            const char capital = std::exchange(m_capital, kNone);
-            writeWeight(std::string_view(&capital, 1));
+            writeWeight(std::exchange(m_capital, kNone), kNone);
         }
         return m_failed ? std::optional<std::string>(m_unknown) : std::nullopt;
     }
 
 private:
-    void writeWeight(std::string_view symbol) {
-        if (symbol == "E") {
+    // The symbol of `capital` and `second` (kNone for a one-letter symbol).
+    void writeWeight(char capital, char second) {
+        if (capital == 'E' && second == kNone) {
             m_out += 'E';
             return;
         }
-        const Element* element = lookUpElement(m_state, symbol);
+        const Element* element = lookUpElement(m_state, capital, second);
         if (element == nullptr) {
             m_failed = true;
-            m_unknown = symbol;
+            const char symbol[2] = {capital, second};
+            m_unknown.assign(symbol, second == kNone ? 1 : 2);
             return;
         }
         const std::size_t at = m_out.size();

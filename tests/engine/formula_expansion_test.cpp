@@ -32,6 +32,21 @@ TEST(ElementTableTest, EveryRowIsFoundByItsOwnSymbol) {
     }
 }
 
+// A symbol given as its letters finds the row its text finds, and keeps the same decimals.
+TEST(ElementTableTest, LettersFindTheRowTheirSymbolFinds) {
+    for (char capital = 'A'; capital <= 'Z'; ++capital) {
+        for (const char second : std::string_view("\0abcdefghijklmnopqrstuvwxyz", 27)) {
+            const char letters[2] = {capital, second};
+            const std::string_view symbol(letters, second == '\0' ? 1 : 2);
+            EngineState byText;
+            EngineState byLetters;
+            EXPECT_EQ(lookUpElement(byLetters, capital, second), lookUpElement(byText, symbol))
+                << symbol;
+            EXPECT_EQ(byLetters.ElementDecimals, byText.ElementDecimals) << symbol;
+        }
+    }
+}
+
 // `decimals` is ElementDecimals afterwards (10 when no element was met); `unknown` the symbol
 // that could not be corrected ("" for none); `after` the canonical text after case correction
 // (nullptr when it stays as it was).
