@@ -4,6 +4,7 @@
 #include "engine/element_table.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
+#include "engine/line_writer.h"
 #include "engine/normalizer.h"
 #include "engine/number_text.h"
 
@@ -93,12 +94,12 @@ bool hasSymbols(std::string_view text) {
 class SymbolWeights {
 public:
     // `replacing` false passes every character through (a text without symbols).
-    SymbolWeights(EngineState& state, std::string& out, KnownNumbers& written, bool replacing)
+    SymbolWeights(EngineState& state, LineWriter& out, KnownNumbers& written, bool replacing)
         : m_state(state), m_out(out), m_written(written), m_replacing(replacing) {}
 
     void write(char c) {
         if (!m_replacing) {
-            m_out += c;
+            m_out.put(c);
             return;
         }
         if (m_failed) {
@@ -115,7 +116,7 @@ public:
         if (isUpper(c)) {
             m_capital = c;
         } else {
-            m_out += c;
+            m_out.put(c);
         }
     }
 
@@ -129,7 +130,7 @@ public:
                 writeWeight(std::exchange(m_capital, kNone), kNone);
             }
         }
-        m_out += text;
+        m_out.put(text);
     }
 
     // A whole text at once where no character of it can be or end a symbol: nothing is being
@@ -137,7 +138,7 @@ public:
     void write(std::string_view text) {
         if (!m_replacing || (m_capital == kNone && !m_failed &&
                              findFirstOf<kCapitals>(text) == std::string_view::npos)) {
-            m_out += text;
+            m_out.put(text);
             return;
         }
         for (const char c : text) {
@@ -157,7 +158,7 @@ private:
     // The symbol of `capital` and `second` (kNone for a one-letter symbol).
     void writeWeight(char capital, char second) {
         if (capital == 'E' && second == kNone) {
-            m_out += 'E';
+            m_out.put('E');
             return;
         }
         const Element* element = lookUpElement(m_state, capital, second);
@@ -168,17 +169,17 @@ private:
             return;
         }
         const std::size_t at = m_out.size();
-        m_out += element->weightText;
+        m_out.put(element->weightText);
         m_written.add(at, element->weightText.size(), element->weight);
         if (m_state.DecimalSeparator != '.') {
-            if (const auto point = m_out.find('.', at); point != std::string::npos) {
-                m_out[point] = m_state.DecimalSeparator;
+            if (const auto point = element->weightText.find('.'); point != std::string::npos) {
+                m_out[at + point] = m_state.DecimalSeparator;
             }
         }
     }
 
     EngineState& m_state;
-    std::string& m_out;
+    LineWriter& m_out;
     KnownNumbers& m_written;
     bool m_replacing;
     char m_capital = kNone;
@@ -192,7 +193,7 @@ private:
 // SymbolWeights. `firstLength` counts what it wrote before the symbols became weights.
 class Expander {
 public:
-    Expander(EngineState& state, std::string_view text, std::string& out, KnownNumbers& weights)
+    Expander(EngineState& state, std::string_view text, LineWriter& out, KnownNumbers& weights)
         : m_state(state), m_text(text), m_upperSeen(hasSymbols(text)),
           m_weights(state, out, weights, m_upperSeen) {}
 
@@ -392,18 +393,18 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
         out.arithmetic.clear();
-        out.arithmetic.reserve(text.size() * 4);
         out.weights.clear();
-        Expander expander(state, text, out.arithmetic, out.weights);
+        LineWriter written(text.size());
+        Expander expander(state, text, written, out.weights);
         const std::optional<std::string> unknown = expander.run();
         if (expander.upperSeen() && expander.firstLength() >= kMaxLineLength) {
             state.ElementDecimals = 10; // the counters overflow before any symbol is read
             throw EngineFault{fault::OutOfRange};
         }
         if (!unknown) {
+            out.arithmetic.append(written.view()); // into the cleared room: no general assign
             return;
         }
-        out.arithmetic.clear();
         state.UnknownSymbol = *unknown;
         const auto pos = correctCase(state, text);
         if (!pos) {

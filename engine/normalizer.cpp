@@ -4,6 +4,7 @@
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/formula_units.h"
+#include "engine/line_writer.h"
 #include "engine/number_text.h"
 #include "engine/typed_characters.h"
 
@@ -108,56 +109,6 @@ bool isTooLong(std::string_view text) {
     }
     return false;
 }
-
-// A line's text as it is written: on the stack for an ordinary line, on the heap for a long one.
-// Room for the whole line is made at the start, so the check before each store is one compare
-// that never fails on the way; it only keeps a store beyond the room impossible.
-class LineWriter {
-public:
-    explicit LineWriter(std::size_t room) {
-        if (room > m_room) {
-            grow(room);
-        }
-    }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
-
-    void put(char c) {
-        if (m_size == m_room) [[unlikely]] {
-            grow(m_size + 1);
-        }
-        m_text[m_size++] = c;
-    }
-    void put(std::string_view s) {
-        if (s.size() > m_room - m_size) [[unlikely]] {
-            grow(m_size + s.size());
-        }
-        std::copy_n(s.data(), s.size(), m_text + m_size);
-        m_size += s.size();
-    }
-
-    std::size_t size() const { return m_size; }
-    char back() const { return m_size == 0 ? '\0' : m_text[m_size - 1]; }
-    char& operator[](std::size_t pos) { return m_text[pos]; }
-
-    std::string_view view() const { return {m_text, m_size}; }
-    std::string text() const { return std::string(m_text, m_size); }
-
-private:
-    [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
-        std::string grown(std::max(needed, 2 * m_room), '\0');
-        std::copy_n(m_text, m_size, grown.data());
-        m_heap = std::move(grown);
-        m_text = m_heap.data();
-        m_room = m_heap.size();
-    }
-
-    std::array<char, 256> m_local;
-    std::string m_heap;
-    char* m_text = m_local.data();
-    std::size_t m_size = 0;
-    std::size_t m_room = m_local.size();
-};
 
 // What the filter notes of an ASCII byte that reads as itself (0 for one it drops, for "=",
 // which ends the line, and for the bytes beyond ASCII).
