@@ -425,55 +425,59 @@ std::size_t termEnd(std::string_view w, std::size_t from) {
     return end;
 }
 
-void appendTerm(std::string& out, std::string_view term, bool bracketed) {
+void appendTerm(LineWriter& out, std::string_view term, bool bracketed) {
     if (!bracketed) {
-        out += '(';
+        out.put('(');
     }
-    out += term;
+    out.put(term);
     if (!bracketed) {
-        out += ')';
+        out.put(')');
     }
+}
+
+// What follows the character c written last, from position `from`: a number with the "*" it
+// multiplies by, a formula term in brackets. Returns where the next character to copy is.
+std::size_t writeAfter(std::string_view w, std::size_t from, char c, LineWriter& out) {
+    if (from < w.size() && startsNumber(w[from])) {
+        const std::size_t end = numberEnd(w, from, c);
+        out.put(w.substr(from, end - from));
+        if (end < w.size() && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
+            out.put('*');
+        }
+        if (startsTerm(w, end)) {
+            const std::size_t next = termEnd(w, end);
+            appendTerm(out, w.substr(end, next - end), false);
+            return next;
+        }
+        return end;
+    }
+    if (startsTerm(w, from)) {
+        const std::size_t end = termEnd(w, from);
+        appendTerm(out, w.substr(from, end - from), isOneOf<"({[">(c));
+        return end;
+    }
+    return from;
 }
 
 // Writes the coefficient of a leading number out ("2" before "H2O" gives "2*") and puts every
-// formula term in brackets, so that 2H2O+NaCl becomes 2*(H2O)+(NaCl). w begins with "1*",
-// which makes a term at the start of the line look like every other term; it is dropped after.
-void writeCoefficients(std::string_view w, std::string& out) {
-    out.clear();
-    std::size_t k = 0;
+// formula term in brackets, so that 2H2O+NaCl becomes 2*(H2O)+(NaCl). The start of the line
+// is read as if a "*" came before it, which makes a term there look like every other term.
+void writeCoefficients(std::string_view w, LineWriter& out) {
+    std::size_t k = writeAfter(w, 0, '*', out);
     while (k < w.size()) {
         const char c = w[k];
-        out += c;
-        if (k + 1 < w.size() && startsNumber(w[k + 1])) {
-            const std::size_t end = numberEnd(w, k + 1, c);
-            out += w.substr(k + 1, end - k - 1);
-            k = end;
-            if (end < w.size() && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
-                out += '*';
-            }
-            if (startsTerm(w, end)) {
-                k = termEnd(w, end);
-                appendTerm(out, w.substr(end, k - end), false);
-            }
-        } else if (startsTerm(w, k + 1)) {
-            const std::size_t end = termEnd(w, k + 1);
-            appendTerm(out, w.substr(k + 1, end - k - 1), isOneOf<"({[">(c));
-            k = end;
-        } else {
-            ++k;
-        }
+        out.put(c);
+        k = writeAfter(w, k + 1, c, out);
     }
-    out.erase(0, 2);
 }
 
 // Without elements, a bracket right after a digit multiplies: 3(4+5) gives 3*(4+5).
-void writeBracketProducts(std::string_view text, std::string& out) {
-    out.clear();
+void writeBracketProducts(std::string_view text, LineWriter& out) {
     for (const char c : text) {
-        if (isOneOf<"({[">(c) && !out.empty() && isDigit(out.back())) {
-            out += '*';
+        if (isOneOf<"({[">(c) && isDigit(out.back())) {
+            out.put('*');
         }
-        out += c;
+        out.put(c);
     }
 }
 
@@ -486,13 +490,15 @@ bool needsBracketProducts(std::string_view text) {
     return false;
 }
 
-// A line that begins with an operator continues the last answer.
-void continueLastAnswer(std::string& out, const EngineState& state) {
-    if (out.empty() || !isOneOf<"^*/%+">(out.front())) {
-        return;
+// The canonical text; a line that begins with an operator continues the last answer.
+std::string continueLastAnswer(std::string_view text, const EngineState& state) {
+    if (text.empty() || !isOneOf<"^*/%+">(text.front())) {
+        return std::string(text);
     }
     const bool numeric = readsAsNumber(state.AnsText, state.DecimalSeparator);
-    out.insert(0, numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+    std::string out(numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+    out += text;
+    return out;
 }
 
 } // namespace
@@ -507,28 +513,33 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
     const std::string_view reading = filterLine(typed, filtered, state, marks);
     LineWriter writer(reading.size() * kMostPerCharacter);
     Rewriter{reading, state, marks, writer}.run();
-    std::string out = writer.text();
-    const std::size_t units = marks.unitJoinSeen ? joinFormulaUnits(out) : 0;
-    if (units > 0 && out.size() >= kMaxLineLength) {
-        return {{}, fault::LineTooLong}; // brackets written around units made it too long
+    std::string_view rewritten = writer.view();
+    std::string joined;
+    std::size_t units = 0;
+    if (marks.unitJoinSeen) {
+        joined = rewritten;
+        units = joinFormulaUnits(joined);
+        if (units > 0 && joined.size() >= kMaxLineLength) {
+            return {{}, fault::LineTooLong}; // brackets written around units made it too long
+        }
+        rewritten = joined;
     }
 
-    if (marks.capitalXSeen && out.find("X^2") != std::string::npos) {
+    LineWriter multiplied(rewritten.size());
+    if (marks.capitalXSeen && rewritten.find("X^2") != std::string_view::npos) {
         state.ExpandedLine.clear();
         state.CalcKind = 2;
     } else if (marks.elementSeen && marks.termStart) {
-        if (out.size() + 2 >= kMaxLineLength) {
+        if (rewritten.size() + 2 >= kMaxLineLength) {
             return {{}, fault::LineTooLong};
         }
-        std::string read = "1*";
-        read += out;
-        writeCoefficients(read, out);
-    } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(out)) {
-        const std::string read = out;
-        writeBracketProducts(read, out);
+        writeCoefficients(rewritten, multiplied);
+        rewritten = multiplied.view();
+    } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(rewritten)) {
+        writeBracketProducts(rewritten, multiplied);
+        rewritten = multiplied.view();
     }
-    continueLastAnswer(out, state);
-    return {std::move(out), std::nullopt, units};
+    return {continueLastAnswer(rewritten, state), std::nullopt, units};
 }
 
 bool isFunctionName(std::string_view name) {
