@@ -187,6 +187,35 @@ std::string_view filterLine(std::string_view typed, LineWriter& out, EngineState
     return filtered;
 }
 
+// What writePlain makes of a character: one look-up instead of a chain of tests.
+enum class PlainKind : std::uint8_t {
+    Other,
+    Digit,
+    Capital,
+    Operator,
+    Minus,
+    Separator,
+    Opening,
+    Closing
+};
+
+constexpr auto kPlainKinds = [] {
+    std::array<PlainKind, 256> kinds{};
+    const auto set = [&kinds](std::string_view members, PlainKind kind) {
+        for (const char c : members) {
+            kinds[static_cast<unsigned char>(c)] = kind;
+        }
+    };
+    set("0123456789", PlainKind::Digit);
+    set("ABCDFGHIJKLMNOPQRSTUVWXYZ", PlainKind::Capital); // "E" may be an exponent
+    set("%/*^+", PlainKind::Operator);
+    set("-", PlainKind::Minus);
+    set(".,", PlainKind::Separator);
+    set("([{", PlainKind::Opening);
+    set(")]}!", PlainKind::Closing);
+    return kinds;
+}();
+
 // A filtered character makes at most this many of the rewritten line ("-" after "-" writes
 // "1*-"); only the last answer, which a token brings in, makes more.
 constexpr std::size_t kMostPerCharacter = 3;
@@ -223,17 +252,43 @@ struct Rewriter {
     }
 
     // The common characters that no letter or pair rule takes, settled at once: digits, capitals
-    // other than "E", closing brackets and operators that start no pair. Each is written as
-    // typed; false leaves c to the rules.
+    // other than "E", brackets and operators that start no pair. Each is written as typed; false
+    // leaves c to the rules.
     bool writePlain(char c, char n, std::size_t i) {
-        if (isDigit(c)) {
+        switch (kPlainKinds[static_cast<unsigned char>(c)]) {
+        case PlainKind::Digit:
             marks.termStart = marks.termStart || i == 0; // a line that begins with a number
-        } else if (isUpper(c) && c != 'E') {
+            break;
+        case PlainKind::Capital:
             marks.elementSeen = true;
             marks.capitalXSeen = marks.capitalXSeen || c == 'X';
-        } else if (isOneOf<"%/*^+">(c) && !isOneOf<"+-*">(n)) {
+            break;
+        case PlainKind::Operator:
+            if (isOneOf<"+-*">(n)) {
+                return false;
+            }
             marks.termStart = true;
-        } else if (!isOneOf<")]}!">(c)) {
+            break;
+        case PlainKind::Minus:
+            if (n == '+' || out.back() == '-') {
+                return false;
+            }
+            marks.termStart = true;
+            break;
+        case PlainKind::Separator:
+            if (state.ThousandsSeparator || !isDigit(out.back())) {
+                return false;
+            }
+            out.put(state.DecimalSeparator); // within a number: no leading zero to write
+            return true;
+        case PlainKind::Opening:
+            if (isOneOf<"+)]}">(n)) {
+                return false; // these may make a pair with the bracket
+            }
+            break;
+        case PlainKind::Closing:
+            break;
+        case PlainKind::Other:
             return false;
         }
         out.put(c);
