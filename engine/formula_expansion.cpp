@@ -74,28 +74,22 @@ std::size_t tokenEnd(std::string_view text, std::size_t i) {
     return end;
 }
 
-// True when a character that the walk reads on its own is a capital: only then are there
-// symbols to replace. Capitals inside tokens, or brought in by the last answer, are none.
-bool hasSymbols(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == ':') {
-            i = tokenEnd(text, i);
-        } else if (isUpper(text[i++])) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Every element symbol becomes its atomic weight, as the arithmetic text is written: each
 // character the expansion writes comes here. An "E" without a lower-case letter after it is the
 // exponent mark of a number and stays. A capital waits for the next character, which may be the
 // second letter of its symbol. The first symbol that is no element stops the replacement.
 class SymbolWeights {
 public:
-    // `replacing` false passes every character through (a text without symbols).
+    // `replacing` false passes every character through until startReplacing().
     SymbolWeights(EngineState& state, LineWriter& out, KnownNumbers& written, bool replacing)
         : m_state(state), m_out(out), m_written(written), m_replacing(replacing) {}
+
+    // Replaces from now on: the walk has read its first symbol. False when the text of a token
+    // has been passed through already: replacing reads the capitals such a text may hold.
+    bool startReplacing() {
+        m_replacing = true;
+        return !m_textPassed;
+    }
 
     void write(char c) {
         if (!m_replacing) {
@@ -136,8 +130,13 @@ public:
     // A whole text at once where no character of it can be or end a symbol: nothing is being
     // replaced, or no capital waits and the text holds none.
     void write(std::string_view text) {
-        if (!m_replacing || (m_capital == kNone && !m_failed &&
-                             findFirstOf<kCapitals>(text) == std::string_view::npos)) {
+        if (!m_replacing) {
+            m_textPassed = true;
+            m_out.put(text);
+            return;
+        }
+        if (m_capital == kNone && !m_failed &&
+            findFirstOf<kCapitals>(text) == std::string_view::npos) {
             m_out.put(text);
             return;
         }
@@ -182,6 +181,7 @@ private:
     LineWriter& m_out;
     KnownNumbers& m_written;
     bool m_replacing;
+    bool m_textPassed = false; // a token's text was passed through before replacing began
     char m_capital = kNone;
     bool m_failed = false;
     std::string m_unknown;
@@ -191,11 +191,16 @@ private:
 // brackets are joined by "+", subtraction and negation take the evaluator's form, the named
 // values become numbers and function tokens are copied through; what it writes goes through
 // SymbolWeights. `firstLength` counts what it wrote before the symbols became weights.
+// Symbols are replaced once the walk reads a capital on its own: in a line without one, the
+// capitals in the texts of tokens (the last answer) stay as they are. A walk that passed the
+// text of a token before its first symbol stops there, and is made again with `replacing` true
+// from the start, as a capital in that text must then be replaced too.
 class Expander {
 public:
-    Expander(EngineState& state, std::string_view text, LineWriter& out, KnownNumbers& weights)
-        : m_state(state), m_text(text), m_upperSeen(hasSymbols(text)),
-          m_weights(state, out, weights, m_upperSeen) {}
+    Expander(EngineState& state, std::string_view text, LineWriter& out, KnownNumbers& weights,
+             bool replacing)
+        : m_state(state), m_text(text), m_upperSeen(replacing),
+          m_weights(state, out, weights, replacing) {}
 
     // The symbol that is no element, if there is one.
     std::optional<std::string> run() {
@@ -206,6 +211,7 @@ public:
     }
 
     bool upperSeen() const { return m_upperSeen; }
+    bool mustReplaceFromStart() const { return m_replaceFromStart; }
     std::size_t firstLength() const { return m_written; }
 
 private:
@@ -221,18 +227,28 @@ private:
             m_weights.write(text);
         }
     }
+    void writeWithoutLetters(std::string_view text) {
+        m_last = text.back();
+        m_written += text.size();
+        m_weights.writeWithoutLetters(text);
+    }
 
     // Handles the character at i, or the run of characters from i that the rules write as they
     // are, and returns the position of the next one to handle.
     std::size_t step(std::size_t i) {
         if (const std::size_t end = verbatimEnd(i); end > i) {
             m_afterToken = false;
-            m_last = m_text[end - 1];
-            m_written += end - i;
-            m_weights.writeWithoutLetters(m_text.substr(i, end - i));
+            writeWithoutLetters(m_text.substr(i, end - i));
             return end;
         }
         const char c = roundBracket(m_text[i]);
+        if (isUpper(c) && !m_upperSeen) {
+            m_upperSeen = true;
+            if (!m_weights.startReplacing()) {
+                m_replaceFromStart = true;
+                return m_text.size();
+            }
+        }
         const char p = m_last;
         trackModes(c);
         if (m_chemMode) {
@@ -303,9 +319,9 @@ private:
         const bool negatesOperand = n == '(' || n == ':';
         const bool binary = !(p == kNone || isOneOf<"^/*%+-(E">(p)) && !m_afterToken;
         if (binary) {
-            write(negatesOperand ? "+-1*" : "+-");
+            writeWithoutLetters(negatesOperand ? "+-1*" : "+-");
         } else {
-            write(negatesOperand ? "-1*" : "-");
+            writeWithoutLetters(negatesOperand ? "-1*" : "-");
         }
     }
 
@@ -317,9 +333,9 @@ private:
         } else if (rest.starts_with(":mem")) {
             write(numberText(m_state.MemoryValue, m_state.DecimalSeparator));
         } else if (rest.starts_with(":pi")) {
-            write(kPiWhole);
+            writeWithoutLetters(kPiWhole);
             write(m_state.DecimalSeparator);
-            write(kPiDecimals);
+            writeWithoutLetters(kPiDecimals);
         } else {
             // A function name is copied up to its argument, which the following steps handle.
             m_afterToken = true;
@@ -330,13 +346,35 @@ private:
 
     EngineState& m_state;
     std::string_view m_text;
-    bool m_upperSeen;
+    bool m_upperSeen; // a capital was read on its own: there are symbols to replace
+    bool m_replaceFromStart = false;
     SymbolWeights m_weights;
     char m_last = kNone; // the last character written
     std::size_t m_written = 0;
     bool m_chemMode = false;
     bool m_afterToken = false;
 };
+
+// What a walk over the canonical text found, besides what it wrote.
+struct Walk {
+    std::optional<std::string> unknown; // the symbol that is no element
+    bool upperSeen;
+    std::size_t firstLength;
+};
+
+// Walks the text, and again with replacing from the start when the first walk asks for it.
+Walk walkText(EngineState& state, std::string_view text, LineWriter& written,
+              KnownNumbers& weights) {
+    for (bool replacing = false;; replacing = true) {
+        Expander expander(state, text, written, weights, replacing);
+        std::optional<std::string> unknown = expander.run();
+        if (!expander.mustReplaceFromStart()) {
+            return {std::move(unknown), expander.upperSeen(), expander.firstLength()};
+        }
+        written.clear();
+        weights.clear();
+    }
+}
 
 // Tries to fix the letter case of state.UnknownSymbol where it first occurs in the text:
 // a two-letter symbol (or one closing the text) that starts like a one-letter element is read
@@ -395,9 +433,9 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
         out.arithmetic.clear();
         out.weights.clear();
         LineWriter written(text.size());
-        Expander expander(state, text, written, out.weights);
-        const std::optional<std::string> unknown = expander.run();
-        if (expander.upperSeen() && expander.firstLength() >= kMaxLineLength) {
+        const Walk walk = walkText(state, text, written, out.weights);
+        const std::optional<std::string>& unknown = walk.unknown;
+        if (walk.upperSeen && walk.firstLength >= kMaxLineLength) {
             state.ElementDecimals = 10; // the counters overflow before any symbol is read
             throw EngineFault{fault::OutOfRange};
         }

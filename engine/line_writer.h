@@ -38,6 +38,7 @@ public:
         m_size += s.size();
     }
 
+    void clear() { m_size = 0; }
     std::size_t size() const { return m_size; }
     char back() const { return m_size == 0 ? '\0' : m_text[m_size - 1]; }
     char& operator[](std::size_t pos) { return m_text[pos]; }

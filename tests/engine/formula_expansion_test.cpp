@@ -93,6 +93,11 @@ const ExpansionRow kRows[] = {
     {"SubtractFunction", "2-:sin30", "2+-1*:sin30", 10},
     {"LoneColonAtEnd", "2+:", "2+:", 10},
     {"AnswerAsTyped", ":ans*2", "-2.5*2", 10, "", nullptr, "-2.5"},
+    // Capitals that tokens bring in are symbols only in a line that has symbols of its own.
+    {"AnswerCapitalsStayWithoutSymbols", ":ans*2", "Cl*2", 10, "", nullptr, "Cl"},
+    {"AnswerCapitalsAreSymbolsBeforeASymbol", ":ans+H", "35.4527+1.00794", 4, "", nullptr, "Cl"},
+    {"FunctionTextCapitalStaysWithoutSymbols", ":sinH(2)", ":sinH(2)", 10},
+    {"FunctionTextCapitalIsASymbolBeforeASymbol", ":sinH(2)+O", ":sin1.00794(2)+15.9994", 4},
     {"MemoryWithComma", ":mem*2", "2,5*2", 10, "", nullptr, "", ','},
     {"CommaWeightsAndCount", "(H)2,5", "(1,00794)*2,5", 5, "", nullptr, "", ','},
     {"OneLetterTakesNextAsSecond", "ZN", "65.39", 2, "", "Zn"},
