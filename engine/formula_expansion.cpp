@@ -299,20 +299,22 @@ private:
     // "*" before a count that follows a symbol or ")". Returns what goes in front of the c at
     // position i, or kNone.
     char chemPrefix(char c, char p, std::size_t i) const {
-        const bool joined = !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken);
         if (isUpper(c)) {
             const bool exponent = c == 'E' && !isLower(next(i));
-            return joined && !exponent ? '+' : kNone;
+            return joins(p) && !exponent ? '+' : kNone;
         }
         if (isDigit(c)) {
             const bool continuesNumber = isDigit(p) || isOneOf<"E,.(">(p);
             return continuesNumber || m_afterToken ? kNone : '*';
         }
         if (c == '(') {
-            return joined && p != '>' && p != '<' ? '+' : kNone;
+            return joins(p) && p != '>' && p != '<' ? '+' : kNone;
         }
         return kNone;
     }
+
+    // True when a symbol or bracket after p is joined to what p ends by a "+".
+    bool joins(char p) const { return !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken); }
 
     // A binary minus becomes the addition of a negative; "-1*" negates a bracket or a function.
     void writeMinus(char p, char n) {
