@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,15 +49,16 @@ public:
 
 private:
     [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
-        std::string grown(std::max(needed, 2 * m_room), '\0');
-        std::copy_n(m_text, m_size, grown.data());
+        const std::size_t room = std::max(needed, 2 * m_room);
+        auto grown = std::make_unique_for_overwrite<char[]>(room);
+        std::copy_n(m_text, m_size, grown.get());
         m_heap = std::move(grown);
-        m_text = m_heap.data();
-        m_room = m_heap.size();
+        m_text = m_heap.get();
+        m_room = room;
     }
 
     std::array<char, 256> m_local;
-    std::string m_heap;
+    std::unique_ptr<char[]> m_heap; // made only for a long line
     char* m_text = m_local.data();
     std::size_t m_size = 0;
     std::size_t m_room = m_local.size();
