@@ -128,7 +128,18 @@ constexpr auto kPlainBytes = [] {
 
 // Notes what the plain bytes at the start of `typed` say; returns the first that is not plain.
 std::size_t plainPrefix(std::string_view typed, std::uint8_t& seen) {
+    const auto note = [typed](std::size_t pos) {
+        return kPlainBytes[static_cast<unsigned char>(typed[pos])];
+    };
     std::size_t pos = 0;
+    // Four bytes a step: every plain byte's note has kKept, so one test covers the four.
+    for (; pos + 4 <= typed.size(); pos += 4) {
+        const std::uint8_t a = note(pos), b = note(pos + 1), c = note(pos + 2), d = note(pos + 3);
+        if ((a & b & c & d & kKept) == 0) {
+            break;
+        }
+        seen |= a | b | c | d;
+    }
     while (pos < typed.size()) {
         const std::uint8_t plain = kPlainBytes[static_cast<unsigned char>(typed[pos])];
         if (plain == 0) {

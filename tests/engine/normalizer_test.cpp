@@ -70,6 +70,8 @@ const LineRow kLines[] = {
     {"NegativeExponent", "2e-3", "2E-3", false},
     {"PercentClearsPrecision", "5%200", "5%200", false},
     {"TimesAndDivideSigns", "2\u00D73\u00F74", "2*3/4", true},
+    {"OperatorBeforeABlank", "1234*6 7", "1234*67", false},
+    {"BracketBeforeABlank", "1234(6 7)", "1234*(67)", true},
     {"DroppedMarks", "1<2>3;4@5$6_7`8:9", "123456789", true},
     {"ControlsForeignAndInvalidUtf8", "1\t+\u00E92\x7F+\xFF\xC3(3)", "1+2+(3)", true},
     {"TermTimesNumber", "H2O*2", "(H2O)*2", false},
