@@ -25,8 +25,9 @@ struct Marks {
     bool bracketSeen = false; // a "(", "{" or "[" was typed
     bool elementSeen = false; // an upper-case letter other than an exponent "E" was written
     bool termStart = false; // an operator or a token was written, or the line begins with a number
-    bool unitJoinSeen = false; // a hydrate dot was read or brought in: formula units to join
-    bool capitalXSeen = false; // an "X" was written: the line may be a square equation
+    bool unitJoinSeen = false;     // a hydrate dot was read or brought in: formula units to join
+    bool capitalXSeen = false;     // an "X" was written: the line may be a square equation
+    bool digitBracketSeen = false; // "(", "{" or "[" may have been written after a digit
 };
 
 // The names typed in lower case that become ":" tokens. The longest name at a position wins.
@@ -296,6 +297,7 @@ struct Rewriter {
             if (isOneOf<"+)]}">(n)) {
                 return false; // these may make a pair with the bracket
             }
+            marks.digitBracketSeen = marks.digitBracketSeen || isDigit(out.back());
             break;
         case PlainKind::Closing:
             break;
@@ -396,11 +398,14 @@ struct Rewriter {
         const std::string_view answer = state.AnsText;
         out.put(answer);
         marks.capitalXSeen = marks.capitalXSeen || answer.find('X') != std::string_view::npos;
+        marks.digitBracketSeen =
+            marks.digitBracketSeen || findFirstOf<"({[">(answer) != std::string_view::npos;
         marks.unitJoinSeen = marks.unitJoinSeen || answer.find(kUnitJoin) != std::string_view::npos;
     }
 
     // Operator and bracket pairs; everything else is written as typed.
     std::size_t pairRule(std::size_t i, char c, char n, char p) {
+        marks.digitBracketSeen = marks.digitBracketSeen || (isOneOf<"({[">(c) && isDigit(p));
         if (n == '+' && isOneOf<"{(/*^+-[">(c)) {
             out.put(c); // a "+" after an opening bracket or an operator says nothing
             return i + 2;
@@ -585,6 +590,7 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
     if (marks.unitJoinSeen) {
         joined = rewritten;
         units = joinFormulaUnits(joined);
+        marks.digitBracketSeen = true; // the joined text is another one
         if (units > 0 && joined.size() >= kMaxLineLength) {
             return {{}, fault::LineTooLong}; // brackets written around units made it too long
         }
@@ -601,7 +607,8 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
         }
         writeCoefficients(rewritten, multiplied);
         rewritten = multiplied.view();
-    } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(rewritten)) {
+    } else if (marks.bracketSeen && !marks.elementSeen && marks.digitBracketSeen &&
+               needsBracketProducts(rewritten)) {
         writeBracketProducts(rewritten, multiplied);
         rewritten = multiplied.view();
     }
