@@ -109,12 +109,22 @@ constexpr bool everyRowIsReachable() {
 }
 static_assert(everyRowIsReachable(), "element symbols must be well formed and unique");
 
-// The lookup itself, inlined into both entries: the expansion asks it for every symbol it writes.
+// The lookup itself, inlined into every entry: the expansion asks it for every symbol it writes.
+inline const Element* rowAt(std::size_t slot) {
+    return kIndex[slot] != 0 ? &kElements[kIndex[slot] - 1] : nullptr;
+}
+
 inline const Element* rowOf(std::string_view symbol) {
-    if (const auto slot = slotOf(symbol); slot && kIndex[*slot] != 0) {
-        return &kElements[kIndex[*slot] - 1];
+    const auto slot = slotOf(symbol);
+    return slot ? rowAt(*slot) : nullptr;
+}
+
+// The smaller count of decimals stays: an unknown symbol counts none.
+inline void keepFewerDecimals(EngineState& state, const Element* element) {
+    const std::int16_t decimals = element != nullptr ? element->decimals : std::int16_t{0};
+    if (decimals < state.ElementDecimals) {
+        state.ElementDecimals = decimals;
     }
-    return nullptr;
 }
 
 } // namespace
@@ -129,10 +139,18 @@ const Element* findElement(std::string_view symbol) {
 
 const Element* lookUpElement(EngineState& state, std::string_view symbol) {
     const Element* element = rowOf(symbol);
-    const std::int16_t decimals = element != nullptr ? element->decimals : std::int16_t{0};
-    if (decimals < state.ElementDecimals) {
-        state.ElementDecimals = decimals;
+    keepFewerDecimals(state, element);
+    return element;
+}
+
+const Element* lookUpElement(EngineState& state, char capital, char second) {
+    // The slots of slotOf, without the checks the caller has made.
+    auto slot = static_cast<std::size_t>(capital - 'A') * kSecondLetterSlots;
+    if (second != '\0') {
+        slot += 1 + static_cast<std::size_t>(second - 'a');
     }
+    const Element* element = rowAt(slot);
+    keepFewerDecimals(state, element);
     return element;
 }
 

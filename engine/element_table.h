@@ -28,4 +28,8 @@ const Element* findElement(std::string_view symbol);
 // The same lookup giving the whole row, or nullptr for no element.
 const Element* lookUpElement(EngineState& state, std::string_view symbol);
 
+// The same lookup for a symbol given as its letters: `capital` is an upper-case letter and
+// `second` a lower-case one, or '\0' for a one-letter symbol.
+const Element* lookUpElement(EngineState& state, char capital, char second);
+
 } // namespace zolvan

@@ -4,6 +4,7 @@
 #include "engine/element_table.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
+#include "engine/line_writer.h"
 #include "engine/normalizer.h"
 #include "engine/number_text.h"
 
@@ -73,32 +74,26 @@ std::size_t tokenEnd(std::string_view text, std::size_t i) {
     return end;
 }
 
-// True when a character that the walk reads on its own is a capital: only then are there
-// symbols to replace. Capitals inside tokens, or brought in by the last answer, are none.
-bool hasSymbols(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == ':') {
-            i = tokenEnd(text, i);
-        } else if (isUpper(text[i++])) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Every element symbol becomes its atomic weight, as the arithmetic text is written: each
 // character the expansion writes comes here. An "E" without a lower-case letter after it is the
 // exponent mark of a number and stays. A capital waits for the next character, which may be the
 // second letter of its symbol. The first symbol that is no element stops the replacement.
 class SymbolWeights {
 public:
-    // `replacing` false passes every character through (a text without symbols).
-    SymbolWeights(EngineState& state, std::string& out, KnownNumbers& written, bool replacing)
+    // `replacing` false passes every character through until startReplacing().
+    SymbolWeights(EngineState& state, LineWriter& out, KnownNumbers& written, bool replacing)
         : m_state(state), m_out(out), m_written(written), m_replacing(replacing) {}
+
+    // Replaces from now on: the walk has read its first symbol. False when the text of a token
+    // has been passed through already: replacing reads the capitals such a text may hold.
+    bool startReplacing() {
+        m_replacing = true;
+        return !m_textPassed;
+    }
 
     void write(char c) {
         if (!m_replacing) {
-            m_out += c;
+            m_out.put(c);
             return;
         }
         if (m_failed) {
@@ -107,25 +102,42 @@ public:
         if (m_capital != kNone) {
             const char capital = std::exchange(m_capital, kNone);
             if (isLower(c)) {
-                const char symbol[2] = {capital, c};
-                writeWeight(std::string_view(symbol, 2));
+                writeWeight(capital, c);
                 return;
             }
-            writeWeight(std::string_view(&capital, 1));
+            writeWeight(capital, kNone);
         }
         if (isUpper(c)) {
             m_capital = c;
         } else {
-            m_out += c;
+            m_out.put(c);
         }
+    }
+
+    // A text without letters: it may only end the symbol of a capital that waits.
+    void writeWithoutLetters(std::string_view text) {
+        if (m_replacing) {
+            if (m_failed) {
+                return;
+            }
+            if (m_capital != kNone) {
+                writeWeight(std::exchange(m_capital, kNone), kNone);
+            }
+        }
+        m_out.put(text);
     }
 
     // A whole text at once where no character of it can be or end a symbol: nothing is being
     // replaced, or no capital waits and the text holds none.
     void write(std::string_view text) {
-        if (!m_replacing || (m_capital == kNone && !m_failed &&
-                             findFirstOf<kCapitals>(text) == std::string_view::npos)) {
-            m_out += text;
+        if (!m_replacing) {
+            m_textPassed = true;
+            m_out.put(text);
+            return;
+        }
+        if (m_capital == kNone && !m_failed &&
+            findFirstOf<kCapitals>(text) == std::string_view::npos) {
+            m_out.put(text);
             return;
         }
         for (const char c : text) {
@@ -136,38 +148,40 @@ public:
     // The capital left at the end. Returns the symbol that is no element, if one was met.
     std::optional<std::string> finish() {
         if (m_capital != kNone && !m_failed) {
-            const char capital = std::exchange(m_capital, kNone);
-            writeWeight(std::string_view(&capital, 1));
+            writeWeight(std::exchange(m_capital, kNone), kNone);
         }
         return m_failed ? std::optional<std::string>(m_unknown) : std::nullopt;
     }
 
 private:
-    void writeWeight(std::string_view symbol) {
-        if (symbol == "E") {
-            m_out += 'E';
+    // The symbol of `capital` and `second` (kNone for a one-letter symbol).
+    void writeWeight(char capital, char second) {
+        if (capital == 'E' && second == kNone) {
+            m_out.put('E');
             return;
         }
-        const Element* element = lookUpElement(m_state, symbol);
+        const Element* element = lookUpElement(m_state, capital, second);
         if (element == nullptr) {
             m_failed = true;
-            m_unknown = symbol;
+            const char symbol[2] = {capital, second};
+            m_unknown.assign(symbol, second == kNone ? 1 : 2);
             return;
         }
         const std::size_t at = m_out.size();
-        m_out += element->weightText;
+        m_out.put(element->weightText);
         m_written.add(at, element->weightText.size(), element->weight);
         if (m_state.DecimalSeparator != '.') {
-            if (const auto point = m_out.find('.', at); point != std::string::npos) {
-                m_out[point] = m_state.DecimalSeparator;
+            if (const auto point = element->weightText.find('.'); point != std::string::npos) {
+                m_out[at + point] = m_state.DecimalSeparator;
             }
         }
     }
 
     EngineState& m_state;
-    std::string& m_out;
+    LineWriter& m_out;
     KnownNumbers& m_written;
     bool m_replacing;
+    bool m_textPassed = false; // a token's text was passed through before replacing began
     char m_capital = kNone;
     bool m_failed = false;
     std::string m_unknown;
@@ -177,11 +191,16 @@ private:
 // brackets are joined by "+", subtraction and negation take the evaluator's form, the named
 // values become numbers and function tokens are copied through; what it writes goes through
 // SymbolWeights. `firstLength` counts what it wrote before the symbols became weights.
+// Symbols are replaced once the walk reads a capital on its own: in a line without one, the
+// capitals in the texts of tokens (the last answer) stay as they are. A walk that passed the
+// text of a token before its first symbol stops there, and is made again with `replacing` true
+// from the start, as a capital in that text must then be replaced too.
 class Expander {
 public:
-    Expander(EngineState& state, std::string_view text, std::string& out, KnownNumbers& weights)
-        : m_state(state), m_text(text), m_upperSeen(hasSymbols(text)),
-          m_weights(state, out, weights, m_upperSeen) {}
+    Expander(EngineState& state, std::string_view text, LineWriter& out, KnownNumbers& weights,
+             bool replacing)
+        : m_state(state), m_text(text), m_upperSeen(replacing),
+          m_weights(state, out, weights, replacing) {}
 
     // The symbol that is no element, if there is one.
     std::optional<std::string> run() {
@@ -192,6 +211,7 @@ public:
     }
 
     bool upperSeen() const { return m_upperSeen; }
+    bool mustReplaceFromStart() const { return m_replaceFromStart; }
     std::size_t firstLength() const { return m_written; }
 
 private:
@@ -207,10 +227,28 @@ private:
             m_weights.write(text);
         }
     }
+    void writeWithoutLetters(std::string_view text) {
+        m_last = text.back();
+        m_written += text.size();
+        m_weights.writeWithoutLetters(text);
+    }
 
-    // Handles the character at i and returns the position of the next one to handle.
+    // Handles the character at i, or the run of characters from i that the rules write as they
+    // are, and returns the position of the next one to handle.
     std::size_t step(std::size_t i) {
+        if (const std::size_t end = verbatimEnd(i); end > i) {
+            m_afterToken = false;
+            writeWithoutLetters(m_text.substr(i, end - i));
+            return end;
+        }
         const char c = roundBracket(m_text[i]);
+        if (isUpper(c) && !m_upperSeen) {
+            m_upperSeen = true;
+            if (!m_weights.startReplacing()) {
+                m_replaceFromStart = true;
+                return m_text.size();
+            }
+        }
         const char p = m_last;
         trackModes(c);
         if (m_chemMode) {
@@ -231,6 +269,19 @@ private:
         return i + 1;
     }
 
+    // The end of the run from i that step() would copy one by one without a change: outside a
+    // formula, digits, separators, "!", ")" and the operators other than "-" (which only keep the
+    // formula mode off).
+    std::size_t verbatimEnd(std::size_t i) const {
+        std::size_t end = i;
+        if (!m_chemMode) {
+            while (end < m_text.size() && isOneOf<"0123456789.,!)^*/%+">(m_text[end])) {
+                ++end;
+            }
+        }
+        return end;
+    }
+
     // The character after position i as the walk reads it; only a few rules look at it.
     char next(std::size_t i) const {
         return i + 1 < m_text.size() ? roundBracket(m_text[i + 1]) : kNone;
@@ -248,29 +299,31 @@ private:
     // "*" before a count that follows a symbol or ")". Returns what goes in front of the c at
     // position i, or kNone.
     char chemPrefix(char c, char p, std::size_t i) const {
-        const bool joined = !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken);
         if (isUpper(c)) {
             const bool exponent = c == 'E' && !isLower(next(i));
-            return joined && !exponent ? '+' : kNone;
+            return joins(p) && !exponent ? '+' : kNone;
         }
         if (isDigit(c)) {
             const bool continuesNumber = isDigit(p) || isOneOf<"E,.(">(p);
             return continuesNumber || m_afterToken ? kNone : '*';
         }
         if (c == '(') {
-            return joined && p != '>' && p != '<' ? '+' : kNone;
+            return joins(p) && p != '>' && p != '<' ? '+' : kNone;
         }
         return kNone;
     }
+
+    // True when a symbol or bracket after p is joined to what p ends by a "+".
+    bool joins(char p) const { return !(p == kNone || isOneOf<"(^*/%+-">(p) || m_afterToken); }
 
     // A binary minus becomes the addition of a negative; "-1*" negates a bracket or a function.
     void writeMinus(char p, char n) {
         const bool negatesOperand = n == '(' || n == ':';
         const bool binary = !(p == kNone || isOneOf<"^/*%+-(E">(p)) && !m_afterToken;
         if (binary) {
-            write(negatesOperand ? "+-1*" : "+-");
+            writeWithoutLetters(negatesOperand ? "+-1*" : "+-");
         } else {
-            write(negatesOperand ? "-1*" : "-");
+            writeWithoutLetters(negatesOperand ? "-1*" : "-");
         }
     }
 
@@ -282,9 +335,9 @@ private:
         } else if (rest.starts_with(":mem")) {
             write(numberText(m_state.MemoryValue, m_state.DecimalSeparator));
         } else if (rest.starts_with(":pi")) {
-            write(kPiWhole);
+            writeWithoutLetters(kPiWhole);
             write(m_state.DecimalSeparator);
-            write(kPiDecimals);
+            writeWithoutLetters(kPiDecimals);
         } else {
             // A function name is copied up to its argument, which the following steps handle.
             m_afterToken = true;
@@ -295,13 +348,35 @@ private:
 
     EngineState& m_state;
     std::string_view m_text;
-    bool m_upperSeen;
+    bool m_upperSeen; // a capital was read on its own: there are symbols to replace
+    bool m_replaceFromStart = false;
     SymbolWeights m_weights;
     char m_last = kNone; // the last character written
     std::size_t m_written = 0;
     bool m_chemMode = false;
     bool m_afterToken = false;
 };
+
+// What a walk over the canonical text found, besides what it wrote.
+struct Walk {
+    std::optional<std::string> unknown; // the symbol that is no element
+    bool upperSeen;
+    std::size_t firstLength;
+};
+
+// Walks the text, and again with replacing from the start when the first walk asks for it.
+Walk walkText(EngineState& state, std::string_view text, LineWriter& written,
+              KnownNumbers& weights) {
+    for (bool replacing = false;; replacing = true) {
+        Expander expander(state, text, written, weights, replacing);
+        std::optional<std::string> unknown = expander.run();
+        if (!expander.mustReplaceFromStart()) {
+            return {std::move(unknown), expander.upperSeen(), expander.firstLength()};
+        }
+        written.clear();
+        weights.clear();
+    }
+}
 
 // Tries to fix the letter case of state.UnknownSymbol where it first occurs in the text:
 // a two-letter symbol (or one closing the text) that starts like a one-letter element is read
@@ -358,18 +433,18 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
         out.arithmetic.clear();
-        out.arithmetic.reserve(text.size() * 4);
         out.weights.clear();
-        Expander expander(state, text, out.arithmetic, out.weights);
-        const std::optional<std::string> unknown = expander.run();
-        if (expander.upperSeen() && expander.firstLength() >= kMaxLineLength) {
+        LineWriter written(text.size());
+        const Walk walk = walkText(state, text, written, out.weights);
+        const std::optional<std::string>& unknown = walk.unknown;
+        if (walk.upperSeen && walk.firstLength >= kMaxLineLength) {
             state.ElementDecimals = 10; // the counters overflow before any symbol is read
             throw EngineFault{fault::OutOfRange};
         }
         if (!unknown) {
+            out.arithmetic.append(written.view()); // into the cleared room: no general assign
             return;
         }
-        out.arithmetic.clear();
         state.UnknownSymbol = *unknown;
         const auto pos = correctCase(state, text);
         if (!pos) {

@@ -4,6 +4,7 @@
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/formula_units.h"
+#include "engine/line_writer.h"
 #include "engine/number_text.h"
 #include "engine/typed_characters.h"
 
@@ -24,8 +25,9 @@ struct Marks {
     bool bracketSeen = false; // a "(", "{" or "[" was typed
     bool elementSeen = false; // an upper-case letter other than an exponent "E" was written
     bool termStart = false; // an operator or a token was written, or the line begins with a number
-    bool unitJoinSeen = false; // a hydrate dot was read or brought in: formula units to join
-    bool capitalXSeen = false; // an "X" was written: the line may be a square equation
+    bool unitJoinSeen = false;     // a hydrate dot was read or brought in: formula units to join
+    bool capitalXSeen = false;     // an "X" was written: the line may be a square equation
+    bool digitBracketSeen = false; // "(", "{" or "[" may have been written after a digit
 };
 
 // The names typed in lower case that become ":" tokens. The longest name at a position wins.
@@ -109,56 +111,6 @@ bool isTooLong(std::string_view text) {
     return false;
 }
 
-// A line's text as it is written: on the stack for an ordinary line, on the heap for a long one.
-// Room for the whole line is made at the start, so the check before each store is one compare
-// that never fails on the way; it only keeps a store beyond the room impossible.
-class LineWriter {
-public:
-    explicit LineWriter(std::size_t room) {
-        if (room > m_room) {
-            grow(room);
-        }
-    }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
-
-    void put(char c) {
-        if (m_size == m_room) [[unlikely]] {
-            grow(m_size + 1);
-        }
-        m_text[m_size++] = c;
-    }
-    void put(std::string_view s) {
-        if (s.size() > m_room - m_size) [[unlikely]] {
-            grow(m_size + s.size());
-        }
-        std::copy_n(s.data(), s.size(), m_text + m_size);
-        m_size += s.size();
-    }
-
-    std::size_t size() const { return m_size; }
-    char back() const { return m_size == 0 ? '\0' : m_text[m_size - 1]; }
-    char& operator[](std::size_t pos) { return m_text[pos]; }
-
-    std::string_view view() const { return {m_text, m_size}; }
-    std::string text() const { return std::string(m_text, m_size); }
-
-private:
-    [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
-        std::string grown(std::max(needed, 2 * m_room), '\0');
-        std::copy_n(m_text, m_size, grown.data());
-        m_heap = std::move(grown);
-        m_text = m_heap.data();
-        m_room = m_heap.size();
-    }
-
-    std::array<char, 256> m_local;
-    std::string m_heap;
-    char* m_text = m_local.data();
-    std::size_t m_size = 0;
-    std::size_t m_room = m_local.size();
-};
-
 // What the filter notes of an ASCII byte that reads as itself (0 for one it drops, for "=",
 // which ends the line, and for the bytes beyond ASCII).
 enum PlainByte : std::uint8_t { kKept = 1, kOperator = 2, kBracket = 4 };
@@ -177,7 +129,18 @@ constexpr auto kPlainBytes = [] {
 
 // Notes what the plain bytes at the start of `typed` say; returns the first that is not plain.
 std::size_t plainPrefix(std::string_view typed, std::uint8_t& seen) {
+    const auto note = [typed](std::size_t pos) {
+        return kPlainBytes[static_cast<unsigned char>(typed[pos])];
+    };
     std::size_t pos = 0;
+    // Four bytes a step: every plain byte's note has kKept, so one test covers the four.
+    for (; pos + 4 <= typed.size(); pos += 4) {
+        const std::uint8_t a = note(pos), b = note(pos + 1), c = note(pos + 2), d = note(pos + 3);
+        if ((a & b & c & d & kKept) == 0) {
+            break;
+        }
+        seen |= a | b | c | d;
+    }
     while (pos < typed.size()) {
         const std::uint8_t plain = kPlainBytes[static_cast<unsigned char>(typed[pos])];
         if (plain == 0) {
@@ -236,6 +199,35 @@ std::string_view filterLine(std::string_view typed, LineWriter& out, EngineState
     return filtered;
 }
 
+// What writePlain makes of a character: one look-up instead of a chain of tests.
+enum class PlainKind : std::uint8_t {
+    Other,
+    Digit,
+    Capital,
+    Operator,
+    Minus,
+    Separator,
+    Opening,
+    Closing
+};
+
+constexpr auto kPlainKinds = [] {
+    std::array<PlainKind, 256> kinds{};
+    const auto set = [&kinds](std::string_view members, PlainKind kind) {
+        for (const char c : members) {
+            kinds[static_cast<unsigned char>(c)] = kind;
+        }
+    };
+    set("0123456789", PlainKind::Digit);
+    set("ABCDFGHIJKLMNOPQRSTUVWXYZ", PlainKind::Capital); // "E" may be an exponent
+    set("%/*^+", PlainKind::Operator);
+    set("-", PlainKind::Minus);
+    set(".,", PlainKind::Separator);
+    set("([{", PlainKind::Opening);
+    set(")]}!", PlainKind::Closing);
+    return kinds;
+}();
+
 // A filtered character makes at most this many of the rewritten line ("-" after "-" writes
 // "1*-"); only the last answer, which a token brings in, makes more.
 constexpr std::size_t kMostPerCharacter = 3;
@@ -272,17 +264,44 @@ struct Rewriter {
     }
 
     // The common characters that no letter or pair rule takes, settled at once: digits, capitals
-    // other than "E", closing brackets and operators that start no pair. Each is written as
-    // typed; false leaves c to the rules.
+    // other than "E", brackets and operators that start no pair. Each is written as typed; false
+    // leaves c to the rules.
     bool writePlain(char c, char n, std::size_t i) {
-        if (isDigit(c)) {
+        switch (kPlainKinds[static_cast<unsigned char>(c)]) {
+        case PlainKind::Digit:
             marks.termStart = marks.termStart || i == 0; // a line that begins with a number
-        } else if (isUpper(c) && c != 'E') {
+            break;
+        case PlainKind::Capital:
             marks.elementSeen = true;
             marks.capitalXSeen = marks.capitalXSeen || c == 'X';
-        } else if (isOneOf<"%/*^+">(c) && !isOneOf<"+-*">(n)) {
+            break;
+        case PlainKind::Operator:
+            if (isOneOf<"+-*">(n)) {
+                return false;
+            }
             marks.termStart = true;
-        } else if (!isOneOf<")]}!">(c)) {
+            break;
+        case PlainKind::Minus:
+            if (n == '+' || out.back() == '-') {
+                return false;
+            }
+            marks.termStart = true;
+            break;
+        case PlainKind::Separator:
+            if (state.ThousandsSeparator || !isDigit(out.back())) {
+                return false;
+            }
+            out.put(state.DecimalSeparator); // within a number: no leading zero to write
+            return true;
+        case PlainKind::Opening:
+            if (isOneOf<"+)]}">(n)) {
+                return false; // these may make a pair with the bracket
+            }
+            marks.digitBracketSeen = marks.digitBracketSeen || isDigit(out.back());
+            break;
+        case PlainKind::Closing:
+            break;
+        case PlainKind::Other:
             return false;
         }
         out.put(c);
@@ -379,11 +398,14 @@ struct Rewriter {
         const std::string_view answer = state.AnsText;
         out.put(answer);
         marks.capitalXSeen = marks.capitalXSeen || answer.find('X') != std::string_view::npos;
+        marks.digitBracketSeen =
+            marks.digitBracketSeen || findFirstOf<"({[">(answer) != std::string_view::npos;
         marks.unitJoinSeen = marks.unitJoinSeen || answer.find(kUnitJoin) != std::string_view::npos;
     }
 
     // Operator and bracket pairs; everything else is written as typed.
     std::size_t pairRule(std::size_t i, char c, char n, char p) {
+        marks.digitBracketSeen = marks.digitBracketSeen || (isOneOf<"({[">(c) && isDigit(p));
         if (n == '+' && isOneOf<"{(/*^+-[">(c)) {
             out.put(c); // a "+" after an opening bracket or an operator says nothing
             return i + 2;
@@ -474,55 +496,59 @@ std::size_t termEnd(std::string_view w, std::size_t from) {
     return end;
 }
 
-void appendTerm(std::string& out, std::string_view term, bool bracketed) {
+void appendTerm(LineWriter& out, std::string_view term, bool bracketed) {
     if (!bracketed) {
-        out += '(';
+        out.put('(');
     }
-    out += term;
+    out.put(term);
     if (!bracketed) {
-        out += ')';
+        out.put(')');
     }
+}
+
+// What follows the character c written last, from position `from`: a number with the "*" it
+// multiplies by, a formula term in brackets. Returns where the next character to copy is.
+std::size_t writeAfter(std::string_view w, std::size_t from, char c, LineWriter& out) {
+    if (from < w.size() && startsNumber(w[from])) {
+        const std::size_t end = numberEnd(w, from, c);
+        out.put(w.substr(from, end - from));
+        if (end < w.size() && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
+            out.put('*');
+        }
+        if (startsTerm(w, end)) {
+            const std::size_t next = termEnd(w, end);
+            appendTerm(out, w.substr(end, next - end), false);
+            return next;
+        }
+        return end;
+    }
+    if (startsTerm(w, from)) {
+        const std::size_t end = termEnd(w, from);
+        appendTerm(out, w.substr(from, end - from), isOneOf<"({[">(c));
+        return end;
+    }
+    return from;
 }
 
 // Writes the coefficient of a leading number out ("2" before "H2O" gives "2*") and puts every
-// formula term in brackets, so that 2H2O+NaCl becomes 2*(H2O)+(NaCl). w begins with "1*",
-// which makes a term at the start of the line look like every other term; it is dropped after.
-void writeCoefficients(std::string_view w, std::string& out) {
-    out.clear();
-    std::size_t k = 0;
+// formula term in brackets, so that 2H2O+NaCl becomes 2*(H2O)+(NaCl). The start of the line
+// is read as if a "*" came before it, which makes a term there look like every other term.
+void writeCoefficients(std::string_view w, LineWriter& out) {
+    std::size_t k = writeAfter(w, 0, '*', out);
     while (k < w.size()) {
         const char c = w[k];
-        out += c;
-        if (k + 1 < w.size() && startsNumber(w[k + 1])) {
-            const std::size_t end = numberEnd(w, k + 1, c);
-            out += w.substr(k + 1, end - k - 1);
-            k = end;
-            if (end < w.size() && (isOneOf<"({[">(w[end]) || startsTerm(w, end))) {
-                out += '*';
-            }
-            if (startsTerm(w, end)) {
-                k = termEnd(w, end);
-                appendTerm(out, w.substr(end, k - end), false);
-            }
-        } else if (startsTerm(w, k + 1)) {
-            const std::size_t end = termEnd(w, k + 1);
-            appendTerm(out, w.substr(k + 1, end - k - 1), isOneOf<"({[">(c));
-            k = end;
-        } else {
-            ++k;
-        }
+        out.put(c);
+        k = writeAfter(w, k + 1, c, out);
     }
-    out.erase(0, 2);
 }
 
 // Without elements, a bracket right after a digit multiplies: 3(4+5) gives 3*(4+5).
-void writeBracketProducts(std::string_view text, std::string& out) {
-    out.clear();
+void writeBracketProducts(std::string_view text, LineWriter& out) {
     for (const char c : text) {
-        if (isOneOf<"({[">(c) && !out.empty() && isDigit(out.back())) {
-            out += '*';
+        if (isOneOf<"({[">(c) && isDigit(out.back())) {
+            out.put('*');
         }
-        out += c;
+        out.put(c);
     }
 }
 
@@ -535,13 +561,15 @@ bool needsBracketProducts(std::string_view text) {
     return false;
 }
 
-// A line that begins with an operator continues the last answer.
-void continueLastAnswer(std::string& out, const EngineState& state) {
-    if (out.empty() || !isOneOf<"^*/%+">(out.front())) {
-        return;
+// The canonical text; a line that begins with an operator continues the last answer.
+std::string continueLastAnswer(std::string_view text, const EngineState& state) {
+    if (text.empty() || !isOneOf<"^*/%+">(text.front())) {
+        return std::string(text);
     }
     const bool numeric = readsAsNumber(state.AnsText, state.DecimalSeparator);
-    out.insert(0, numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+    std::string out(numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+    out += text;
+    return out;
 }
 
 } // namespace
@@ -556,28 +584,35 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
     const std::string_view reading = filterLine(typed, filtered, state, marks);
     LineWriter writer(reading.size() * kMostPerCharacter);
     Rewriter{reading, state, marks, writer}.run();
-    std::string out = writer.text();
-    const std::size_t units = marks.unitJoinSeen ? joinFormulaUnits(out) : 0;
-    if (units > 0 && out.size() >= kMaxLineLength) {
-        return {{}, fault::LineTooLong}; // brackets written around units made it too long
+    std::string_view rewritten = writer.view();
+    std::string joined;
+    std::size_t units = 0;
+    if (marks.unitJoinSeen) {
+        joined = rewritten;
+        units = joinFormulaUnits(joined);
+        marks.digitBracketSeen = true; // the joined text is another one
+        if (units > 0 && joined.size() >= kMaxLineLength) {
+            return {{}, fault::LineTooLong}; // brackets written around units made it too long
+        }
+        rewritten = joined;
     }
 
-    if (marks.capitalXSeen && out.find("X^2") != std::string::npos) {
+    LineWriter multiplied(rewritten.size());
+    if (marks.capitalXSeen && rewritten.find("X^2") != std::string_view::npos) {
         state.ExpandedLine.clear();
         state.CalcKind = 2;
     } else if (marks.elementSeen && marks.termStart) {
-        if (out.size() + 2 >= kMaxLineLength) {
+        if (rewritten.size() + 2 >= kMaxLineLength) {
             return {{}, fault::LineTooLong};
         }
-        std::string read = "1*";
-        read += out;
-        writeCoefficients(read, out);
-    } else if (marks.bracketSeen && !marks.elementSeen && needsBracketProducts(out)) {
-        const std::string read = out;
-        writeBracketProducts(read, out);
+        writeCoefficients(rewritten, multiplied);
+        rewritten = multiplied.view();
+    } else if (marks.bracketSeen && !marks.elementSeen && marks.digitBracketSeen &&
+               needsBracketProducts(rewritten)) {
+        writeBracketProducts(rewritten, multiplied);
+        rewritten = multiplied.view();
     }
-    continueLastAnswer(out, state);
-    return {std::move(out), std::nullopt, units};
+    return {continueLastAnswer(rewritten, state), std::nullopt, units};
 }
 
 bool isFunctionName(std::string_view name) {

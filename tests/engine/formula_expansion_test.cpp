@@ -32,6 +32,21 @@ TEST(ElementTableTest, EveryRowIsFoundByItsOwnSymbol) {
     }
 }
 
+// A symbol given as its letters finds the row its text finds, and keeps the same decimals.
+TEST(ElementTableTest, LettersFindTheRowTheirSymbolFinds) {
+    for (char capital = 'A'; capital <= 'Z'; ++capital) {
+        for (const char second : std::string_view("\0abcdefghijklmnopqrstuvwxyz", 27)) {
+            const char letters[2] = {capital, second};
+            const std::string_view symbol(letters, second == '\0' ? 1 : 2);
+            EngineState byText;
+            EngineState byLetters;
+            EXPECT_EQ(lookUpElement(byLetters, capital, second), lookUpElement(byText, symbol))
+                << symbol;
+            EXPECT_EQ(byLetters.ElementDecimals, byText.ElementDecimals) << symbol;
+        }
+    }
+}
+
 // `decimals` is ElementDecimals afterwards (10 when no element was met); `unknown` the symbol
 // that could not be corrected ("" for none); `after` the canonical text after case correction
 // (nullptr when it stays as it was).
@@ -78,6 +93,11 @@ const ExpansionRow kRows[] = {
     {"SubtractFunction", "2-:sin30", "2+-1*:sin30", 10},
     {"LoneColonAtEnd", "2+:", "2+:", 10},
     {"AnswerAsTyped", ":ans*2", "-2.5*2", 10, "", nullptr, "-2.5"},
+    // Capitals that tokens bring in are symbols only in a line that has symbols of its own.
+    {"AnswerCapitalsStayWithoutSymbols", ":ans*2", "Cl*2", 10, "", nullptr, "Cl"},
+    {"AnswerCapitalsAreSymbolsBeforeASymbol", ":ans+H", "35.4527+1.00794", 4, "", nullptr, "Cl"},
+    {"FunctionTextCapitalStaysWithoutSymbols", ":sinH(2)", ":sinH(2)", 10},
+    {"FunctionTextCapitalIsASymbolBeforeASymbol", ":sinH(2)+O", ":sin1.00794(2)+15.9994", 4},
     {"MemoryWithComma", ":mem*2", "2,5*2", 10, "", nullptr, "", ','},
     {"CommaWeightsAndCount", "(H)2,5", "(1,00794)*2,5", 5, "", nullptr, "", ','},
     {"OneLetterTakesNextAsSecond", "ZN", "65.39", 2, "", "Zn"},
