@@ -123,6 +123,9 @@ inline std::optional<ScaledDigits> roundedDigits(double magnitude, int significa
         digits += static_cast<std::int64_t>(lo > 0.0 || (lo == 0.0 && digits % 2 == 1));
     }
     if (digits == static_cast<std::int64_t>(high)) { // 9.99...95 carried into a new digit
+        if (scale == 0) {
+            return std::nullopt; // the scale would leave the range of exact powers
+        }
         digits /= 10;
         --scale;
     }
