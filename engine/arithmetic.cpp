@@ -90,9 +90,6 @@ private:
     std::size_t m_capacity = N;
 };
 
-// Operators in the order their kinds are reduced.
-constexpr std::array<char, 5> kReductionOrder{'^', '/', '*', '%', '+'};
-
 // True when position i of s holds an operator. A "+" right after "E" is the sign of an exponent.
 inline bool isOperatorAt(std::string_view s, std::size_t i) {
     return ascii::isOneOf<"^*/%+">(s[i]) && !(s[i] == '+' && i > 0 && s[i - 1] == 'E');
@@ -195,14 +192,10 @@ public:
     Operand reduce(std::string_view inner, std::size_t at, bool leadingOne) {
         m_at = at;
         split(inner, leadingOne);
-        for (char op : kReductionOrder) {
-            if (m_kinds.contains(op)) {
-                reduceKind(op);
-                if (m_kinds.remove(op)) {
-                    break; // no kind left
-                }
-            }
-        }
+        // The kinds in the order they are reduced, until none is left. Each pass is made for its
+        // operator, so that what the operator does is chosen once, not at every reduction.
+        (void)(reducePass<'^'>() || reducePass<'/'>() || reducePass<'*'>() || reducePass<'%'>() ||
+               reducePass<'+'>());
         return m_operands.front();
     }
 
@@ -282,14 +275,23 @@ private:
         return end;
     }
 
+    // Reduces the kind when the contents hold it; true when no kind is left after it.
+    template <char op> bool reducePass() {
+        if (!m_kinds.contains(op)) {
+            return false;
+        }
+        reduceKind<op>();
+        return m_kinds.remove(op);
+    }
+
     // All reductions of one operator kind in a single left-to-right pass: the value of each
     // reduction is the left operand of the next one of the same kind. Operands and operators
     // that stay move down over the reduced ones.
-    void reduceKind(char op) {
+    template <char op> void reduceKind() {
         std::size_t kept = 0; // operators kept so far
         for (std::size_t i = 0; i < m_operators.size(); ++i) {
             if (m_operators[i] == op) {
-                m_operands[kept] = combine(op, m_operands[kept], m_operands[i + 1]);
+                m_operands[kept] = combine<op>(m_operands[kept], m_operands[i + 1]);
             } else {
                 m_operators[kept] = m_operators[i];
                 m_operands[++kept] = m_operands[i + 1];
@@ -342,7 +344,7 @@ private:
     }
 
     // Both operands are used up: they are prepared where they are.
-    Operand combine(char op, Operand& left, Operand& right) {
+    template <char op> Operand combine(Operand& left, Operand& right) {
         prepare(left);
         prepare(right);
         if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
@@ -350,26 +352,25 @@ private:
         }
         const double a = valueOf(left);
         const double b = valueOf(right);
-        return {{}, finiteOrFault(apply(op, a, b, right)), true, false};
+        return {{}, finiteOrFault(apply<op>(a, b, right)), true, false};
     }
 
-    double apply(char op, double a, double b, const Operand& right) const {
-        switch (op) {
-        case '^':
+    template <char op> double apply(double a, double b, const Operand& right) const {
+        if constexpr (op == '^') {
             if (a < 0.0 && hasDecimals(right)) {
                 stopWith(msg::RootOfNegative);
             }
             return std::pow(a, b);
-        case '/':
+        } else if constexpr (op == '/') {
             if (b == 0.0) {
                 stopWith(msg::DivideByZero);
             }
             return a / b;
-        case '*':
+        } else if constexpr (op == '*') {
             return a * b;
-        case '%':
+        } else if constexpr (op == '%') {
             return a * b / 100.0;
-        default:
+        } else {
             return a + b;
         }
     }
