@@ -324,7 +324,7 @@ inline std::uint64_t eightDigits(std::uint32_t n) {
 }
 
 // The digits of rounded values (at most 15, below 10^16) as text.
-RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
+inline RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
     static_assert(std::endian::native == std::endian::little);
     RoundedDecimal d;
     d.exponent = significant - 1 - rounded.scale;
@@ -350,12 +350,9 @@ RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
     return d;
 }
 
-// The exact scaling serves most magnitudes, the scaling by two doubles nearly all others; the
-// rest are rounded by to_chars.
-ScaledDigits scaledDigits(double magnitude, int significant) {
-    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
-        return *scaled;
-    }
+// The magnitudes that the exact scaling leaves: the scaling by two doubles serves nearly all of
+// them, and the rest are rounded by to_chars.
+[[gnu::noinline]] ScaledDigits otherScaledDigits(double magnitude, int significant) {
     if (const std::optional<ScaledDigits> scaled = wideRoundedDigits(magnitude, significant)) {
         return *scaled;
     }
@@ -376,7 +373,16 @@ ScaledDigits scaledDigits(double magnitude, int significant) {
     return *scaled;
 }
 
-RoundedDecimal roundedDecimal(double magnitude, int significant) {
+// The exact scaling inline, the rest out of the way.
+inline ScaledDigits scaledDigits(double magnitude, int significant) {
+    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
+        return *scaled;
+    }
+    return otherScaledDigits(magnitude, significant);
+}
+
+// The common case inline from the magnitude to its digits as text, which then stay in registers.
+inline RoundedDecimal roundedDecimal(double magnitude, int significant) {
     return decimalOf(scaledDigits(magnitude, significant), significant);
 }
 
