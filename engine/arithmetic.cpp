@@ -10,11 +10,11 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <new>
 #include <optional>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace zolvan {
 
@@ -74,17 +74,18 @@ public:
 
 private:
     [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
-        std::vector<T> bigger(std::max(needed, 2 * m_capacity));
-        std::copy_n(m_data, m_size, bigger.data());
+        const std::size_t capacity = std::max(needed, 2 * m_capacity);
+        auto bigger = std::make_unique_for_overwrite<T[]>(capacity);
+        std::copy_n(m_data, m_size, bigger.get());
         m_heap = std::move(bigger);
-        m_data = m_heap.data();
-        m_capacity = m_heap.size();
+        m_data = m_heap.get();
+        m_capacity = capacity;
     }
 
     // Raw bytes, which cost nothing to make (the items are trivially copyable, so writing one
     // there begins its life); only the first m_size are read while m_data points here.
     alignas(T) std::array<std::byte, N * sizeof(T)> m_local;
-    std::vector<T> m_heap;
+    std::unique_ptr<T[]> m_heap; // one word to set and test, where a vector has three
     T* m_data = std::launder(reinterpret_cast<T*>(m_local.data()));
     std::size_t m_size = 0;
     std::size_t m_capacity = N;
