@@ -464,15 +464,19 @@ std::span<const KnownNumber> placeKnownNumbers(PlacedValues& placed,
 
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
-// of the whole text and the last "(" before it, but walks the text once.
-void resolveBrackets(Reducer& reducer, std::string_view text, std::span<const KnownNumber> known,
-                     WorkLine& work) {
+// of the whole text and the last "(" before it, but walks the text once. Returns the line left:
+// `work`, or the text itself when it holds no bracket.
+std::string_view resolveBrackets(Reducer& reducer, std::string_view text,
+                                 std::span<const KnownNumber> known, WorkLine& work) {
     SmallList<std::size_t, 32> opens;
     BracketFinder brackets(text);
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t bracket = brackets.next(i);
         known = placeKnownNumbers(reducer.placedValues(), known, i, bracket, work.size());
+        if (i == 0 && bracket == text.size()) {
+            return text; // no bracket: nothing to resolve, and so nothing to copy
+        }
         work.append(text.data() + i, bracket - i);
         if (bracket == text.size()) {
             break;
@@ -494,6 +498,7 @@ void resolveBrackets(Reducer& reducer, std::string_view text, std::span<const Kn
     if (!opens.empty()) {
         stopWith(msg::MissingRightBracket);
     }
+    return viewOf(work);
 }
 
 // The line's value as its number text reads back, or nullopt when it reads as no finite number.
@@ -501,8 +506,8 @@ std::optional<double> lineValue(EngineState& state, std::string_view text,
                                 std::span<const KnownNumber> known) {
     Reducer reducer(state);
     WorkLine work;
-    resolveBrackets(reducer, text, known, work);
-    const Operand reduced = reducer.reduce(viewOf(work), 0, true); // the line is read behind "1*"
+    const std::string_view resolved = resolveBrackets(reducer, text, known, work);
+    const Operand reduced = reducer.reduce(resolved, 0, true); // the line is read behind "1*"
     const std::optional<double> value =
         reduced.computed ? numberTextValue(reduced.result)
         : reduced.read   ? reduced.result
