@@ -501,21 +501,26 @@ std::string_view resolveBrackets(Reducer& reducer, std::string_view text,
     return viewOf(work);
 }
 
-// The line's value as its number text reads back, or nullopt when it reads as no finite number.
+// The line's value as its text in the final pattern reads back, or nullopt when its number text
+// reads as no finite number.
 std::optional<double> lineValue(EngineState& state, std::string_view text,
                                 std::span<const KnownNumber> known) {
     Reducer reducer(state);
     WorkLine work;
     const std::string_view resolved = resolveBrackets(reducer, text, known, work);
     const Operand reduced = reducer.reduce(resolved, 0, true); // the line is read behind "1*"
+    if (reduced.computed) {
+        // Both texts' roundings at once: an infinity when the 15-digit one passes the range.
+        const double value = evaluatorTextValueOfResult(reduced.result);
+        return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    }
     const std::optional<double> value =
-        reduced.computed ? numberTextValue(reduced.result)
-        : reduced.read   ? reduced.result
-                       : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
+        reduced.read ? reduced.result
+                     : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
-    return value;
+    return evaluatorTextValue(*value);
 }
 
 } // namespace
@@ -535,7 +540,7 @@ std::variant<double, std::string> evaluateArithmeticValue(EngineState& state, st
         if (!value) {
             return std::string(msg::SyntaxError);
         }
-        return evaluatorTextValue(*value);
+        return *value;
     } catch (Stop& stop) {
         return std::move(stop.text);
     } catch (const EngineFault& failure) {

@@ -662,6 +662,31 @@ double evaluatorTextValue(double value) {
     return roundedToDigits(value, 13);
 }
 
+double evaluatorTextValueOfResult(double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude < kPowersOfTen[13] &&
+        static_cast<double>(static_cast<std::int64_t>(magnitude)) == magnitude) {
+        return value + 0.0; // a whole number is its own text of either length (-0 is "0")
+    }
+    // The double that 15 digits read as is far nearer to them than a unit of their last digit,
+    // so it rounds to 13 digits as they do, unless they end in 50: then the side of the half
+    // the double lies on decides, and the two roundings are made one after the other.
+    if (const auto rounded = roundedDigits(magnitude, 15); rounded && rounded->digits % 100 != 50) {
+        std::int64_t digits = (rounded->digits + 50) / 100;
+        int scale = rounded->scale - 2;
+        if (digits == static_cast<std::int64_t>(kPowersOfTen[13])) {
+            digits /= 10;
+            --scale;
+        }
+        if (scale >= 0) {
+            const double result =
+                static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(scale)];
+            return value < 0.0 ? -result : result;
+        }
+    }
+    return evaluatorTextValue(numberTextValue(value));
+}
+
 std::string numberText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
         return std::string(fault::Overflow);

@@ -102,6 +102,11 @@ double numberTextValue(double value);
 // The same for evaluatorText: `value` rounded to 13 significant digits.
 double evaluatorTextValue(double value);
 
+// evaluatorTextValue(numberTextValue(value)): what an intermediate result is worth once written
+// in the evaluator's final pattern, mostly found with one rounding instead of two. An infinity
+// when the 15-digit rounding passes the largest double.
+double evaluatorTextValueOfResult(double value);
+
 // Appends the shortest text that reads back as `value`, exactly as std::to_chars(value) writes
 // it (fixed or scientific notation, whichever is shorter, fixed on a tie), for JSON. A value of
 // at most 15 significant digits, nearly every one a line gives, is written without the general
