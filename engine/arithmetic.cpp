@@ -257,10 +257,12 @@ private:
                 return end;
             }
         }
-        // An operator here ends an empty operand; it is no sign of a number.
-        const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
-                                    ? NumberScan{}
-                                    : scanNumber(rest, m_separator, m_syntax);
+        // A number starts with a digit, a "-" or the separator ("+" here is an operator, which
+        // ends an empty operand); a function operand, for one, is not scanned.
+        const bool mayBeNumber =
+            !rest.empty() && (ascii::isDigit(rest[0]) || rest[0] == '-' || rest[0] == m_separator);
+        const NumberScan scan =
+            mayBeNumber ? scanNumber(rest, m_separator, m_syntax) : NumberScan{};
         std::size_t end = start + scan.length;
         if (scan.length > 0 && (end == inner.size() || isOperatorAt(inner, end))) {
             const std::string_view text = rest.substr(0, scan.length);
