@@ -10,11 +10,11 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <new>
 #include <optional>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 namespace zolvan {
 
@@ -74,24 +74,22 @@ public:
 
 private:
     [[gnu::noinline]] void grow(std::size_t needed) { // out of the way of the common path
-        std::vector<T> bigger(std::max(needed, 2 * m_capacity));
-        std::copy_n(m_data, m_size, bigger.data());
+        const std::size_t capacity = std::max(needed, 2 * m_capacity);
+        auto bigger = std::make_unique_for_overwrite<T[]>(capacity);
+        std::copy_n(m_data, m_size, bigger.get());
         m_heap = std::move(bigger);
-        m_data = m_heap.data();
-        m_capacity = m_heap.size();
+        m_data = m_heap.get();
+        m_capacity = capacity;
     }
 
     // Raw bytes, which cost nothing to make (the items are trivially copyable, so writing one
     // there begins its life); only the first m_size are read while m_data points here.
     alignas(T) std::array<std::byte, N * sizeof(T)> m_local;
-    std::vector<T> m_heap;
+    std::unique_ptr<T[]> m_heap; // one word to set and test, where a vector has three
     T* m_data = std::launder(reinterpret_cast<T*>(m_local.data()));
     std::size_t m_size = 0;
     std::size_t m_capacity = N;
 };
-
-// Operators in the order their kinds are reduced.
-constexpr std::array<char, 5> kReductionOrder{'^', '/', '*', '%', '+'};
 
 // True when position i of s holds an operator. A "+" right after "E" is the sign of an exponent.
 inline bool isOperatorAt(std::string_view s, std::size_t i) {
@@ -195,14 +193,10 @@ public:
     Operand reduce(std::string_view inner, std::size_t at, bool leadingOne) {
         m_at = at;
         split(inner, leadingOne);
-        for (char op : kReductionOrder) {
-            if (m_kinds.contains(op)) {
-                reduceKind(op);
-                if (m_kinds.remove(op)) {
-                    break; // no kind left
-                }
-            }
-        }
+        // The kinds in the order they are reduced, until none is left. Each pass is made for its
+        // operator, so that what the operator does is chosen once, not at every reduction.
+        (void)(reducePass<'^'>() || reducePass<'/'>() || reducePass<'*'>() || reducePass<'%'>() ||
+               reducePass<'+'>());
         return m_operands.front();
     }
 
@@ -263,10 +257,12 @@ private:
                 return end;
             }
         }
-        // An operator here ends an empty operand; it is no sign of a number.
-        const NumberScan scan = start < inner.size() && isOperatorAt(inner, start)
-                                    ? NumberScan{}
-                                    : scanNumber(rest, m_separator, m_syntax);
+        // A number starts with a digit, a "-" or the separator ("+" here is an operator, which
+        // ends an empty operand); a function operand, for one, is not scanned.
+        const bool mayBeNumber =
+            !rest.empty() && (ascii::isDigit(rest[0]) || rest[0] == '-' || rest[0] == m_separator);
+        const NumberScan scan =
+            mayBeNumber ? scanNumber(rest, m_separator, m_syntax) : NumberScan{};
         std::size_t end = start + scan.length;
         if (scan.length > 0 && (end == inner.size() || isOperatorAt(inner, end))) {
             const std::string_view text = rest.substr(0, scan.length);
@@ -282,14 +278,23 @@ private:
         return end;
     }
 
+    // Reduces the kind when the contents hold it; true when no kind is left after it.
+    template <char op> bool reducePass() {
+        if (!m_kinds.contains(op)) {
+            return false;
+        }
+        reduceKind<op>();
+        return m_kinds.remove(op);
+    }
+
     // All reductions of one operator kind in a single left-to-right pass: the value of each
     // reduction is the left operand of the next one of the same kind. Operands and operators
     // that stay move down over the reduced ones.
-    void reduceKind(char op) {
+    template <char op> void reduceKind() {
         std::size_t kept = 0; // operators kept so far
         for (std::size_t i = 0; i < m_operators.size(); ++i) {
             if (m_operators[i] == op) {
-                m_operands[kept] = combine(op, m_operands[kept], m_operands[i + 1]);
+                m_operands[kept] = combine<op>(m_operands[kept], m_operands[i + 1]);
             } else {
                 m_operators[kept] = m_operators[i];
                 m_operands[++kept] = m_operands[i + 1];
@@ -342,7 +347,7 @@ private:
     }
 
     // Both operands are used up: they are prepared where they are.
-    Operand combine(char op, Operand& left, Operand& right) {
+    template <char op> Operand combine(Operand& left, Operand& right) {
         prepare(left);
         prepare(right);
         if ((!left.computed && left.text.empty()) || (!right.computed && right.text.empty())) {
@@ -350,26 +355,25 @@ private:
         }
         const double a = valueOf(left);
         const double b = valueOf(right);
-        return {{}, finiteOrFault(apply(op, a, b, right)), true, false};
+        return {{}, finiteOrFault(apply<op>(a, b, right)), true, false};
     }
 
-    double apply(char op, double a, double b, const Operand& right) const {
-        switch (op) {
-        case '^':
+    template <char op> double apply(double a, double b, const Operand& right) const {
+        if constexpr (op == '^') {
             if (a < 0.0 && hasDecimals(right)) {
                 stopWith(msg::RootOfNegative);
             }
             return std::pow(a, b);
-        case '/':
+        } else if constexpr (op == '/') {
             if (b == 0.0) {
                 stopWith(msg::DivideByZero);
             }
             return a / b;
-        case '*':
+        } else if constexpr (op == '*') {
             return a * b;
-        case '%':
+        } else if constexpr (op == '%') {
             return a * b / 100.0;
-        default:
+        } else {
             return a + b;
         }
     }
@@ -462,15 +466,19 @@ std::span<const KnownNumber> placeKnownNumbers(PlacedValues& placed,
 
 // Copies the text while resolving brackets: at each ")" the contents back to the nearest "("
 // are reduced and written in place of the pair. This is the same as always taking the first ")"
-// of the whole text and the last "(" before it, but walks the text once.
-void resolveBrackets(Reducer& reducer, std::string_view text, std::span<const KnownNumber> known,
-                     WorkLine& work) {
+// of the whole text and the last "(" before it, but walks the text once. Returns the line left:
+// `work`, or the text itself when it holds no bracket.
+std::string_view resolveBrackets(Reducer& reducer, std::string_view text,
+                                 std::span<const KnownNumber> known, WorkLine& work) {
     SmallList<std::size_t, 32> opens;
     BracketFinder brackets(text);
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t bracket = brackets.next(i);
         known = placeKnownNumbers(reducer.placedValues(), known, i, bracket, work.size());
+        if (i == 0 && bracket == text.size()) {
+            return text; // no bracket: nothing to resolve, and so nothing to copy
+        }
         work.append(text.data() + i, bracket - i);
         if (bracket == text.size()) {
             break;
@@ -492,23 +500,29 @@ void resolveBrackets(Reducer& reducer, std::string_view text, std::span<const Kn
     if (!opens.empty()) {
         stopWith(msg::MissingRightBracket);
     }
+    return viewOf(work);
 }
 
-// The line's value as its number text reads back, or nullopt when it reads as no finite number.
+// The line's value as its text in the final pattern reads back, or nullopt when its number text
+// reads as no finite number.
 std::optional<double> lineValue(EngineState& state, std::string_view text,
                                 std::span<const KnownNumber> known) {
     Reducer reducer(state);
     WorkLine work;
-    resolveBrackets(reducer, text, known, work);
-    const Operand reduced = reducer.reduce(viewOf(work), 0, true); // the line is read behind "1*"
+    const std::string_view resolved = resolveBrackets(reducer, text, known, work);
+    const Operand reduced = reducer.reduce(resolved, 0, true); // the line is read behind "1*"
+    if (reduced.computed) {
+        // Both texts' roundings at once: an infinity when the 15-digit one passes the range.
+        const double value = evaluatorTextValueOfResult(reduced.result);
+        return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+    }
     const std::optional<double> value =
-        reduced.computed ? numberTextValue(reduced.result)
-        : reduced.read   ? reduced.result
-                       : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
+        reduced.read ? reduced.result
+                     : readNumber(reduced.text, state.DecimalSeparator, state.ThousandsSeparator);
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
-    return value;
+    return evaluatorTextValue(*value);
 }
 
 } // namespace
@@ -528,7 +542,7 @@ std::variant<double, std::string> evaluateArithmeticValue(EngineState& state, st
         if (!value) {
             return std::string(msg::SyntaxError);
         }
-        return evaluatorTextValue(*value);
+        return *value;
     } catch (Stop& stop) {
         return std::move(stop.text);
     } catch (const EngineFault& failure) {

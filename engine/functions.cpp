@@ -53,25 +53,46 @@ struct NamedFunction {
     Function function;
 };
 
-// Every function token with what it computes; several spellings share one function.
+// Every function token with what it computes; several spellings share one function. The rows
+// are in the order of the letter after ":" (see kFirstRowOfLetter).
 constexpr std::array<NamedFunction, 29> kFunctionTable{{
     {":abs", Function::Abs},     {":acos", Function::Acos},   {":arccos", Function::Acos},
     {":acot", Function::Acot},   {":arccot", Function::Acot}, {":actg", Function::Acot},
-    {":alog", Function::Alog},   {":exp", Function::Exp},     {":aln", Function::Exp},
-    {":asin", Function::Asin},   {":arcsin", Function::Asin}, {":atan", Function::Atan},
-    {":arctan", Function::Atan}, {":atg", Function::Atan},    {":cos", Function::Cos},
-    {":cot", Function::Cot},     {":ctg", Function::Cot},     {":dat", Function::Dat},
+    {":alog", Function::Alog},   {":aln", Function::Exp},     {":asin", Function::Asin},
+    {":arcsin", Function::Asin}, {":atan", Function::Atan},   {":arctan", Function::Atan},
+    {":atg", Function::Atan},    {":cos", Function::Cos},     {":cot", Function::Cot},
+    {":ctg", Function::Cot},     {":dat", Function::Dat},     {":exp", Function::Exp},
     {":int", Function::Int},     {":ln", Function::Ln},       {":log", Function::Log},
     {":ppm", Function::Ppm},     {":ran", Function::Ran},     {":sgn", Function::Sgn},
     {":sin", Function::Sin},     {":sqrt", Function::Sqrt},   {":sqr", Function::Sqrt},
     {":tan", Function::Tan},     {":tg", Function::Tan},
 }};
 
+// Where the rows of each letter after ":" begin (those of the letter end where the next
+// letter's begin), so that a name is compared only with the few rows of its own letter.
+constexpr auto kFirstRowOfLetter = [] {
+    std::array<std::size_t, 27> first{};
+    std::size_t row = 0;
+    for (std::size_t letter = 0; letter < 26; ++letter) {
+        first[letter] = row;
+        while (row < kFunctionTable.size() &&
+               static_cast<std::size_t>(kFunctionTable[row].name[1] - 'a') == letter) {
+            ++row;
+        }
+    }
+    first[26] = row;
+    return first;
+}();
+static_assert(kFirstRowOfLetter[26] == kFunctionTable.size(), "rows in the order of letters");
+
 std::optional<Function> findFunction(std::string_view name) {
-    for (const NamedFunction& entry : kFunctionTable) {
-        // The letter after ":" first: many names share a length.
-        if (entry.name.size() == name.size() && entry.name[1] == name[1] && entry.name == name) {
-            return entry.function;
+    if (name.size() < 2 || !ascii::isLower(name[1])) {
+        return std::nullopt;
+    }
+    const auto letter = static_cast<std::size_t>(name[1] - 'a');
+    for (std::size_t row = kFirstRowOfLetter[letter]; row < kFirstRowOfLetter[letter + 1]; ++row) {
+        if (kFunctionTable[row].name == name) {
+            return kFunctionTable[row].function;
         }
     }
     return std::nullopt;

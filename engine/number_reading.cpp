@@ -121,35 +121,6 @@ std::optional<double> generalValue(std::string_view text, const NumberScan& scan
 
 } // namespace
 
-PlainDecimal readPlainDecimal(std::string_view text, char decimalSeparator) {
-    static constexpr std::array<double, 16> kPowersOfTen{
-        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text[0] == '-';
-    std::size_t at = negative ? 1 : 0;
-    std::size_t point = std::string_view::npos; // where the separator is
-    std::uint64_t digits = 0;
-    for (; at < text.size(); ++at) {
-        const auto digit = static_cast<unsigned char>(text[at] - '0');
-        if (digit < 10) {
-            digits = digits * 10 + digit;
-        } else if (text[at] != decimalSeparator || point != std::string_view::npos) {
-            break;
-        } else {
-            point = at;
-        }
-    }
-    const std::size_t count = at - (negative ? 1 : 0) - (point != std::string_view::npos);
-    if (count == 0 || count > 15) {
-        return {};
-    }
-    // Fewer than 16 digits are an exact integer, and one division by an exact power of ten
-    // rounds once: the correctly rounded value, as the general reading gives.
-    const auto magnitude = static_cast<double>(static_cast<std::int64_t>(digits));
-    const double value =
-        point == std::string_view::npos ? magnitude : magnitude / kPowersOfTen[at - point - 1];
-    return {at, negative ? -value : value};
-}
-
 NumberScan scanNumber(std::string_view text, char decimalSeparator, NumberSyntax syntax) {
     const char group = groupSeparatorFor(decimalSeparator);
     NumberScan scan;

@@ -84,6 +84,16 @@ struct ScaledDigits {
     int scale;
 };
 
+// The decimal scale that brings a magnitude to `significant` digits before the point, or to
+// one digit more (see roundedDigits).
+inline int estimatedScale(double magnitude, int significant) {
+    // The binary exponent e gives the decimal one as floor(e * log10(2)) or one more:
+    // 78913 / 2^18 is log10(2) closely enough for every exponent of a double.
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
+    return significant - 1 - ((binaryExponent * 78913) >> 18);
+}
+
 // The correctly rounded digits (halves to even, as to_chars rounds) of a magnitude that needs a
 // scale of 0 to 22, where the power of ten is an exact double. The scaled value y = m * 10^s is
 // then hi + lo exactly (fma gives the rounding error of the product), so it can be rounded to
@@ -95,11 +105,7 @@ struct ScaledDigits {
 inline std::optional<ScaledDigits> roundedDigits(double magnitude, int significant) {
     const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
     const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
-    // The binary exponent e gives the decimal one as floor(e * log10(2)) or one more:
-    // 78913 / 2^18 is log10(2) closely enough for every exponent of a double.
-    const int binaryExponent =
-        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
-    int scale = significant - 1 - ((binaryExponent * 78913) >> 18);
+    int scale = estimatedScale(magnitude, significant);
     if (scale < 0 || scale > 22) {
         return std::nullopt;
     }
@@ -123,10 +129,148 @@ inline std::optional<ScaledDigits> roundedDigits(double magnitude, int significa
         digits += static_cast<std::int64_t>(lo > 0.0 || (lo == 0.0 && digits % 2 == 1));
     }
     if (digits == static_cast<std::int64_t>(high)) { // 9.99...95 carried into a new digit
+        if (scale == 0) {
+            return std::nullopt; // the scale would leave the range of exact powers
+        }
         digits /= 10;
         --scale;
     }
     return ScaledDigits{digits, scale};
+}
+
+// Powers of ten beyond 10^22 are no exact doubles. Each 10^k up to 10^308 is kept as the sum
+// hi + lo of two doubles, hi the nearest double and lo the nearest to what is left, so that the
+// sum is within about 2^-105 of the power; both are found from the exact integer 5^k at compile
+// time (10^k = 5^k * 2^k).
+struct TwoDoubles {
+    double hi;
+    double lo;
+};
+
+constexpr double powerOfTwo(int exponent) { // exact for the exponents used below
+    double result = 1.0;
+    for (; exponent > 0; --exponent) {
+        result *= 2.0;
+    }
+    for (; exponent < 0; ++exponent) {
+        result *= 0.5;
+    }
+    return result;
+}
+
+constexpr auto kWidePowersOfTen = [] {
+    std::array<TwoDoubles, 309> powers{};
+    std::array<std::uint32_t, 24> five{1}; // 5^k, 32 bits a limb, the lowest first
+    for (std::size_t k = 0; k < powers.size(); ++k) {
+        if (k > 0) {
+            std::uint64_t carry = 0;
+            for (std::uint32_t& limb : five) {
+                const std::uint64_t product = std::uint64_t{limb} * 5 + carry;
+                limb = static_cast<std::uint32_t>(product);
+                carry = product >> 32;
+            }
+        }
+        int length = static_cast<int>(five.size()) * 32; // bits of 5^k
+        while (((five[static_cast<std::size_t>((length - 1) / 32)] >> ((length - 1) % 32)) & 1) ==
+               0) {
+            --length;
+        }
+        // The top 128 bits, as top * 2^64 + next: 5^k is that times 2^(length - 128) and a rest
+        // below 2^(length - 128).
+        std::uint64_t top = 0;
+        std::uint64_t next = 0;
+        for (int i = 0; i < 128; ++i) {
+            const int bit = length - 1 - i;
+            const std::uint64_t value =
+                bit < 0 ? 0 : (five[static_cast<std::size_t>(bit / 32)] >> (bit % 32)) & 1;
+            (i < 64 ? top : next) |= value << (63 - i % 64);
+        }
+        // hi: the top 53 bits rounded, halves to even; lo: what the rounding left or took.
+        std::uint64_t mantissa = top >> 11;
+        const bool half = ((top >> 10) & 1) != 0;
+        const bool above = (top & 0x3FF) != 0 || next != 0;
+        const bool up = half && (above || (mantissa & 1) != 0);
+        mantissa += up ? 1 : 0;
+        const double rest = static_cast<double>(top & 0x7FF) * powerOfTwo(64) +
+                            static_cast<double>(next) - (up ? powerOfTwo(75) : 0.0);
+        const int exponent = length - 128 + static_cast<int>(k);
+        powers[k] = {static_cast<double>(mantissa) * powerOfTwo(exponent + 75),
+                     rest * powerOfTwo(exponent)};
+    }
+    return powers;
+}();
+
+// A magnitude times 10^scale (scale from -308 to 308) as hi + lo, within about 2^-100 of the
+// exact product: hi is the rounded product or quotient, lo its error, found exactly by fma and
+// corrected for the power's own lo.
+TwoDoubles timesPowerOfTen(double magnitude, int scale) {
+    if (scale >= 0) {
+        const TwoDoubles& power = kWidePowersOfTen[static_cast<std::size_t>(scale)];
+        const double hi = magnitude * power.hi;
+        return {hi, std::fma(magnitude, power.hi, -hi) + magnitude * power.lo};
+    }
+    const TwoDoubles& power = kWidePowersOfTen[static_cast<std::size_t>(-scale)];
+    const double hi = magnitude / power.hi;
+    const double remainder = std::fma(-hi, power.hi, magnitude); // exact
+    return {hi, (remainder - hi * power.lo) / power.hi};
+}
+
+// The scales of the table of powers.
+constexpr int kWidestScale = static_cast<int>(kWidePowersOfTen.size()) - 1;
+
+// roundedDigits for the magnitudes it leaves, mostly those whose scale is no exact power of
+// ten: the scaled value is known to about 2^-100 of itself, which decides the rounding unless it
+// is within a millionth of a half (then nullopt: the general conversion decides, as it does for
+// a half exactly, such as 1234567890123455 at scale -1).
+[[gnu::noinline]] std::optional<ScaledDigits> wideRoundedDigits(double magnitude, int significant) {
+    const double low = kPowersOfTen[static_cast<std::size_t>(significant - 1)];
+    const double high = kPowersOfTen[static_cast<std::size_t>(significant)];
+    int scale = estimatedScale(magnitude, significant);
+    if (scale < -kWidestScale || scale > kWidestScale) {
+        return std::nullopt;
+    }
+    TwoDoubles scaled = timesPowerOfTen(magnitude, scale);
+    if (scaled.hi >= high) {
+        scaled = timesPowerOfTen(magnitude, --scale);
+    }
+    if (!(scaled.hi >= low && scaled.hi < high)) {
+        return std::nullopt;
+    }
+    auto digits = static_cast<std::int64_t>(scaled.hi);
+    const double fraction = (scaled.hi - static_cast<double>(digits)) + scaled.lo;
+    if (std::fabs(fraction - 0.5) < 1e-6) {
+        return std::nullopt;
+    }
+    digits += static_cast<std::int64_t>(fraction > 0.5);
+    if (digits == static_cast<std::int64_t>(high)) {
+        digits /= 10;
+        --scale;
+    }
+    return ScaledDigits{digits, scale};
+}
+
+// The double nearest to digits * 10^-scale for a scale outside the exact powers (the reading of
+// the rounded text), or nullopt when the product is too near a midpoint between two doubles to
+// tell, or near the ends of the double range.
+[[gnu::noinline]] std::optional<double> wideRoundedValue(const ScaledDigits& rounded) {
+    if (rounded.scale < -kWidestScale || rounded.scale > kWidestScale) {
+        return std::nullopt;
+    }
+    const TwoDoubles value = timesPowerOfTen(static_cast<double>(rounded.digits), -rounded.scale);
+    if (!(value.hi > 1e-290 && value.hi < 1e308)) { // lo stays a normal double, hi + lo finite
+        return std::nullopt;
+    }
+    // hi is the nearest double unless lo passes half a unit of hi's last place; below a power of
+    // two the doubles are twice as dense, so there a quarter unit is the midpoint.
+    const auto bits = std::bit_cast<std::uint64_t>(value.hi);
+    const double unit = std::bit_cast<double>((bits & 0x7FF0000000000000) - (52ULL << 52));
+    const double margin = unit * 0x1p-30;
+    const bool atPowerOfTwo = (bits & 0x000FFFFFFFFFFFFF) == 0;
+    if (std::fabs(std::fabs(value.lo) - unit / 2) < margin ||
+        (atPowerOfTwo && std::fabs(value.lo + unit / 4) < margin)) {
+        return std::nullopt;
+    }
+    return value.hi + value.lo; // rounds to the double on the same side of every midpoint
 }
 
 // The digits of a "d.ddde+XX" text that to_chars wrote, as `significant` digits; nullopt when
@@ -180,7 +324,7 @@ inline std::uint64_t eightDigits(std::uint32_t n) {
 }
 
 // The digits of rounded values (at most 15, below 10^16) as text.
-RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
+inline RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
     static_assert(std::endian::native == std::endian::little);
     RoundedDecimal d;
     d.exponent = significant - 1 - rounded.scale;
@@ -206,9 +350,10 @@ RoundedDecimal decimalOf(const ScaledDigits& rounded, int significant) {
     return d;
 }
 
-// The exact scaling serves most magnitudes; the others are rounded by to_chars.
-ScaledDigits scaledDigits(double magnitude, int significant) {
-    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
+// The magnitudes that the exact scaling leaves: the scaling by two doubles serves nearly all of
+// them, and the rest are rounded by to_chars.
+[[gnu::noinline]] ScaledDigits otherScaledDigits(double magnitude, int significant) {
+    if (const std::optional<ScaledDigits> scaled = wideRoundedDigits(magnitude, significant)) {
         return *scaled;
     }
     // The shortest text that reads back as the same double, when it has no more digits than
@@ -228,7 +373,16 @@ ScaledDigits scaledDigits(double magnitude, int significant) {
     return *scaled;
 }
 
-RoundedDecimal roundedDecimal(double magnitude, int significant) {
+// The exact scaling inline, the rest out of the way.
+inline ScaledDigits scaledDigits(double magnitude, int significant) {
+    if (const std::optional<ScaledDigits> scaled = roundedDigits(magnitude, significant)) {
+        return *scaled;
+    }
+    return otherScaledDigits(magnitude, significant);
+}
+
+// The common case inline from the magnitude to its digits as text, which then stay in registers.
+inline RoundedDecimal roundedDecimal(double magnitude, int significant) {
     return decimalOf(scaledDigits(magnitude, significant), significant);
 }
 
@@ -406,6 +560,11 @@ inline double roundedToDigits(double value, int digits) {
                                         kPowersOfTen[static_cast<std::size_t>(rounded->scale)];
         return value < 0.0 ? -roundedMagnitude : roundedMagnitude;
     }
+    if (const auto rounded = wideRoundedDigits(magnitude, digits)) {
+        if (const std::optional<double> roundedMagnitude = wideRoundedValue(*rounded)) {
+            return value < 0.0 ? -*roundedMagnitude : *roundedMagnitude;
+        }
+    }
     // The rounded text read straight back: to_chars wrote the "C" form that from_chars reads.
     std::array<char, 64> buf;
     const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
@@ -501,6 +660,31 @@ double numberTextValue(double value) {
 
 double evaluatorTextValue(double value) {
     return roundedToDigits(value, 13);
+}
+
+double evaluatorTextValueOfResult(double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude < kPowersOfTen[13] &&
+        static_cast<double>(static_cast<std::int64_t>(magnitude)) == magnitude) {
+        return value + 0.0; // a whole number is its own text of either length (-0 is "0")
+    }
+    // The double that 15 digits read as is far nearer to them than a unit of their last digit,
+    // so it rounds to 13 digits as they do, unless they end in 50: then the side of the half
+    // the double lies on decides, and the two roundings are made one after the other.
+    if (const auto rounded = roundedDigits(magnitude, 15); rounded && rounded->digits % 100 != 50) {
+        std::int64_t digits = (rounded->digits + 50) / 100;
+        int scale = rounded->scale - 2;
+        if (digits == static_cast<std::int64_t>(kPowersOfTen[13])) {
+            digits /= 10;
+            --scale;
+        }
+        if (scale >= 0) {
+            const double result =
+                static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(scale)];
+            return value < 0.0 ? -result : result;
+        }
+    }
+    return evaluatorTextValue(numberTextValue(value));
 }
 
 std::string numberText(double value, char decimalSeparator) {

@@ -2,6 +2,7 @@
 // Conversion between doubles and number texts. Never depends on the process locale:
 // the decimal separator ('.' or ',') is always passed in.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -50,7 +51,36 @@ struct PlainDecimal {
     std::size_t length = 0;
     double value = 0.0;
 };
-PlainDecimal readPlainDecimal(std::string_view text, char decimalSeparator);
+// Inline: the evaluator reads most of its operands with it, and a call costs as much as a short
+// number's digits.
+inline PlainDecimal readPlainDecimal(std::string_view text, char decimalSeparator) {
+    static constexpr std::array<double, 16> kPowersOfTen{
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text[0] == '-';
+    std::size_t at = negative ? 1 : 0;
+    std::size_t point = std::string_view::npos; // where the separator is
+    std::uint64_t digits = 0;
+    for (; at < text.size(); ++at) {
+        const auto digit = static_cast<unsigned char>(text[at] - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (text[at] != decimalSeparator || point != std::string_view::npos) {
+            break;
+        } else {
+            point = at;
+        }
+    }
+    const std::size_t count = at - (negative ? 1 : 0) - (point != std::string_view::npos);
+    if (count == 0 || count > 15) {
+        return {};
+    }
+    // Fewer than 16 digits are an exact integer, and one division by an exact power of ten
+    // rounds once: the correctly rounded value, as the general reading gives.
+    const auto magnitude = static_cast<double>(static_cast<std::int64_t>(digits));
+    const double value =
+        point == std::string_view::npos ? magnitude : magnitude / kPowersOfTen[at - point - 1];
+    return {at, negative ? -value : value};
+}
 
 // Reads a whole text as a number: optional blanks around it, an optional sign, digits with at
 // most one decimal separator (at least one digit in all), an optional exponent "E"/"e" with an
@@ -71,6 +101,11 @@ double numberTextValue(double value);
 
 // The same for evaluatorText: `value` rounded to 13 significant digits.
 double evaluatorTextValue(double value);
+
+// evaluatorTextValue(numberTextValue(value)): what an intermediate result is worth once written
+// in the evaluator's final pattern, mostly found with one rounding instead of two. An infinity
+// when the 15-digit rounding passes the largest double.
+double evaluatorTextValueOfResult(double value);
 
 // Appends the shortest text that reads back as `value`, exactly as std::to_chars(value) writes
 // it (fixed or scientific notation, whichever is shorter, fixed on a tie), for JSON. A value of

@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -137,6 +138,53 @@ TEST(NumberText, QuickPathsAgreeWithCorrectRounding) {
             appendShortestText(shortest, v);
             const auto end = std::to_chars(rounded, rounded + sizeof rounded, v).ptr;
             EXPECT_EQ(shortest, std::string_view(rounded, end)) << rounded;
+        }
+    }
+}
+
+// The values of 15- and 13-digit texts are what reading the correctly rounded text gives, at
+// every decimal exponent: on the carry into a new digit, at the ends of the double range, and
+// just beside the halves between two decimals, where the scaled value of a large or small
+// magnitude (no exact power of ten) must be known closely enough to round the right way.
+TEST(NumberText, TextValuesAgreeWithReadingTheRoundedText) {
+    const auto expectAsRead = [](double v) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.14e", v);
+        EXPECT_EQ(numberTextValue(v), std::strtod(text, nullptr)) << text;
+        if (std::isfinite(numberTextValue(v))) {
+            EXPECT_EQ(readNumber(numberText(v, '.'), '.'), numberTextValue(v)) << text;
+        }
+        std::snprintf(text, sizeof text, "%.12e", v);
+        EXPECT_EQ(evaluatorTextValue(v), std::strtod(text, nullptr)) << text;
+        EXPECT_EQ(evaluatorTextValueOfResult(v), evaluatorTextValue(numberTextValue(v))) << text;
+    };
+    for (const double v : {999999999999999.7, -999999999999999.5, 9999999999999.97, 9999999999999.5,
+                           99999999999999.5, 999999999999995.0, -0.0, 12.0, 0.99999999999999997,
+                           1.7976931348623157e308, 1.79769313486231e308, 9.99999999999999e307,
+                           0x1p1000, 0x1p-900, 1e-290, 2.2250738585072014e-308, 4.9e-324}) {
+        expectAsRead(v);
+    }
+    std::mt19937_64 random(20261207);
+    std::uniform_int_distribution<long long> mantissa(100000000000000, 999999999999999);
+    std::uniform_int_distribution<long long> thirteenDigits(1000000000000, 9999999999999);
+    std::uniform_int_distribution<int> lastTwo(48, 52);
+    for (int exponent = -320; exponent <= 308; ++exponent) {
+        for (int i = 0; i < 100; ++i) {
+            char text[40];
+            // Beside a half of the 15th digit, and 15 digits beside a half of the 13th.
+            std::snprintf(text, sizeof text, "%lld5e%d", mantissa(random), exponent - 15);
+            const double half = std::strtod(text, nullptr);
+            std::snprintf(text, sizeof text, "%lld%02de%d", thirteenDigits(random), lastTwo(random),
+                          exponent - 14);
+            const double fifteen = std::strtod(text, nullptr);
+            for (const double v :
+                 {half, std::nextafter(half, 0.0), std::nextafter(half, HUGE_VAL), fifteen,
+                  std::nextafter(fifteen, 0.0), std::nextafter(fifteen, HUGE_VAL)}) {
+                if (std::isfinite(v)) {
+                    expectAsRead(v);
+                    expectAsRead(-v);
+                }
+            }
         }
     }
 }
