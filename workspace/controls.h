@@ -6,9 +6,10 @@
 // handler, a new value runs a scroll bar's change handler, a new check state runs a check box's
 // click handler. The Qt view mirrors these controls; it holds no logic of its own.
 
+#include <algorithm>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -168,40 +169,43 @@ struct CommandButton {
 };
 
 // A list or drop-down list: entries, newest first where the handlers insert at the top.
-// A deque, because the history lists take every new entry at index 0 and grow without limit.
-// Every change of the entries moves `revision`, so that a view compares one number instead of
-// every entry; emptying the list also moves `resets`, so that a view following the list's new
-// entries at the top knows when it must start again.
+// The entries are kept oldest first in one vector, so that the history lists, which take every
+// new entry at the top and grow without limit, add it at the end of contiguous memory; `items()`
+// shows them the other way round. Every change of the entries moves `revision`, so that a view
+// compares one number instead of every entry; emptying the list also moves `resets`, so that a
+// view following the list's new entries at the top knows when it must start again.
 class ListBox {
 public:
     bool visible = true;
     int listIndex = -1; // the selected entry, -1 for none
 
-    const std::deque<std::string>& items() const { return m_items; }
+    // The entries from the top: random access, `size()`, `front()` and iteration.
+    auto items() const { return std::views::reverse(m_items); }
     std::size_t size() const { return m_items.size(); }
     unsigned revision() const { return m_revision; }
     unsigned resets() const { return m_resets; }
 
     void insertAtTop(std::string item) {
-        m_items.push_front(std::move(item));
+        m_items.push_back(std::move(item));
         ++m_revision;
     }
+    // Empties the list; its memory stays for the entries that follow.
     void clear() {
         m_items.clear();
         ++m_revision;
         ++m_resets;
     }
-    // Replaces every entry; the selection goes.
+    // Replaces every entry, the first of `lines` at the top; the selection goes.
     void assign(std::vector<std::string> lines) {
-        m_items.assign(std::make_move_iterator(lines.begin()),
-                       std::make_move_iterator(lines.end()));
+        std::reverse(lines.begin(), lines.end());
+        m_items = std::move(lines);
         listIndex = -1;
         ++m_revision;
         ++m_resets;
     }
 
 private:
-    std::deque<std::string> m_items;
+    std::vector<std::string> m_items; // the oldest first
     unsigned m_revision = 0;
     unsigned m_resets = 0;
 };
