@@ -35,7 +35,8 @@ public:
     std::span<const KnownNumber> items() const { return {m_items.data(), m_count}; }
 
 private:
-    std::array<KnownNumber, kCapacity> m_items{}; // only the first m_count are read
+    // Only the first m_count are ever read, so the rest is left as it is.
+    std::array<KnownNumber, kCapacity> m_items;
     std::size_t m_count = 0;
 };
 

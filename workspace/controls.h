@@ -185,8 +185,8 @@ public:
     unsigned revision() const { return m_revision; }
     unsigned resets() const { return m_resets; }
 
-    void insertAtTop(std::string item) {
-        m_items.push_back(std::move(item));
+    void insertAtTop(std::string_view item) {
+        m_items.emplace_back(item);
         ++m_revision;
     }
     // Empties the list; its memory stays for the entries that follow.

@@ -169,8 +169,8 @@ void Workspace::recordHistory(std::string_view input, std::string_view result) {
     if (!displayShown) {
         return;
     }
-    cmbLista.insertAtTop(std::string(input));
-    lstRezultat.insertAtTop(std::string(result));
+    cmbLista.insertAtTop(input);
+    lstRezultat.insertAtTop(result);
     m_historyBrowser.restart();
 }
 
