@@ -5,18 +5,13 @@
 #include "workspace/headless_services.h"
 #include "workspace/workspace.h"
 
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 int main(int argc, char** argv) {
     using zolvan::bench::kMixedLines;
-    std::size_t lines = 20000;
-    if (argc > 1) {
-        const std::string_view count(argv[1]);
-        std::from_chars(count.data(), count.data() + count.size(), lines);
-    }
+    const std::size_t lines = zolvan::bench::lineCount(argc, argv);
     zolvan::HeadlessServices services;
     zolvan::Workspace ws(services);
     ws.Form_Load();

@@ -4,18 +4,13 @@
 #include "engine/calculate.h"
 #include "engine/engine_state.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 
 int main(int argc, char** argv) {
     using zolvan::bench::kMixedLines;
-    std::size_t lines = 20000;
-    if (argc > 1) {
-        const std::string_view count(argv[1]);
-        std::from_chars(count.data(), count.data() + count.size(), lines);
-    }
+    const std::size_t lines = zolvan::bench::lineCount(argc, argv);
     zolvan::EngineState engine;
     for (std::size_t i = 0; i < lines; ++i) {
         engine.InputLine = kMixedLines[i % kMixedLines.size()];

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <charconv>
+#include <cstddef>
 #include <string_view>
 
 namespace zolvan::bench {
@@ -14,5 +16,15 @@ inline constexpr std::array<std::string_view, 20> kMixedLines{
     "log1000+ln5", "12.5*8-3",  "K4[Fe(CN)6]", "2^10-1",     "cos(pi/3)",
     "C6H12O6",     "ans*2",     "2x^2+3x-5=0", "170!/3",     "sum(1.5+2.5-3+4E-2)",
 };
+
+// The number of lines a profiling program runs: its first argument, 20,000 without one.
+inline std::size_t lineCount(int argc, char** argv) {
+    std::size_t lines = 20000;
+    if (argc > 1) {
+        const std::string_view count(argv[1]);
+        std::from_chars(count.data(), count.data() + count.size(), lines);
+    }
+    return lines;
+}
 
 } // namespace zolvan::bench
