@@ -340,11 +340,12 @@ void Workspace::runCalculation(LineReport& report) {
     reportCalculation(report, m_resultBefore);
     // The engine wrote this line's value (a solver without data leaves the last line's result).
     const bool ordinary = report.kind == 0 && engine.CalcKind != 1 && engine.CalcKind != 2;
+    const ShownValue* notedResult = nullptr;
     if (ordinary && !engine.ElementPrecision) {
-        noteGeneralText(engine.ResultText);
+        notedResult = noteGeneralText(engine.ResultText);
     }
 
-    arrangeDisplay(report.historyInput, report.historyResult);
+    arrangeDisplay(report.historyInput, report.historyResult, notedResult);
     echoInputs();
 
     if (engine.UnknownSymbolFlag) {
@@ -370,8 +371,8 @@ void Workspace::runCalculation(LineReport& report) {
     focusInput();
 }
 
-// Sets the display rows for the kind of result and gives the history pair to record.
-void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyResult) {
+void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyResult,
+                               const ShownValue* notedResult) {
     const std::int16_t kind = engine.CalcKind;
     if (kind == 1 || kind == 2) {
         const bool statistics = kind == 1;
@@ -411,7 +412,7 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         }
         lblRezultat[2].caption.clear();
     }
-    PokaziRezultat();
+    showOrdinaryResult(notedResult);
     historyInput = engine.NormalizedLine;
     historyResult = lblRezultat[0].caption;
 }

@@ -209,7 +209,6 @@ private:
     void reportCalculation(LineReport& report, const std::string& resultBefore);
     void runSolutionLine(LineReport& report, const SolutionAnswer& answer);
     void echoInputs();
-    void arrangeDisplay(std::string& historyInput, std::string& historyResult);
     void decimalsFromCommand(std::string_view lowerLine, std::string_view word);
     void insertPowerOperator(int digit, int shift);
 
@@ -242,9 +241,15 @@ private:
     // Texts the engine writes as values (an ordinary line's result without element precision,
     // the solvers' rows) are in the General Number form, or messages: the automatic mode shows
     // them as they are. The first writes such a text into `shown`; the second remembers one as
-    // the value formatted last.
+    // the value formatted last and gives its slot (nullptr outside the automatic mode).
     void showGeneralText(std::string_view text, std::string& shown);
-    void noteGeneralText(std::string_view text);
+    const ShownValue* noteGeneralText(std::string_view text);
+    // The ordinary rows: the last answer and the result. `notedResult` is the slot in which
+    // noteGeneralText has just put ResultText, or nullptr.
+    void showOrdinaryResult(const ShownValue* notedResult);
+    // Sets the display rows for the kind of result and gives the history pair to record.
+    void arrangeDisplay(std::string& historyInput, std::string& historyResult,
+                        const ShownValue* notedResult = nullptr);
     // The formula material calculated last, with the canonical texts (and separator) it belongs
     // to: a task file names the same few formulas again and again, and a formula's composition,
     // its exact masses and what is written from them never change. The oldest gives way to a new
