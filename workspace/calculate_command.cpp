@@ -50,8 +50,13 @@ std::string_view leadingNumber(std::string_view text, char decimalSeparator) {
 // square ("X^2", or the "x^2" of a solved equation) before statistics (":sum", or "sum" when the
 // colons are removed). No other canonical text holds these lower-case letters.
 std::int16_t requestKind(std::string_view canonical) {
-    if (contains(canonical, "X^2") || contains(canonical, "x^2")) {
-        return 2;
+    // Powers are rare: look for the caret alone instead of each spelling of "x^2".
+    for (std::size_t at = canonical.find('^', 1); at < canonical.size() - 1;
+         at = canonical.find('^', at + 1)) {
+        const char base = canonical[at - 1];
+        if ((base == 'X' || base == 'x') && canonical[at + 1] == '2') {
+            return 2;
+        }
     }
     return contains(canonical, "sum") ? 1 : 0;
 }
@@ -145,7 +150,7 @@ void Workspace::runCommandLine(LineReport& report) {
         }
         recordHistory(report.historyInput, report.historyResult);
     }
-    txtUnosFormule.setText("");
+    txtUnosFormule.clear();
     focusInput();
 }
 
@@ -185,19 +190,21 @@ void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer
     std::string historyInput;
     arrangeDisplay(historyInput, report.historyResult);
     echoInputs();
-    txtUnosFormule.setText("");
+    txtUnosFormule.clear();
     recordHistory(report.historyInput, report.historyResult);
     focusInput();
 }
 
 namespace {
 
-// " text ": written into the tooltip's own memory, which a concatenation would replace.
+// " text ": written into the tooltip's own memory, which a concatenation would replace, with
+// one change of size and one copy.
 void setPaddedToolTip(Label& label, std::string_view text) {
-    label.toolTip.clear();
-    label.toolTip.push_back(' ');
-    label.toolTip.append(text);
-    label.toolTip.push_back(' ');
+    std::string& tip = label.toolTip;
+    tip.resize(text.size() + 2);
+    tip.front() = ' ';
+    text.copy(tip.data() + 1, text.size());
+    tip.back() = ' ';
 }
 
 // Writes the parts one after the other into `text`'s own memory.
@@ -365,7 +372,7 @@ void Workspace::runCalculation(LineReport& report) {
                                   codePointCount(engine.UnknownSymbol));
         }
     } else {
-        txtUnosFormule.setText("");
+        txtUnosFormule.clear();
     }
     recordHistory(report.historyInput, report.historyResult);
     focusInput();
