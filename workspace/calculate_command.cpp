@@ -336,7 +336,12 @@ std::string* Workspace::compositionJson() const {
 
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
-    m_resultBefore.assign(engine.ResultText);
+    // After an ordinary line the engine keeps the result before this line as the last answer;
+    // after a solver's table it is kept here.
+    const bool answerKept = engine.CalcKind == 0;
+    if (!answerKept) {
+        m_resultBefore.assign(engine.ResultText);
+    }
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
@@ -344,7 +349,7 @@ void Workspace::runCalculation(LineReport& report) {
             report.hints = hints;
         }
     }
-    reportCalculation(report, m_resultBefore);
+    reportCalculation(report, answerKept ? engine.AnsText : m_resultBefore);
     // The engine wrote this line's value (a solver without data leaves the last line's result).
     const bool ordinary = report.kind == 0 && engine.CalcKind != 1 && engine.CalcKind != 2;
     const ShownValue* notedResult = nullptr;

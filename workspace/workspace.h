@@ -214,7 +214,8 @@ private:
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
-    // The result text before a line ran, kept in one buffer from line to line.
+    // The result text before a line that follows a solver's table ran (after an ordinary line
+    // the engine keeps it as AnsText), kept in one buffer from line to line.
     std::string m_resultBefore;
     LineReport m_report; // of the last line calculated by Enter
     // The settings a display text depends on (the element decimals count only in the
