@@ -215,30 +215,18 @@ void joinInto(std::string& text, std::initializer_list<std::string_view> parts) 
     }
 }
 
-bool isPaddedToolTip(const Label& label, std::string_view text) {
-    const std::string_view tip = label.toolTip;
-    return tip.size() == text.size() + 2 && tip.front() == ' ' && tip.back() == ' ' &&
-           tip.substr(1, text.size()) == text;
-}
-
 } // namespace
 
-// After an ordinary line the previous row shows what the current row showed, so the rows trade
-// their texts and only what differs is written.
+// The echo rows are written from the engine's texts: four short copies cost less than trading
+// the rows' texts and comparing the previous row with what it should show.
 void Workspace::echoInputs() {
     if (!displayShown) {
         return;
     }
     Label& previous = lblUnosFormule[1];
     Label& current = lblUnosFormule[0];
-    std::swap(previous.caption, current.caption);
-    std::swap(previous.toolTip, current.toolTip);
-    if (previous.caption != engine.PrevNormalizedLine) {
-        previous.caption.assign(engine.PrevNormalizedLine);
-    }
-    if (!isPaddedToolTip(previous, engine.PrevExpandedLine)) {
-        setPaddedToolTip(previous, engine.PrevExpandedLine);
-    }
+    previous.caption.assign(engine.PrevNormalizedLine);
+    setPaddedToolTip(previous, engine.PrevExpandedLine);
     current.caption.assign(engine.NormalizedLine);
     setPaddedToolTip(current, engine.ExpandedLine);
 }
