@@ -158,11 +158,6 @@ const Workspace::ShownValue* Workspace::noteGeneralText(std::string_view text) {
     return &slot;
 }
 
-const std::string& Workspace::resultRow(std::size_t index) const {
-    static const std::string kNone;
-    return index < engine.ResultRows.size() ? engine.ResultRows[index] : kNone;
-}
-
 const std::string& Workspace::historyResult(std::size_t index) const {
     static const std::string kNone;
     return index < lstRezultat.size() ? lstRezultat.items()[index] : kNone;

@@ -203,7 +203,10 @@ public:
 
 private:
     // ResultRows[index], or an empty text when the solver left fewer rows.
-    const std::string& resultRow(std::size_t index) const;
+    const std::string& resultRow(std::size_t index) const {
+        static const std::string kNone;
+        return index < engine.ResultRows.size() ? engine.ResultRows[index] : kNone;
+    }
     void runCommandLine(LineReport& report);
     void runCalculation(LineReport& report);
     void reportCalculation(LineReport& report, const std::string& resultBefore);
