@@ -390,7 +390,10 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         std::swap(engine.PrevNormalizedLine, engine.NormalizedLine);
         engine.NormalizedLine.clear();
         engine.ResultText.assign(resultRow(1));
-        lblRezultat[2].caption.assign(statistics ? resultRow(2) : "");
+        // The display below writes a table's deviation row; roots leave it empty.
+        if (!statistics) {
+            lblRezultat[2].caption.clear();
+        }
         PokaziRezultat();
         historyInput.assign(engine.PrevNormalizedLine);
         if (statistics) {
