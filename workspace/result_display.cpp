@@ -46,8 +46,8 @@ void Workspace::showOrdinaryResult(const ShownValue* notedResult) {
     if (DisplayMode == 0 && engine.ElementPrecision) {
         lblRezultat[0].caption.assign(engine.ResultText);
     } else if (notedResult) {
-        // The answer's look-up above found its value beside the noted result or replaced the
-        // other slot, so formatting the result would find it as written in its noted slot.
+        // The answer's look-up above keeps the noted slot (it finds the answer there or puts it
+        // in the other one), so a look-up of the result would end on that slot, as written.
         m_newerShown = static_cast<std::size_t>(notedResult - m_shown.data());
         lblRezultat[0].caption.assign(engine.ResultText);
     } else {
