@@ -50,8 +50,13 @@ std::string_view leadingNumber(std::string_view text, char decimalSeparator) {
 // square ("X^2", or the "x^2" of a solved equation) before statistics (":sum", or "sum" when the
 // colons are removed). No other canonical text holds these lower-case letters.
 std::int16_t requestKind(std::string_view canonical) {
-    if (contains(canonical, "X^2") || contains(canonical, "x^2")) {
-        return 2;
+    // Powers are rare: look for the caret alone instead of each spelling of "x^2".
+    for (std::size_t at = canonical.find('^', 1); at < canonical.size() - 1;
+         at = canonical.find('^', at + 1)) {
+        const char base = canonical[at - 1];
+        if ((base == 'X' || base == 'x') && canonical[at + 1] == '2') {
+            return 2;
+        }
     }
     return contains(canonical, "sum") ? 1 : 0;
 }
@@ -145,7 +150,7 @@ void Workspace::runCommandLine(LineReport& report) {
         }
         recordHistory(report.historyInput, report.historyResult);
     }
-    txtUnosFormule.setText("");
+    txtUnosFormule.clear();
     focusInput();
 }
 
@@ -185,19 +190,21 @@ void Workspace::runSolutionLine(LineReport& report, const SolutionAnswer& answer
     std::string historyInput;
     arrangeDisplay(historyInput, report.historyResult);
     echoInputs();
-    txtUnosFormule.setText("");
+    txtUnosFormule.clear();
     recordHistory(report.historyInput, report.historyResult);
     focusInput();
 }
 
 namespace {
 
-// " text ": written into the tooltip's own memory, which a concatenation would replace.
+// " text ": written into the tooltip's own memory, which a concatenation would replace, with
+// one change of size and one copy.
 void setPaddedToolTip(Label& label, std::string_view text) {
-    label.toolTip.clear();
-    label.toolTip.push_back(' ');
-    label.toolTip.append(text);
-    label.toolTip.push_back(' ');
+    std::string& tip = label.toolTip;
+    tip.resize(text.size() + 2);
+    tip.front() = ' ';
+    text.copy(tip.data() + 1, text.size());
+    tip.back() = ' ';
 }
 
 // Writes the parts one after the other into `text`'s own memory.
@@ -208,30 +215,18 @@ void joinInto(std::string& text, std::initializer_list<std::string_view> parts) 
     }
 }
 
-bool isPaddedToolTip(const Label& label, std::string_view text) {
-    const std::string_view tip = label.toolTip;
-    return tip.size() == text.size() + 2 && tip.front() == ' ' && tip.back() == ' ' &&
-           tip.substr(1, text.size()) == text;
-}
-
 } // namespace
 
-// After an ordinary line the previous row shows what the current row showed, so the rows trade
-// their texts and only what differs is written.
+// The echo rows are written from the engine's texts: four short copies cost less than trading
+// the rows' texts and comparing the previous row with what it should show.
 void Workspace::echoInputs() {
     if (!displayShown) {
         return;
     }
     Label& previous = lblUnosFormule[1];
     Label& current = lblUnosFormule[0];
-    std::swap(previous.caption, current.caption);
-    std::swap(previous.toolTip, current.toolTip);
-    if (previous.caption != engine.PrevNormalizedLine) {
-        previous.caption.assign(engine.PrevNormalizedLine);
-    }
-    if (!isPaddedToolTip(previous, engine.PrevExpandedLine)) {
-        setPaddedToolTip(previous, engine.PrevExpandedLine);
-    }
+    previous.caption.assign(engine.PrevNormalizedLine);
+    setPaddedToolTip(previous, engine.PrevExpandedLine);
     current.caption.assign(engine.NormalizedLine);
     setPaddedToolTip(current, engine.ExpandedLine);
 }
@@ -329,7 +324,12 @@ std::string* Workspace::compositionJson() const {
 
 void Workspace::runCalculation(LineReport& report) {
     engine.UnknownSymbolFlag = false;
-    m_resultBefore.assign(engine.ResultText);
+    // After an ordinary line the engine keeps the result before this line as the last answer;
+    // after a solver's table it is kept here.
+    const bool answerKept = engine.CalcKind == 0;
+    if (!answerKept) {
+        m_resultBefore.assign(engine.ResultText);
+    }
     calculateExpression(engine);
     if (hintsEnabled) {
         hints = lineHints(engine, engine.InputLine);
@@ -337,14 +337,15 @@ void Workspace::runCalculation(LineReport& report) {
             report.hints = hints;
         }
     }
-    reportCalculation(report, m_resultBefore);
+    reportCalculation(report, answerKept ? engine.AnsText : m_resultBefore);
     // The engine wrote this line's value (a solver without data leaves the last line's result).
     const bool ordinary = report.kind == 0 && engine.CalcKind != 1 && engine.CalcKind != 2;
+    const ShownValue* notedResult = nullptr;
     if (ordinary && !engine.ElementPrecision) {
-        noteGeneralText(engine.ResultText);
+        notedResult = noteGeneralText(engine.ResultText);
     }
 
-    arrangeDisplay(report.historyInput, report.historyResult);
+    arrangeDisplay(report.historyInput, report.historyResult, notedResult);
     echoInputs();
 
     if (engine.UnknownSymbolFlag) {
@@ -364,14 +365,14 @@ void Workspace::runCalculation(LineReport& report) {
                                   codePointCount(engine.UnknownSymbol));
         }
     } else {
-        txtUnosFormule.setText("");
+        txtUnosFormule.clear();
     }
     recordHistory(report.historyInput, report.historyResult);
     focusInput();
 }
 
-// Sets the display rows for the kind of result and gives the history pair to record.
-void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyResult) {
+void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyResult,
+                               const ShownValue* notedResult) {
     const std::int16_t kind = engine.CalcKind;
     if (kind == 1 || kind == 2) {
         const bool statistics = kind == 1;
@@ -389,7 +390,10 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         std::swap(engine.PrevNormalizedLine, engine.NormalizedLine);
         engine.NormalizedLine.clear();
         engine.ResultText.assign(resultRow(1));
-        lblRezultat[2].caption.assign(statistics ? resultRow(2) : "");
+        // The display below writes a table's deviation row; roots leave it empty.
+        if (!statistics) {
+            lblRezultat[2].caption.clear();
+        }
         PokaziRezultat();
         historyInput.assign(engine.PrevNormalizedLine);
         if (statistics) {
@@ -411,7 +415,7 @@ void Workspace::arrangeDisplay(std::string& historyInput, std::string& historyRe
         }
         lblRezultat[2].caption.clear();
     }
-    PokaziRezultat();
+    showOrdinaryResult(notedResult);
     historyInput = engine.NormalizedLine;
     historyResult = lblRezultat[0].caption;
 }

@@ -44,6 +44,18 @@ void TextBox::setText(std::string text) {
     }
 }
 
+void TextBox::clear() {
+    if (m_text.empty()) {
+        return;
+    }
+    m_text.clear();
+    m_selStart = 0;
+    m_selLength = 0;
+    if (onChange) {
+        onChange();
+    }
+}
+
 void TextBox::select(int start, int length) {
     const int size = codePointCount(m_text);
     m_selStart = std::clamp(start, 0, size);

@@ -55,6 +55,8 @@ public:
     const std::string& text() const { return m_text; }
     // Raises onChange when the text differs. The caret goes to the start, as a new text leaves it.
     void setText(std::string text);
+    // setText("") without making a text.
+    void clear();
     int selStart() const { return m_selStart; }
     int selLength() const { return m_selLength; }
     // Clamped to the text.

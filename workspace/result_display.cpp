@@ -33,16 +33,25 @@ void Workspace::PokaziRezultat() {
         showGeneralText(resultRow(1), lblRezultat[0].caption);
         break;
     default:
-        if (displayShown) {
-            formatForDisplay(engine.AnsText, lblRezultat[1].caption);
-        }
-        // A molecular weight keeps the decimals of its atomic weights in automatic mode.
-        if (DisplayMode == 0 && engine.ElementPrecision) {
-            lblRezultat[0].caption.assign(engine.ResultText);
-        } else {
-            formatForDisplay(engine.ResultText, lblRezultat[0].caption);
-        }
+        showOrdinaryResult(nullptr);
         break;
+    }
+}
+
+void Workspace::showOrdinaryResult(const ShownValue* notedResult) {
+    if (displayShown) {
+        formatForDisplay(engine.AnsText, lblRezultat[1].caption);
+    }
+    // A molecular weight keeps the decimals of its atomic weights in automatic mode.
+    if (DisplayMode == 0 && engine.ElementPrecision) {
+        lblRezultat[0].caption.assign(engine.ResultText);
+    } else if (notedResult) {
+        // The answer's look-up above keeps the noted slot (it finds the answer there or puts it
+        // in the other one), so a look-up of the result would end on that slot, as written.
+        m_newerShown = static_cast<std::size_t>(notedResult - m_shown.data());
+        lblRezultat[0].caption.assign(engine.ResultText);
+    } else {
+        formatForDisplay(engine.ResultText, lblRezultat[0].caption);
     }
 }
 

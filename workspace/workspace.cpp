@@ -149,15 +149,13 @@ void Workspace::showGeneralText(std::string_view text, std::string& shown) {
     }
 }
 
-void Workspace::noteGeneralText(std::string_view text) {
-    if (DisplayMode == 0) {
-        shownSlot(text, displaySettings()).asWritten = true;
+const Workspace::ShownValue* Workspace::noteGeneralText(std::string_view text) {
+    if (DisplayMode != 0) {
+        return nullptr;
     }
-}
-
-const std::string& Workspace::resultRow(std::size_t index) const {
-    static const std::string kNone;
-    return index < engine.ResultRows.size() ? engine.ResultRows[index] : kNone;
+    ShownValue& slot = shownSlot(text, displaySettings());
+    slot.asWritten = true;
+    return &slot;
 }
 
 const std::string& Workspace::historyResult(std::size_t index) const {

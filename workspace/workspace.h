@@ -203,19 +203,22 @@ public:
 
 private:
     // ResultRows[index], or an empty text when the solver left fewer rows.
-    const std::string& resultRow(std::size_t index) const;
+    const std::string& resultRow(std::size_t index) const {
+        static const std::string kNone;
+        return index < engine.ResultRows.size() ? engine.ResultRows[index] : kNone;
+    }
     void runCommandLine(LineReport& report);
     void runCalculation(LineReport& report);
     void reportCalculation(LineReport& report, const std::string& resultBefore);
     void runSolutionLine(LineReport& report, const SolutionAnswer& answer);
     void echoInputs();
-    void arrangeDisplay(std::string& historyInput, std::string& historyResult);
     void decimalsFromCommand(std::string_view lowerLine, std::string_view word);
     void insertPowerOperator(int digit, int shift);
 
     WindowServices& m_services;
     HistoryBrowser m_historyBrowser;
-    // The result text before a line ran, kept in one buffer from line to line.
+    // The result text before a line that follows a solver's table ran (after an ordinary line
+    // the engine keeps it as AnsText), kept in one buffer from line to line.
     std::string m_resultBefore;
     LineReport m_report; // of the last line calculated by Enter
     // The settings a display text depends on (the element decimals count only in the
@@ -242,9 +245,15 @@ private:
     // Texts the engine writes as values (an ordinary line's result without element precision,
     // the solvers' rows) are in the General Number form, or messages: the automatic mode shows
     // them as they are. The first writes such a text into `shown`; the second remembers one as
-    // the value formatted last.
+    // the value formatted last and gives its slot (nullptr outside the automatic mode).
     void showGeneralText(std::string_view text, std::string& shown);
-    void noteGeneralText(std::string_view text);
+    const ShownValue* noteGeneralText(std::string_view text);
+    // The ordinary rows: the last answer and the result. `notedResult` is the slot in which
+    // noteGeneralText has just put ResultText, or nullptr.
+    void showOrdinaryResult(const ShownValue* notedResult);
+    // Sets the display rows for the kind of result and gives the history pair to record.
+    void arrangeDisplay(std::string& historyInput, std::string& historyResult,
+                        const ShownValue* notedResult = nullptr);
     // The formula material calculated last, with the canonical texts (and separator) it belongs
     // to: a task file names the same few formulas again and again, and a formula's composition,
     // its exact masses and what is written from them never change. The oldest gives way to a new

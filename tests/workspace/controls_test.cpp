@@ -44,6 +44,42 @@ TEST_P(TextBoxInsert, ReplacesSelectionOrInsertsAtCaret) {
 INSTANTIATE_TEST_SUITE_P(Editing, TextBoxInsert, ::testing::ValuesIn(kInserts),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Emptying a text box behaves as setting an empty text: the same text, selection and events.
+struct ClearCase {
+    const char* name;
+    const char* text;
+    int selStart, selLength;
+};
+
+const ClearCase kClears[] = {
+    {"TextWithSelection", "abc", 1, 2},
+    {"MultibyteTextWithCaretAtEnd", "5µm", 3, 0},
+    {"AlreadyEmpty", "", 0, 0},
+};
+
+class TextBoxClear : public ::testing::TestWithParam<ClearCase> {};
+
+TEST_P(TextBoxClear, ActsAsSettingAnEmptyText) {
+    const ClearCase& c = GetParam();
+    TextBox cleared, set;
+    int clearedChanges = 0, setChanges = 0;
+    for (TextBox* box : {&cleared, &set}) {
+        box->setText(c.text);
+        box->select(c.selStart, c.selLength);
+    }
+    cleared.onChange = [&] { ++clearedChanges; };
+    set.onChange = [&] { ++setChanges; };
+    cleared.clear();
+    set.setText("");
+    EXPECT_EQ(cleared.text(), set.text());
+    EXPECT_EQ(cleared.selStart(), set.selStart());
+    EXPECT_EQ(cleared.selLength(), set.selLength());
+    EXPECT_EQ(clearedChanges, setChanges);
+}
+
+INSTANTIATE_TEST_SUITE_P(Emptying, TextBoxClear, ::testing::ValuesIn(kClears),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ScrollBarAndOptionGroup, KeepToTheirRange) {
     ScrollBar bar(0, 12, 2);
     OptionGroup group({{"a"}, {"b"}});
