@@ -4,6 +4,7 @@
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/formula_expansion.h"
+#include "engine/line_writer.h"
 #include "engine/normalizer.h"
 #include "engine/number_text.h"
 #include "engine/square_equation.h"
@@ -33,7 +34,7 @@ void writeResultValue(EngineState& s, double value) {
                         s.DecimalSeparator);
     } else {
         NumberTextRoom room;
-        s.ResultText.assign(numberTextIn(room, value, s.DecimalSeparator));
+        replaceText(s.ResultText, numberTextIn(room, value, s.DecimalSeparator));
     }
 }
 
@@ -63,14 +64,13 @@ void runStages(EngineState& s) {
     if (s.CalcKind == 0) {
         savePreviousCalculation(s);
     }
-    Canonical canonical = canonicalForm(s, s.InputLine);
+    const Canonical canonical = canonicalForm(s, s.InputLine, s.NormalizedLine);
     if (canonical.fault) {
         s.NormalizedLine = std::string(*canonical.fault);
         s.ExpandedLine.clear();
         s.ResultText = s.NormalizedLine;
         return;
     }
-    s.NormalizedLine = std::move(canonical.text);
     if (s.CalcKind == 1) {
         statisticsOfData(s);
     } else if (s.CalcKind == 2) {

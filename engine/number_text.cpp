@@ -2,6 +2,7 @@
 
 #include "engine/ascii.h"
 #include "engine/fault.h"
+#include "engine/line_writer.h"
 
 #include <algorithm>
 #include <array>
@@ -531,7 +532,7 @@ std::optional<std::string_view> wholeFixedText(FixedRoom& room, double value, in
 
 void assignFixedTextImpl(std::string& out, double value, int decimals, char separator, char group) {
     if (!std::isfinite(value)) {
-        out.assign(fault::Overflow);
+        replaceText(out, fault::Overflow);
         return;
     }
     decimals = std::clamp(decimals, 0, 30);
@@ -539,7 +540,7 @@ void assignFixedTextImpl(std::string& out, double value, int decimals, char sepa
         FixedRoom room;
         if (const std::optional<std::string_view> text =
                 wholeFixedText(room, value, decimals, separator)) {
-            out.assign(*text);
+            replaceText(out, *text);
             return;
         }
     }
