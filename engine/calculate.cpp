@@ -4,7 +4,6 @@
 #include "engine/engine_state.h"
 #include "engine/fault.h"
 #include "engine/formula_expansion.h"
-#include "engine/line_writer.h"
 #include "engine/normalizer.h"
 #include "engine/number_text.h"
 #include "engine/square_equation.h"
@@ -33,8 +32,7 @@ void writeResultValue(EngineState& s, double value) {
         assignFixedText(s.ResultText, value, std::clamp<int>(s.ElementDecimals, 0, 15),
                         s.DecimalSeparator);
     } else {
-        NumberTextRoom room;
-        replaceText(s.ResultText, numberTextIn(room, value, s.DecimalSeparator));
+        assignNumberText(s.ResultText, value, s.DecimalSeparator);
     }
 }
 

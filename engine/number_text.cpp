@@ -728,6 +728,16 @@ std::string numberText(double value, char decimalSeparator) {
     return std::string(numberTextIn(room, value, decimalSeparator));
 }
 
+void appendNumberText(std::string& out, double value, char decimalSeparator) {
+    NumberTextRoom room;
+    out.append(numberTextIn(room, value, decimalSeparator));
+}
+
+void assignNumberText(std::string& out, double value, char decimalSeparator) {
+    NumberTextRoom room;
+    replaceText(out, numberTextIn(room, value, decimalSeparator));
+}
+
 std::string evaluatorText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
         return std::string(fault::Overflow);

@@ -127,6 +127,10 @@ using NumberTextRoom = std::array<char, 64>;
 // is a fixed fault text.
 std::string_view numberTextIn(NumberTextRoom& room, double value, char decimalSeparator);
 
+// numberText written into the memory of `out`: appended to its contents, or replacing them.
+void appendNumberText(std::string& out, double value, char decimalSeparator);
+void assignNumberText(std::string& out, double value, char decimalSeparator);
+
 // The evaluator's final pattern "#0.000000000000e-000": one digit, the separator, twelve
 // decimals, "e", a sign only when negative, at least three exponent digits (5.000000000000e000).
 std::string evaluatorText(double value, char decimalSeparator);
