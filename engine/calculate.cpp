@@ -38,7 +38,7 @@ void writeResultValue(EngineState& s, double value) {
 
 void evaluateOrdinaryLine(EngineState& s) {
     // The new arithmetic text is written in the memory of the last one.
-    Expansion expansion = expandChemFormula(s, s.NormalizedLine, std::move(s.ExpandedLine));
+    const Expansion expansion = expandChemFormula(s, s.NormalizedLine, s.ExpandedLine);
     // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
     // the evaluator's to judge.
     if (expansion.fault) {
@@ -46,7 +46,6 @@ void evaluateOrdinaryLine(EngineState& s) {
         s.ResultText = s.ExpandedLine;
         return;
     }
-    s.ExpandedLine = std::move(expansion.arithmetic);
     // The value goes straight to the display format: the same as writing it in the evaluator's
     // pattern and reading that again, without the two conversions.
     std::variant<double, std::string> r =
