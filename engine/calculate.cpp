@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <string_view>
 #include <utility>
 #include <variant>
 
