@@ -341,7 +341,9 @@ private:
     // A root is taken of a negative number when the exponent is written with decimals.
     bool hasDecimals(const Operand& operand) const {
         if (operand.computed) {
-            return numberText(operand.result, m_separator).find(m_separator) != std::string::npos;
+            NumberTextRoom room;
+            return numberTextIn(room, operand.result, m_separator).find(m_separator) !=
+                   std::string_view::npos;
         }
         return operand.text.find(m_separator) != std::string_view::npos;
     }
@@ -421,7 +423,8 @@ void reduceBracket(Reducer& reducer, WorkLine& work, std::size_t open, char next
         work.push_back(kValueMarker);
     } else {
         reducer.placedValues().forgetFrom(open);
-        const std::string written = numberText(reduced.result, reducer.separator());
+        NumberTextRoom room;
+        const std::string_view written = numberTextIn(room, reduced.result, reducer.separator());
         work.append(written.data(), written.size());
     }
 }

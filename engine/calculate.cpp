@@ -3,15 +3,14 @@
 #include "engine/arithmetic.h"
 #include "engine/engine_state.h"
 #include "engine/fault.h"
-#include "engine/format_number.h"
 #include "engine/formula_expansion.h"
 #include "engine/normalizer.h"
+#include "engine/number_text.h"
 #include "engine/square_equation.h"
 #include "engine/statistics.h"
 
 #include <algorithm>
 #include <exception>
-#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -25,9 +24,20 @@ void savePreviousCalculation(EngineState& s) {
     s.AnsText = s.ResultText;
 }
 
+// The value in its display format, formatValue's mode 3 (molecular weight) when the line holds
+// elements and mode 0 when not, written into the result's own memory.
+void writeResultValue(EngineState& s, double value) {
+    if (s.ElementPrecision && s.ElementDecimals < 10) {
+        assignFixedText(s.ResultText, value, std::clamp<int>(s.ElementDecimals, 0, 15),
+                        s.DecimalSeparator);
+    } else {
+        assignNumberText(s.ResultText, value, s.DecimalSeparator);
+    }
+}
+
 void evaluateOrdinaryLine(EngineState& s) {
     // The new arithmetic text is written in the memory of the last one.
-    Expansion expansion = expandChemFormula(s, s.NormalizedLine, std::move(s.ExpandedLine));
+    const Expansion expansion = expandChemFormula(s, s.NormalizedLine, s.ExpandedLine);
     // A fault of the expansion is the result; any arithmetic text, whatever it begins with, is
     // the evaluator's to judge.
     if (expansion.fault) {
@@ -35,21 +45,14 @@ void evaluateOrdinaryLine(EngineState& s) {
         s.ResultText = s.ExpandedLine;
         return;
     }
-    s.ExpandedLine = std::move(expansion.arithmetic);
     // The value goes straight to the display format: the same as writing it in the evaluator's
     // pattern and reading that again, without the two conversions.
     std::variant<double, std::string> r =
         evaluateArithmeticValue(s, s.ExpandedLine, expansion.weights.items());
-    const double* value = std::get_if<double>(&r);
-    if (value == nullptr) {
-        s.ResultText = std::move(std::get<std::string>(r));
-    } else if (s.ElementPrecision) {
-        constexpr std::string_view zeros = "000000000000000";
-        const auto count = static_cast<std::size_t>(std::clamp<int>(s.ElementDecimals, 0, 15));
-        s.ResultText = formatValue(*value, 3, zeros.substr(0, count), false, s.ElementDecimals,
-                                   s.DecimalSeparator);
+    if (const double* value = std::get_if<double>(&r)) {
+        writeResultValue(s, *value);
     } else {
-        s.ResultText = formatValue(*value, 0, {}, false, s.ElementDecimals, s.DecimalSeparator);
+        s.ResultText = std::move(std::get<std::string>(r));
     }
 }
 
@@ -57,14 +60,13 @@ void runStages(EngineState& s) {
     if (s.CalcKind == 0) {
         savePreviousCalculation(s);
     }
-    Canonical canonical = canonicalForm(s, s.InputLine);
+    const Canonical canonical = canonicalForm(s, s.InputLine, s.NormalizedLine);
     if (canonical.fault) {
         s.NormalizedLine = std::string(*canonical.fault);
         s.ExpandedLine.clear();
         s.ResultText = s.NormalizedLine;
         return;
     }
-    s.NormalizedLine = std::move(canonical.text);
     if (s.CalcKind == 1) {
         statisticsOfData(s);
     } else if (s.CalcKind == 2) {

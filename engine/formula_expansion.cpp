@@ -423,16 +423,15 @@ private:
     std::int32_t m_lastFixPos = 0;
 };
 
-// Fills `out`, whose arithmetic text lends its memory: the text and the weights written, or the
-// fault that stopped the expansion (with an empty text), or an empty text when a symbol is no
-// element.
-void expand(EngineState& state, std::string& text, Expansion& out) {
+// Writes the arithmetic text into `arithmetic` and the weights into `out`, or the fault that
+// stopped the expansion (with an empty text), or an empty text when a symbol is no element.
+void expand(EngineState& state, std::string& text, std::string& arithmetic, Expansion& out) {
     CorrectionBound bound;
     std::size_t walked = 0;
     for (;;) {
         state.ElementDecimals = 10;
         checkLength(text, fault::LineTooLong);
-        out.arithmetic.clear();
+        arithmetic.clear();
         out.weights.clear();
         LineWriter written(text.size());
         const Walk walk = walkText(state, text, written, out.weights);
@@ -442,7 +441,7 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
             throw EngineFault{fault::OutOfRange};
         }
         if (!unknown) {
-            out.arithmetic.append(written.view()); // into the cleared room: no general assign
+            arithmetic.append(written.view()); // into the cleared room: no general assign
             return;
         }
         state.UnknownSymbol = *unknown;
@@ -470,16 +469,18 @@ void expand(EngineState& state, std::string& text, Expansion& out) {
 } // namespace
 
 Expansion expandChemFormula(EngineState& state, std::string& text) {
-    return expandChemFormula(state, text, {});
+    std::string arithmetic;
+    Expansion expansion = expandChemFormula(state, text, arithmetic);
+    expansion.arithmetic = std::move(arithmetic);
+    return expansion;
 }
 
-Expansion expandChemFormula(EngineState& state, std::string& text, std::string room) {
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string& arithmetic) {
     Expansion expansion;
-    expansion.arithmetic = std::move(room);
     try {
-        expand(state, text, expansion);
+        expand(state, text, arithmetic, expansion);
     } catch (const EngineFault& f) {
-        expansion.arithmetic.clear();
+        arithmetic.clear();
         expansion.weights.clear();
         expansion.fault = f.text;
     }

@@ -27,8 +27,9 @@ struct Expansion {
 // element and cannot be corrected. Sets state.ElementDecimals.
 Expansion expandChemFormula(EngineState& state, std::string& text);
 
-// The same, writing the arithmetic text in the memory of `room`, whose contents are dropped: a
-// caller that hands in the last line's text spares an allocation per line.
-Expansion expandChemFormula(EngineState& state, std::string& text, std::string room);
+// The same, writing the arithmetic text into the memory of `arithmetic` (another string than
+// `text`), whose contents it replaces; the result's text stays empty. A caller that hands in the
+// last line's text spares an allocation and a move per line.
+Expansion expandChemFormula(EngineState& state, std::string& text, std::string& arithmetic);
 
 } // namespace zolvan

@@ -64,4 +64,11 @@ private:
     std::size_t m_room = m_local.size();
 };
 
+// Replaces the contents of `out` by `text`, which must not lie in `out`. Clearing and appending
+// skips the overlap checks of the general assign, which cost more than a short text's copy.
+inline void replaceText(std::string& out, std::string_view text) {
+    out.clear();
+    out.append(text);
+}
+
 } // namespace zolvan

@@ -561,20 +561,21 @@ bool needsBracketProducts(std::string_view text) {
     return false;
 }
 
-// The canonical text; a line that begins with an operator continues the last answer.
-std::string continueLastAnswer(std::string_view text, const EngineState& state) {
+// Writes the canonical text into `out`; a line that begins with an operator continues the last
+// answer.
+void continueLastAnswer(std::string_view text, const EngineState& state, std::string& out) {
     if (text.empty() || !isOneOf<"^*/%+">(text.front())) {
-        return std::string(text);
+        replaceText(out, text);
+        return;
     }
     const bool numeric = readsAsNumber(state.AnsText, state.DecimalSeparator);
-    std::string out(numeric ? std::string_view(state.AnsText) : std::string_view("???"));
+    replaceText(out, numeric ? std::string_view(state.AnsText) : std::string_view("???"));
     out += text;
-    return out;
 }
 
 } // namespace
 
-Canonical canonicalForm(EngineState& state, std::string_view typed) {
+Canonical canonicalForm(EngineState& state, std::string_view typed, std::string& out) {
     state.ElementPrecision = true;
     if (isTooLong(typed)) {
         return {{}, fault::LineTooLong};
@@ -612,7 +613,15 @@ Canonical canonicalForm(EngineState& state, std::string_view typed) {
         writeBracketProducts(rewritten, multiplied);
         rewritten = multiplied.view();
     }
-    return {continueLastAnswer(rewritten, state), std::nullopt, units};
+    continueLastAnswer(rewritten, state, out);
+    return {{}, std::nullopt, units};
+}
+
+Canonical canonicalForm(EngineState& state, std::string_view typed) {
+    std::string text;
+    Canonical canonical = canonicalForm(state, typed, text);
+    canonical.text = std::move(text);
+    return canonical;
 }
 
 bool isFunctionName(std::string_view name) {

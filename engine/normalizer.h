@@ -29,6 +29,10 @@ struct Canonical {
 // normalizeInput with its fault reported beside the text instead of as the text.
 Canonical canonicalForm(EngineState& state, std::string_view text);
 
+// The same, with the text written into the memory of `out` (which must not be state.AnsText),
+// whose contents it replaces; the result's text stays empty. `out` is kept as it was on a fault.
+Canonical canonicalForm(EngineState& state, std::string_view text, std::string& out);
+
 // True for a name of the token vocabulary, in lower case, that takes an argument: every name
 // but the values "ans", "mem" and "pi".
 bool isFunctionName(std::string_view name);

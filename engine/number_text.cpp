@@ -2,6 +2,7 @@
 
 #include "engine/ascii.h"
 #include "engine/fault.h"
+#include "engine/line_writer.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace zolvan {
@@ -492,8 +494,10 @@ constexpr auto kWholePowersOfTen = [] { // 10^0 to 10^19
 // The fixed text without grouping, from the 15 rounded digits as one integer: rounding them at
 // `decimals` places (halves away from zero, as roundToDigits does on the digits) is a division
 // by a power of ten. nullopt when that integer would not fit in 64 bits; the general path then
-// writes the text.
-std::optional<std::string> wholeFixedText(double value, int decimals, char separator) {
+// writes the text. The text is written in `room`.
+using FixedRoom = std::array<char, 48>;
+std::optional<std::string_view> wholeFixedText(FixedRoom& room, double value, int decimals,
+                                               char separator) {
     const ScaledDigits rounded =
         value == 0.0 ? ScaledDigits{0, decimals} : scaledDigits(std::fabs(value), 15);
     const int drop = rounded.scale - decimals; // digits rounded away
@@ -510,12 +514,11 @@ std::optional<std::string> wholeFixedText(double value, int decimals, char separ
         kept *= kWholePowersOfTen[static_cast<std::size_t>(-drop)];
     }
     const std::uint64_t places = kWholePowersOfTen[static_cast<std::size_t>(decimals)];
-    std::array<char, 48> text;
-    char* at = text.data();
+    char* at = room.data();
     if (std::signbit(value) && kept != 0) {
         *at++ = '-';
     }
-    at = std::to_chars(at, text.data() + text.size(), kept / places).ptr;
+    at = std::to_chars(at, room.data() + room.size(), kept / places).ptr;
     if (decimals > 0) {
         *at = separator;
         std::uint64_t fraction = kept % places;
@@ -524,22 +527,26 @@ std::optional<std::string> wholeFixedText(double value, int decimals, char separ
         }
         at += decimals + 1;
     }
-    return std::string(text.data(), at);
+    return std::string_view(room.data(), static_cast<std::size_t>(at - room.data()));
 }
 
-std::string fixedTextImpl(double value, int decimals, char separator, char group) {
+void assignFixedTextImpl(std::string& out, double value, int decimals, char separator, char group) {
     if (!std::isfinite(value)) {
-        return std::string(fault::Overflow);
+        replaceText(out, fault::Overflow);
+        return;
     }
     decimals = std::clamp(decimals, 0, 30);
     if (group == '\0') {
-        if (std::optional<std::string> text = wholeFixedText(value, decimals, separator)) {
-            return std::move(*text);
+        FixedRoom room;
+        if (const std::optional<std::string_view> text =
+                wholeFixedText(room, value, decimals, separator)) {
+            replaceText(out, *text);
+            return;
         }
     }
     Decimal d = toDecimal(value, 15);
     roundToDigits(d, d.exponent + 1 + decimals);
-    return fixedFromDecimal(d, decimals, separator, group);
+    out = fixedFromDecimal(d, decimals, separator, group);
 }
 
 // The value of a text of `digits` significant digits written for `value`, read back: the
@@ -600,7 +607,7 @@ char* writeScientific(const RoundedDecimal& rounded, char separator, char mark, 
 // The plain form (12.5, 0.0025, 1200) written at `at`, at most two characters into a buffer of
 // kTextRoom; returns its end. It has at most 15 zeros after the separator before the digits,
 // and at most 21 digits and zeros before the separator.
-constexpr std::size_t kTextRoom = 64;
+constexpr std::size_t kTextRoom = std::tuple_size_v<NumberTextRoom>;
 char* writeFixed(const RoundedDecimal& rounded, char separator, char* at) {
     const std::size_t count = rounded.count;
     const int exponent = rounded.exponent;
@@ -687,9 +694,9 @@ double evaluatorTextValueOfResult(double value) {
     return evaluatorTextValue(numberTextValue(value));
 }
 
-std::string numberText(double value, char decimalSeparator) {
+std::string_view numberTextIn(NumberTextRoom& room, double value, char decimalSeparator) {
     if (!std::isfinite(value)) {
-        return std::string(fault::Overflow);
+        return fault::Overflow;
     }
     if (value == 0.0) {
         return "0";
@@ -699,23 +706,36 @@ std::string numberText(double value, char decimalSeparator) {
         static_cast<double>(static_cast<std::int64_t>(magnitude)) == magnitude) {
         // A whole number of at most 15 digits is written as it is: many values are. (The
         // two conversions are cheaper than trunc on the baseline x86-64 target.)
-        std::array<char, 24> buf;
         const auto end =
-            std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<std::int64_t>(value))
+            std::to_chars(room.data(), room.data() + room.size(), static_cast<std::int64_t>(value))
                 .ptr;
-        return {buf.data(), end};
+        return {room.data(), end};
     }
     const RoundedDecimal rounded = roundedDecimal(magnitude, 15);
     const auto significant = static_cast<int>(rounded.count);
-    std::array<char, kTextRoom> text;
-    char* at = text.data();
+    char* at = room.data();
     if (value < 0.0) {
         *at++ = '-';
     }
     const bool exponentForm = rounded.exponent >= 15 || significant - 1 - rounded.exponent > 15;
     const char* end = exponentForm ? writeScientific(rounded, decimalSeparator, 'E', at)
                                    : writeFixed(rounded, decimalSeparator, at);
-    return {text.data(), static_cast<std::size_t>(end - text.data())};
+    return {room.data(), static_cast<std::size_t>(end - room.data())};
+}
+
+std::string numberText(double value, char decimalSeparator) {
+    NumberTextRoom room;
+    return std::string(numberTextIn(room, value, decimalSeparator));
+}
+
+void appendNumberText(std::string& out, double value, char decimalSeparator) {
+    NumberTextRoom room;
+    out.append(numberTextIn(room, value, decimalSeparator));
+}
+
+void assignNumberText(std::string& out, double value, char decimalSeparator) {
+    NumberTextRoom room;
+    replaceText(out, numberTextIn(room, value, decimalSeparator));
 }
 
 std::string evaluatorText(double value, char decimalSeparator) {
@@ -736,8 +756,14 @@ std::string evaluatorText(double value, char decimalSeparator) {
     return out;
 }
 
+void assignFixedText(std::string& out, double value, int decimals, char decimalSeparator) {
+    assignFixedTextImpl(out, value, decimals, decimalSeparator, '\0');
+}
+
 std::string fixedText(double value, int decimals, char decimalSeparator) {
-    return fixedTextImpl(value, decimals, decimalSeparator, '\0');
+    std::string out;
+    assignFixedText(out, value, decimals, decimalSeparator);
+    return out;
 }
 
 std::string scientificText(double value, int decimals, char decimalSeparator) {
@@ -767,7 +793,9 @@ std::string scientificText(double value, int decimals, char decimalSeparator) {
 }
 
 std::string standardText(double value, char decimalSeparator) {
-    return fixedTextImpl(value, 2, decimalSeparator, groupSeparatorFor(decimalSeparator));
+    std::string out;
+    assignFixedTextImpl(out, value, 2, decimalSeparator, groupSeparatorFor(decimalSeparator));
+    return out;
 }
 
 } // namespace zolvan

@@ -119,6 +119,18 @@ void appendShortestText(std::string& out, double value);
 // with a sign and at least two digits (1E+20, 1.2246063538832E-16). Negative zero is "0".
 std::string numberText(double value, char decimalSeparator);
 
+// Room for any text numberText writes.
+using NumberTextRoom = std::array<char, 64>;
+
+// numberText written in `room` rather than in a new string: a caller that copies the text on
+// (into a line, or into a string's own memory) spares the string. The text lives in `room`, or
+// is a fixed fault text.
+std::string_view numberTextIn(NumberTextRoom& room, double value, char decimalSeparator);
+
+// numberText written into the memory of `out`: appended to its contents, or replacing them.
+void appendNumberText(std::string& out, double value, char decimalSeparator);
+void assignNumberText(std::string& out, double value, char decimalSeparator);
+
 // The evaluator's final pattern "#0.000000000000e-000": one digit, the separator, twelve
 // decimals, "e", a sign only when negative, at least three exponent digits (5.000000000000e000).
 std::string evaluatorText(double value, char decimalSeparator);
@@ -126,6 +138,9 @@ std::string evaluatorText(double value, char decimalSeparator);
 // Pattern "#0." + n zeros: fixed point rounded to n decimals (half away from zero, applied to
 // the value's 15-significant-digit decimal form), no grouping; no separator when n is 0.
 std::string fixedText(double value, int decimals, char decimalSeparator);
+
+// fixedText written into the memory of `out`, whose contents it replaces.
+void assignFixedText(std::string& out, double value, int decimals, char decimalSeparator);
 
 // Pattern "0." + n zeros + " E+00": 1.235 E+03, 5.00 E-01, 0.00 E+00.
 std::string scientificText(double value, int decimals, char decimalSeparator);

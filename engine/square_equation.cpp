@@ -118,7 +118,7 @@ void appendTerm(std::string& out, double value, std::string_view variable, char 
     out += value > 0.0 ? " + " : " - ";
     const double magnitude = std::fabs(value);
     if (magnitude != 1.0 || variable.empty()) {
-        out += numberText(magnitude, separator);
+        appendNumberText(out, magnitude, separator);
     }
     out += variable;
 }
@@ -131,7 +131,7 @@ void writeEquation(std::string& out, const Coefficients& k, char separator) {
     } else if (k.a == -1.0) {
         out += "-x^2";
     } else {
-        out += numberText(k.a, separator);
+        appendNumberText(out, k.a, separator);
         out += "x^2";
     }
     appendTerm(out, k.b, "x", separator);
@@ -161,10 +161,10 @@ void writeRoots(EngineState& state, const Coefficients& k) {
     const char separator = state.DecimalSeparator;
     if (discriminant > 0.0) {
         const double root = std::sqrt(discriminant);
-        state.ResultRows[0] = numberText(overTwoA(-k.b + root, k.a), separator);
-        state.ResultRows[1] = numberText(overTwoA(-k.b - root, k.a), separator);
+        assignNumberText(state.ResultRows[0], overTwoA(-k.b + root, k.a), separator);
+        assignNumberText(state.ResultRows[1], overTwoA(-k.b - root, k.a), separator);
     } else if (discriminant == 0.0) {
-        state.ResultRows[0] = numberText(overTwoA(-k.b, k.a), separator);
+        assignNumberText(state.ResultRows[0], overTwoA(-k.b, k.a), separator);
         state.ResultRows[1] = state.ResultRows[0];
     } else {
         state.ResultRows[0] = msg::ComplexNumber;

@@ -93,7 +93,7 @@ void storeText(EngineState& state, std::string_view text, std::string& rewritten
         throw EngineFault{fault::Overflow};
     }
     state.DataValues[position] = *value;
-    rewritten += numberText(*value, separator);
+    appendNumberText(rewritten, *value, separator);
 }
 
 // The same for a text that holds skipped characters inside it: they are left out first.
@@ -153,7 +153,7 @@ std::string seriesText(const std::vector<double>& values, std::size_t count, cha
     std::string line;
     for (std::size_t i = 1; i <= count; ++i) {
         line += i == 1 ? ":sum(" : "+";
-        line += numberText(values[i], separator);
+        appendNumberText(line, values[i], separator);
     }
     return line;
 }
@@ -189,8 +189,8 @@ bool computeStatistics(EngineState& state, std::string* rewritten) {
 
     const double n = static_cast<double>(count);
     const double mean = sum / n;
-    state.ResultRows[0] = numberText(sum, separator);
-    state.ResultRows[1] = numberText(mean, separator);
+    assignNumberText(state.ResultRows[0], sum, separator);
+    assignNumberText(state.ResultRows[1], mean, separator);
 
     double squares = 0.0;
     for (std::size_t i = 1; i <= count; ++i) {
@@ -199,7 +199,7 @@ bool computeStatistics(EngineState& state, std::string* rewritten) {
     if (!std::isfinite(squares)) {
         throw EngineFault{fault::Overflow};
     }
-    state.ResultRows[2] = numberText(std::sqrt(squares / (n - 1.0)), separator);
+    assignNumberText(state.ResultRows[2], std::sqrt(squares / (n - 1.0)), separator);
     return true;
 }
 

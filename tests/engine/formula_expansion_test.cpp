@@ -71,12 +71,17 @@ TEST_P(ExpansionTest, WritesArithmeticOrReportsTheSymbol) {
     state.ElementDecimals = 3; // a previous line's count must not leak into this one
     state.MemoryValue = 2.5;
     state.DecimalSeparator = row.separator;
+    EngineState again = state;
     const Expansion expansion = expandChemFormula(state, state.NormalizedLine);
     EXPECT_EQ(expansion.arithmetic, row.expected);
     EXPECT_FALSE(expansion.fault.has_value());
     EXPECT_EQ(state.ElementDecimals, row.decimals);
     EXPECT_EQ(state.UnknownSymbolFlag ? state.UnknownSymbol : "", row.unknown);
     EXPECT_EQ(state.NormalizedLine, row.after != nullptr ? row.after : row.text);
+    // Written into the memory of an earlier line's longer text: none of it is left.
+    std::string into(100, '#');
+    EXPECT_FALSE(expandChemFormula(again, again.NormalizedLine, into).fault.has_value());
+    EXPECT_EQ(into, row.expected);
 }
 
 // The memory holds 2.5 in every row.

@@ -38,6 +38,10 @@ TEST_P(NormalizeLineTest, WritesCanonicalTextAndFlags) {
     EXPECT_EQ(state.CalcKind, row.calcKind == 0 ? -2 : row.calcKind);
     EXPECT_EQ(state.ExpandedLine, row.calcKind == 2 ? "" : "kept");
     EXPECT_EQ(normalizeInput(state, row.canonical), row.canonical);
+    // Written into the memory of an earlier, longer line: none of it is left.
+    std::string into(100, '#');
+    EXPECT_FALSE(canonicalForm(state, row.typed, into).fault.has_value());
+    EXPECT_EQ(into, row.canonical);
 }
 
 const LineRow kLines[] = {
@@ -155,8 +159,13 @@ TEST(NormalizeLengthTest, RejectsLinesBeyondSixteenBitPositions) {
     };
     for (const auto& [prefix, piece, count, refused] : rows) {
         EngineState state;
-        const std::string result = normalizeInput(state, prefix + test::repeated(piece, count));
+        const std::string line = prefix + test::repeated(piece, count);
+        const std::string result = normalizeInput(state, line);
         EXPECT_EQ(result == fault::LineTooLong, refused) << prefix << piece << count;
+        // A refused line leaves the text it would have been written into as it was.
+        std::string into = "earlier";
+        canonicalForm(state, line, into);
+        EXPECT_EQ(into, refused ? "earlier" : result) << prefix << piece << count;
     }
 }
 

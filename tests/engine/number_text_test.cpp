@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
+#include <string>
 #include <tuple>
 
 namespace zolvan {
@@ -28,6 +30,14 @@ TEST_P(NumberTextTest, PlainAndEvaluatorForms) {
     const auto& row = GetParam();
     EXPECT_EQ(numberText(row.value, row.separator), row.plain);
     EXPECT_EQ(evaluatorText(row.value, row.separator), row.evaluator);
+    // Written into a string that holds text already: a longer text on the heap is replaced
+    // whole, and a short one is kept in front when appended to.
+    std::string replaced(80, '#');
+    assignNumberText(replaced, row.value, row.separator);
+    EXPECT_EQ(replaced, row.plain);
+    std::string appended = "x = ";
+    appendNumberText(appended, row.value, row.separator);
+    EXPECT_EQ(appended, std::string("x = ") + row.plain);
 }
 
 const TextRow kTexts[] = {
@@ -243,6 +253,27 @@ const FormatRow kFormats[] = {
     {"ScientificExponentForm", "2.5E-3", 1, "00", false, 10, '.', "2.50 E-03"},
 };
 INSTANTIATE_TEST_SUITE_P(Modes, FormatNumberTest, testing::ValuesIn(kFormats), test::kRowName);
+
+// fixedText written over an earlier text: nothing of that text is left, whichever way the
+// digits are found (one 64-bit integer, or the general decimal for large values).
+TEST(FixedText, ReplacesTheTextItIsWrittenInto) {
+    const std::tuple<double, int, std::string> rows[] = {
+        {94.47303, 4, "94.4730"},
+        {-0.001, 2, "0.00"},
+        {2.5, 0, "3"},
+        {1e20, 2, "100000000000000000000.00"},
+        {-1.5e300, 0, "-15" + std::string(299, '0')},
+        {std::numeric_limits<double>::infinity(), 2, "Error: Overflow"},
+    };
+    for (const auto& [value, decimals, expected] : rows) {
+        for (const std::size_t earlier : {3, 400}) {
+            std::string text(earlier, '#');
+            assignFixedText(text, value, decimals, '.');
+            EXPECT_EQ(text, expected) << value << " over " << earlier;
+            EXPECT_EQ(fixedText(value, decimals, '.'), expected) << value;
+        }
+    }
+}
 
 } // namespace
 } // namespace zolvan
