@@ -149,20 +149,39 @@ struct TwoDoubles {
     double lo;
 };
 
-constexpr double powerOfTwo(int exponent) { // exact for the exponents used below
+// 2^exponent by squaring: a handful of exact products, few enough steps for any compiler's
+// compile-time evaluation.
+constexpr double powerOfTwo(int exponent) {
     double result = 1.0;
-    for (; exponent > 0; --exponent) {
-        result *= 2.0;
-    }
-    for (; exponent < 0; ++exponent) {
-        result *= 0.5;
+    double factor = exponent >= 0 ? 2.0 : 0.5;
+    for (int n = exponent >= 0 ? exponent : -exponent; n > 0; n >>= 1) {
+        if ((n & 1) != 0) {
+            result *= factor;
+        }
+        if (n > 1) {
+            factor *= factor;
+        }
     }
     return result;
 }
 
+constexpr int kLimbs = 24; // 5^308 has 716 bits
+
+// Bits low to low + 63 of a number kept in 32-bit limbs, the lowest limb first; bits below 0 and
+// above the limbs are 0.
+constexpr std::uint64_t bitsFrom(const std::array<std::uint32_t, kLimbs>& limbs, int low) {
+    const int limb = low >= 0 ? low / 32 : -((31 - low) / 32); // rounded down
+    const int shift = low - 32 * limb;
+    const auto at = [&limbs](int index) -> std::uint64_t {
+        return index >= 0 && index < kLimbs ? limbs[static_cast<std::size_t>(index)] : 0;
+    };
+    const std::uint64_t lower = (at(limb + 1) << 32 | at(limb)) >> shift;
+    return shift == 0 ? lower : lower | at(limb + 2) << (64 - shift);
+}
+
 constexpr auto kWidePowersOfTen = [] {
     std::array<TwoDoubles, 309> powers{};
-    std::array<std::uint32_t, 24> five{1}; // 5^k, 32 bits a limb, the lowest first
+    std::array<std::uint32_t, kLimbs> five{1}; // 5^k
     for (std::size_t k = 0; k < powers.size(); ++k) {
         if (k > 0) {
             std::uint64_t carry = 0;
@@ -172,21 +191,16 @@ constexpr auto kWidePowersOfTen = [] {
                 carry = product >> 32;
             }
         }
-        int length = static_cast<int>(five.size()) * 32; // bits of 5^k
+        int length = kLimbs * 32; // bits of 5^k
         while (((five[static_cast<std::size_t>((length - 1) / 32)] >> ((length - 1) % 32)) & 1) ==
                0) {
             --length;
         }
         // The top 128 bits, as top * 2^64 + next: 5^k is that times 2^(length - 128) and a rest
-        // below 2^(length - 128).
-        std::uint64_t top = 0;
-        std::uint64_t next = 0;
-        for (int i = 0; i < 128; ++i) {
-            const int bit = length - 1 - i;
-            const std::uint64_t value =
-                bit < 0 ? 0 : (five[static_cast<std::size_t>(bit / 32)] >> (bit % 32)) & 1;
-            (i < 64 ? top : next) |= value << (63 - i % 64);
-        }
+        // below 2^(length - 128). Read a limb at a time, which keeps the work at compile time
+        // within what every compiler allows.
+        const std::uint64_t top = bitsFrom(five, length - 64);
+        const std::uint64_t next = bitsFrom(five, length - 128);
         // hi: the top 53 bits rounded, halves to even; lo: what the rounding left or took.
         std::uint64_t mantissa = top >> 11;
         const bool half = ((top >> 10) & 1) != 0;
