@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -170,6 +169,23 @@ struct CommandButton {
     bool enabled = true;
 };
 
+// The entries of a list kept oldest first, seen from the top: the newest at index 0.
+class TopFirst {
+public:
+    explicit TopFirst(const std::vector<std::string>& oldestFirst) : m_items(oldestFirst) {}
+    std::size_t size() const { return m_items.size(); }
+    bool empty() const { return m_items.empty(); }
+    const std::string& operator[](std::size_t index) const {
+        return m_items[m_items.size() - 1 - index];
+    }
+    const std::string& front() const { return m_items.back(); }
+    auto begin() const { return m_items.rbegin(); }
+    auto end() const { return m_items.rend(); }
+
+private:
+    const std::vector<std::string>& m_items;
+};
+
 // A list or drop-down list: entries, newest first where the handlers insert at the top.
 // The entries are kept oldest first in one vector, so that the history lists, which take every
 // new entry at the top and grow without limit, add it at the end of contiguous memory; `items()`
@@ -181,8 +197,7 @@ public:
     bool visible = true;
     int listIndex = -1; // the selected entry, -1 for none
 
-    // The entries from the top: random access, `size()`, `front()` and iteration.
-    auto items() const { return std::views::reverse(m_items); }
+    TopFirst items() const { return TopFirst(m_items); }
     std::size_t size() const { return m_items.size(); }
     unsigned revision() const { return m_revision; }
     unsigned resets() const { return m_resets; }
