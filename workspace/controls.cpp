@@ -37,11 +37,7 @@ void TextBox::setText(std::string text) {
         return;
     }
     m_text = std::move(text);
-    m_selStart = 0;
-    m_selLength = 0;
-    if (onChange) {
-        onChange();
-    }
+    textReplaced();
 }
 
 void TextBox::clear() {
@@ -49,6 +45,10 @@ void TextBox::clear() {
         return;
     }
     m_text.clear();
+    textReplaced();
+}
+
+void TextBox::textReplaced() {
     m_selStart = 0;
     m_selLength = 0;
     if (onChange) {

@@ -66,6 +66,9 @@ public:
     void insertAtCaret(std::string_view text);
 
 private:
+    // A new text: the caret goes to the start and onChange is raised.
+    void textReplaced();
+
     std::string m_text;
     int m_selStart = 0;
     int m_selLength = 0;
